@@ -1,0 +1,44 @@
+#pragma once
+// Small controls the windows need beyond Qt's own, and the one way click
+// handlers are wired (so an arithmetic fault in any handler is reported).
+
+#include "runtime/messages.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+
+namespace rt {
+
+// A label that acts on a left click, as a button does.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// Connects a click to a handler of the window, run guarded.
+template <typename Window>
+void onClick(QAbstractButton *button, Window *window, void (Window::*handler)())
+{
+    QObject::connect(button, &QAbstractButton::clicked, window,
+                     [window, handler] { guarded([&] { (window->*handler)(); }); });
+}
+
+template <typename Window>
+void onClick(ClickLabel *label, Window *window, void (Window::*handler)())
+{
+    QObject::connect(label, &ClickLabel::clicked, window,
+                     [window, handler] { guarded([&] { (window->*handler)(); }); });
+}
+
+} // namespace rt

@@ -1,0 +1,177 @@
+#include "runtime/form.h"
+
+#include "runtime/controls.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
+
+namespace rt {
+
+namespace {
+constexpr double TwipsPerPixel = 15.0;
+}
+
+int px(int twips)
+{
+    return static_cast<int>(std::lround(twips / TwipsPerPixel));
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(left, top, width, height);
+}
+
+QFont formFont(const QString &family, double points, int style)
+{
+    QFont font;
+    // The forms name typefaces of another system; these are the nearest
+    // metric-compatible faces on this one.
+    if (family == QLatin1String("MS Sans Serif") || family == QLatin1String("Arial"))
+        font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                          QStringLiteral("DejaVu Sans")});
+    else
+        font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(style & Bold);
+    font.setItalic(style & Italic);
+    font.setUnderline(style & Underline);
+    return font;
+}
+
+void setColours(QWidget *control, const QColor &background, const QColor &text)
+{
+    QPalette pal = control->palette();
+    if (background.isValid()) {
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            pal.setColor(role, background);
+        control->setAutoFillBackground(true);
+    }
+    if (text.isValid()) {
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            pal.setColor(role, text);
+    }
+    control->setPalette(pal);
+}
+
+Form::Form(const QString &name, const QString &caption, int widthTwips, int heightTwips,
+           const QColor &background, QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setFixedSize(px(widthTwips), px(heightTwips));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, background);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void Form::showForm()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::hideForm()
+{
+    hide();
+}
+
+void Form::addShape(ShapeKind kind, const QRect &twips, const QColor &fill, const QColor &outline)
+{
+    m_shapes.push_back({kind, twips, fill, outline});
+}
+
+void Form::addLine(int x1, int y1, int x2, int y2, const QColor &colour)
+{
+    m_lines.push_back({QLine(x1, y1, x2, y2), colour});
+}
+
+void Form::place(QWidget *control, const QString &name, const QRect &twips, const QFont &font)
+{
+    control->setObjectName(name);
+    control->setFont(font);
+    control->setGeometry(px(twips.left()), px(twips.top()), px(twips.width()), px(twips.height()));
+}
+
+QLabel *Form::addLabel(const QString &name, const QString &text, const QRect &twips,
+                       const QFont &font)
+{
+    auto *label = new QLabel(text, this);
+    place(label, name, twips, font);
+    return label;
+}
+
+ClickLabel *Form::addClickLabel(const QString &name, const QString &text, const QRect &twips,
+                                const QFont &font)
+{
+    auto *label = new ClickLabel(text, this);
+    place(label, name, twips, font);
+    return label;
+}
+
+QLineEdit *Form::addTextBox(const QString &name, const QRect &twips, const QFont &font)
+{
+    auto *box = new QLineEdit(this);
+    place(box, name, twips, font);
+    box->setTextMargins(0, 0, 0, 0);
+    return box;
+}
+
+QPushButton *Form::addButton(const QString &name, const QString &caption, const QRect &twips,
+                             const QFont &font)
+{
+    auto *button = new QPushButton(caption, this);
+    place(button, name, twips, font);
+    // A focused button is pressed by Enter as well as by Space.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QRadioButton *Form::addOption(const QString &name, const QString &caption, const QRect &twips,
+                              const QFont &font)
+{
+    auto *option = new QRadioButton(caption, this);
+    place(option, name, twips, font);
+    return option;
+}
+
+void Form::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
+    for (const Shape &s : m_shapes) {
+        painter.setBrush(s.fill);
+        if (s.outline.isValid())
+            painter.setPen(QPen(s.outline, TwipsPerPixel));
+        else
+            painter.setPen(Qt::NoPen);
+        const QRectF r(s.twips);
+        switch (s.kind) {
+        case ShapeKind::Rectangle:
+            painter.drawRect(r);
+            break;
+        case ShapeKind::RoundedRectangle: {
+            const double radius = std::min(r.width(), r.height()) / 4.0;
+            painter.drawRoundedRect(r, radius, radius);
+            break;
+        }
+        case ShapeKind::Circle: {
+            const double d = std::min(r.width(), r.height());
+            painter.drawEllipse(QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d));
+            break;
+        }
+        }
+    }
+    for (const Line &l : m_lines) {
+        painter.setPen(QPen(l.colour, TwipsPerPixel));
+        painter.drawLine(l.twips);
+    }
+}
+
+} // namespace rt

@@ -1,0 +1,250 @@
+#include "runtime/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace rt {
+
+ArithmeticFault::ArithmeticFault(Fault kind)
+    : std::runtime_error(faultText(kind)), m_kind(kind)
+{
+}
+
+const char *faultText(Fault kind)
+{
+    switch (kind) {
+    case Fault::DivisionByZero: return "Division by zero.";
+    case Fault::Overflow: return "Overflow.";
+    case Fault::InvalidArgument: return "Invalid argument.";
+    }
+    return "Invalid argument.";
+}
+
+namespace {
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The decimal exponent of the first significant digit of a number read as
+// digits[.digits][e exponent]; used only to tell overflow from underflow.
+long long leadingExponent(const std::string &mantissa, long long exponent)
+{
+    const size_t point = mantissa.find('.');
+    const size_t intLen = point == std::string::npos ? mantissa.size() : point;
+    long long position = 0; // exponent of the current digit
+    for (size_t i = 0; i < mantissa.size(); ++i) {
+        if (mantissa[i] == '.')
+            continue;
+        position = i < intLen ? static_cast<long long>(intLen - 1 - i)
+                              : -static_cast<long long>(i - intLen);
+        if (mantissa[i] != '0')
+            return position + exponent;
+    }
+    return 0;
+}
+
+} // namespace
+
+double ReadNumber(const std::string &text)
+{
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n')
+            s += c;
+    }
+
+    size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    const size_t mantissaStart = i;
+    size_t digits = 0;
+    bool point = false;
+    while (i < s.size()) {
+        if (isDigit(s[i])) {
+            ++digits;
+        } else if (s[i] == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+        ++i;
+    }
+    if (digits == 0)
+        return 0.0;
+    const std::string mantissa = s.substr(mantissaStart, i - mantissaStart);
+
+    // An exponent counts only when digits follow the e and its sign.
+    long long exponent = 0;
+    size_t end = i;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        size_t j = i + 1;
+        bool expNegative = false;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            expNegative = s[j] == '-';
+            ++j;
+        }
+        if (j < s.size() && isDigit(s[j])) {
+            while (j < s.size() && isDigit(s[j])) {
+                if (exponent < 1000000000LL)
+                    exponent = exponent * 10 + (s[j] - '0');
+                ++j;
+            }
+            if (expNegative)
+                exponent = -exponent;
+            end = j;
+        }
+    }
+
+    const std::string number = s.substr(mantissaStart, end - mantissaStart);
+    double value = 0.0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
+                                        std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        if (leadingExponent(mantissa, exponent) > 0)
+            throw ArithmeticFault(Fault::Overflow);
+        return 0.0; // too small to hold: nearest is zero
+    }
+    if (result.ec != std::errc() || std::isinf(value))
+        throw ArithmeticFault(Fault::Overflow);
+    return negative ? -value : value;
+}
+
+std::string FormatNumber(double value, const std::string &pattern)
+{
+    int places = 0;
+    bool dropTrailingZeros = false;
+    bool digitBeforePoint = false;
+    if (pattern == "#0.0000") {
+        places = 4;
+        digitBeforePoint = true;
+    } else if (pattern == "#0.000") {
+        places = 3;
+        digitBeforePoint = true;
+    } else if (pattern == "###.###") {
+        places = 3;
+        dropTrailingZeros = true;
+    } else if (pattern == "##.##") {
+        places = 2;
+        dropTrailingZeros = true;
+    } else {
+        throw std::invalid_argument("unknown number pattern: " + pattern);
+    }
+    checked(value);
+
+    // First the 15 significant digits a person would read off the value:
+    // value = 0.digits x 10^pointPos.
+    std::string digits;
+    int pointPos = 1;
+    if (value == 0.0) {
+        digits = "0";
+    } else {
+        char buf[40];
+        std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+        digits.assign(1, buf[0]);
+        digits.append(buf + 2, 14);
+        pointPos = std::atoi(buf + 17) + 1;
+    }
+    if (pointPos < 0) {
+        digits.insert(0, static_cast<size_t>(-pointPos), '0');
+        pointPos = 0;
+    }
+    const size_t keep = static_cast<size_t>(pointPos + places);
+    if (digits.size() < keep)
+        digits.append(keep - digits.size(), '0');
+
+    // Then that decimal, rounded half away from zero to the places shown.
+    const bool roundUp = digits.size() > keep && digits[keep] >= '5';
+    digits.resize(keep);
+    if (roundUp) {
+        size_t i = keep;
+        while (i > 0 && digits[i - 1] == '9') {
+            digits[i - 1] = '0';
+            --i;
+        }
+        if (i == 0) {
+            digits.insert(0, 1, '1');
+            ++pointPos;
+        } else {
+            ++digits[i - 1];
+        }
+    }
+
+    std::string whole = digits.substr(0, static_cast<size_t>(pointPos));
+    std::string fraction = digits.substr(static_cast<size_t>(pointPos));
+    const bool zero = digits.find_first_not_of('0') == std::string::npos;
+    const size_t firstSignificant = whole.find_first_not_of('0');
+    whole = firstSignificant == std::string::npos ? std::string() : whole.substr(firstSignificant);
+    if (whole.empty() && digitBeforePoint)
+        whole = "0";
+    if (dropTrailingZeros) {
+        const size_t last = fraction.find_last_not_of('0');
+        fraction.resize(last == std::string::npos ? 0 : last + 1);
+    }
+    return (std::signbit(value) && !zero ? "-" : "") + whole + "." + fraction;
+}
+
+std::string NumberToText(double value)
+{
+    checked(value);
+    if (value == 0.0)
+        return " 0";
+    char buf[64];
+    const auto result = std::to_chars(buf, buf + sizeof buf, value);
+    std::string text(buf, result.ptr);
+    return value < 0 ? text : " " + text;
+}
+
+int RoundToInteger(double value)
+{
+    if (std::isnan(value))
+        throw ArithmeticFault(Fault::Overflow);
+    const double nearest = std::nearbyint(value); // the default mode: halves to even
+    if (nearest < -32768.0 || nearest > 32767.0)
+        throw ArithmeticFault(Fault::Overflow);
+    return static_cast<int>(nearest);
+}
+
+double checked(double value)
+{
+    if (std::isnan(value))
+        throw ArithmeticFault(Fault::InvalidArgument);
+    if (std::isinf(value))
+        throw ArithmeticFault(Fault::Overflow);
+    return value;
+}
+
+double divide(double num, double den)
+{
+    checked(num);
+    checked(den);
+    if (den == 0.0)
+        throw ArithmeticFault(Fault::DivisionByZero);
+    return checked(num / den);
+}
+
+double squareRoot(double value)
+{
+    checked(value);
+    if (value < 0.0)
+        throw ArithmeticFault(Fault::InvalidArgument);
+    return std::sqrt(value);
+}
+
+double power(double base, double exponent)
+{
+    checked(base);
+    checked(exponent);
+    if (base == 0.0 && exponent < 0.0)
+        throw ArithmeticFault(Fault::DivisionByZero);
+    return checked(std::pow(base, exponent));
+}
+
+} // namespace rt

@@ -1,0 +1,11 @@
+#include "dorvic/dorvic.h"
+#include "scriptdriver.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    script::useOffscreenUnlessSet();
+    QApplication app(argc, argv);
+    return script::run(argc, argv, [] { dorvic::start(); });
+}
