@@ -1,0 +1,24 @@
+#include "dorvic/dorvic.h"
+
+#include "dorvic/frmtriangleright.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+namespace dorvic {
+
+FrmTriangleRight *frmTriangleRight()
+{
+    static QPointer<FrmTriangleRight> window;
+    if (!window)
+        window = new FrmTriangleRight;
+    return window;
+}
+
+void start()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("dorvic"));
+    frmTriangleRight()->showForm();
+}
+
+} // namespace dorvic

@@ -1,0 +1,335 @@
+#include "dorvic/frmtriangleright.h"
+
+#include "runtime/controls.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <array>
+
+namespace dorvic {
+namespace {
+
+const QColor Background(150, 200, 255);
+const QColor DarkBlue(0, 0, 192);
+const QColor Blue(0, 0, 255);
+const QColor Yellow(255, 255, 0);
+const QColor LightGreen(192, 255, 192);
+const QColor LightYellow(255, 255, 128);
+const QColor PaleYellow(252, 254, 188);
+
+// The triangle drawing: a 4 x 4 inch picture in its own units (one to the
+// twip, y downwards), scaled to whatever size the widget has.
+class TrianglePicture : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        constexpr double Size = 5760;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(width() / Size, height() / Size);
+        painter.setPen(Qt::NoPen);
+        painter.fillRect(QRectF(0, 0, Size, Size), Background);
+        const QPointF shadow[] = {{509, 1485}, {509, 4345}, {5451, 4336}};
+        painter.setBrush(QColor(135, 135, 135));
+        painter.drawPolygon(shadow, 3);
+        const QPointF triangle[] = {{333, 1340}, {333, 4200}, {5274, 4192}};
+        painter.setBrush(QColor(7, 203, 0));
+        painter.drawPolygon(triangle, 3);
+    }
+};
+
+bool given(const QLineEdit *box)
+{
+    return !box->text().isEmpty();
+}
+
+double valueOf(const QLineEdit *box)
+{
+    return rt::ReadNumber(box->text().toStdString());
+}
+
+// The solvers see the window's five triangle boxes through this, in the
+// order of Box.
+class WindowBoxes : public Boxes {
+public:
+    explicit WindowBoxes(const std::array<QLineEdit *, 5> &boxes) : m_boxes(boxes) {}
+    std::string text(Box which) const override
+    {
+        return m_boxes[static_cast<size_t>(which)]->text().toStdString();
+    }
+    void write(Box which, const std::string &text) override
+    {
+        m_boxes[static_cast<size_t>(which)]->setText(QString::fromStdString(text));
+    }
+
+private:
+    std::array<QLineEdit *, 5> m_boxes;
+};
+
+} // namespace
+
+FrmTriangleRight::FrmTriangleRight(QWidget *parent)
+    : rt::Form(QStringLiteral("frmTriangleRight"), QStringLiteral("Triangle Right"), 11880, 7215,
+               Background, parent)
+{
+    const QFont font = rt::formFont(QStringLiteral("Arial"), 9.75);
+    const auto centred = Qt::AlignHCenter | Qt::AlignTop;
+
+    // Made first so that everything else lies over it.
+    auto *picture = new TrianglePicture(this);
+    picture->setObjectName(QStringLiteral("imgTriangleRight"));
+    picture->setGeometry(rt::px(3540), rt::px(1440), rt::px(5760), rt::px(5760));
+
+    QLabel *title = addLabel(QStringLiteral("lblTriangleRight"), QStringLiteral(" Right Triangle"),
+                             rt::twipsRect(630, 630, 3375, 540),
+                             rt::formFont(QStringLiteral("Arial"), 21.75,
+                                          rt::Italic | rt::Underline));
+    title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    rt::setColours(title, QColor(), DarkBlue);
+
+    QLabel *right90 = addLabel(QStringLiteral("lblRight90"), QStringLiteral("90°"),
+                               rt::twipsRect(3705, 5475, 360, 285), font);
+    right90->setAlignment(centred);
+    right90->setFrameStyle(QFrame::Box | QFrame::Plain);
+    rt::setColours(right90, LightGreen);
+
+    struct Letter {
+        const char *name;
+        const char *text;
+        QRect twips;
+        QColor colour;
+    };
+    const Letter letters[] = {
+        {"lblRightSidea", "a", rt::twipsRect(6210, 3825, 240, 210), Blue},
+        {"lblRightSideb", "b", rt::twipsRect(3270, 4140, 255, 240), Blue},
+        {"lblRightSidec", "c", rt::twipsRect(6105, 5775, 225, 225), Blue},
+        {"lblRightAngleB", "B", rt::twipsRect(8625, 5250, 270, 210), QColor()},
+        {"lblRightAngleC", "C", rt::twipsRect(3735, 2370, 285, 240), QColor()},
+    };
+    for (const Letter &l : letters) {
+        QLabel *label = addLabel(QLatin1String(l.name), QLatin1String(l.text), l.twips, font);
+        label->setAlignment(centred);
+        rt::setColours(label, QColor(), l.colour);
+    }
+
+    QLabel *areaCaption = addLabel(QStringLiteral("lblRightArea"), QStringLiteral("Area"),
+                                   rt::twipsRect(1275, 3840, 765, 285), font);
+    areaCaption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    rt::setColours(areaCaption, QColor(), DarkBlue);
+
+    QLabel *header = addLabel(QStringLiteral("lblRightHeader"), QStringLiteral("Intructions"),
+                              rt::twipsRect(7425, 375, 3075, 465),
+                              rt::formFont(QStringLiteral("Arial"), 18,
+                                           rt::Bold | rt::Italic | rt::Underline));
+    header->setAlignment(centred);
+    rt::setColours(header, QColor(), DarkBlue);
+
+    QLabel *frame = addLabel(QStringLiteral("lblRightInstructOut"), QString(),
+                             rt::twipsRect(7515, 825, 2910, 1590), font);
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    rt::setColours(frame, PaleYellow);
+
+    QLabel *instructions = addLabel(
+        QStringLiteral("lblRightInstructIn"),
+        QStringLiteral("      Enter one angle and the length of one side, or the length of two "
+                       "sides, in the appropriate boxes and press 'Calculate'."),
+        rt::twipsRect(7725, 1020, 2550, 1230), font);
+    instructions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    instructions->setWordWrap(true);
+
+    auto textBox = [&](const char *name, const QRect &twips, const QColor &colour) {
+        QLineEdit *box = addTextBox(QLatin1String(name), twips, font);
+        box->setAlignment(Qt::AlignCenter);
+        rt::setColours(box, colour);
+        return box;
+    };
+    txtRightSidea = textBox("txtRightSidea", rt::twipsRect(5970, 4050, 765, 315), Yellow);
+    txtRightSideb = textBox("txtRightSideb", rt::twipsRect(3465, 4110, 765, 315), Yellow);
+    txtRightSidec = textBox("txtRightSidec", rt::twipsRect(5835, 5505, 765, 315), Yellow);
+    txtRightAngleB = textBox("txtRightAngleB", rt::twipsRect(8475, 5475, 540, 315), LightGreen);
+    txtRightAngleC = textBox("txtRightAngleC", rt::twipsRect(3615, 2610, 540, 315), LightGreen);
+    txtRightArea = textBox("txtRightArea", rt::twipsRect(1275, 4110, 1035, 315), LightYellow);
+
+    cmdRightCalculate = addButton(QStringLiteral("cmdRightCalculate"), QStringLiteral("Calculate"),
+                                  rt::twipsRect(9240, 2760, 1215, 495), font);
+    CmdClear = addButton(QStringLiteral("CmdClear"), QStringLiteral("Clear"),
+                         rt::twipsRect(9240, 3600, 1215, 495), font);
+    CmdClose = addButton(QStringLiteral("CmdClose"), QStringLiteral("Close"),
+                         rt::twipsRect(9240, 4440, 1215, 495), font);
+    rt::onClick(cmdRightCalculate, this, &FrmTriangleRight::cmdRightCalculate_Click);
+    rt::onClick(CmdClear, this, &FrmTriangleRight::cmdClear_Click);
+    rt::onClick(CmdClose, this, &FrmTriangleRight::CmdClose_Click);
+
+    QWidget *const keyboardOrder[] = {txtRightSidea, txtRightSideb, txtRightSidec,
+                                      txtRightAngleB, txtRightAngleC, cmdRightCalculate,
+                                      txtRightArea, CmdClear, CmdClose};
+    for (size_t i = 1; i < std::size(keyboardOrder); ++i)
+        setTabOrder(keyboardOrder[i - 1], keyboardOrder[i]);
+    txtRightSidea->setFocus();
+}
+
+void FrmTriangleRight::cmdRightCalculate_Click()
+{
+    if (given(txtRightSidea))
+        EnterRightSidea(valueOf(txtRightSidea));
+    else if (given(txtRightSideb))
+        EnterRightSideb(valueOf(txtRightSideb));
+    else if (given(txtRightSidec))
+        EnterRightSidec(valueOf(txtRightSidec));
+    else if (given(txtRightAngleB))
+        EnterRightAngleB(valueOf(txtRightAngleB));
+    else if (given(txtRightAngleC))
+        EnterRightAngleC(valueOf(txtRightAngleC));
+    else
+        RightNodata();
+
+    // Also after a message: the legs may still hold an earlier result.
+    const double c = valueOf(txtRightSidec);
+    const double b = valueOf(txtRightSideb);
+    txtRightArea->setText(QString::fromStdString(areaText(c, b)));
+}
+
+void FrmTriangleRight::EnterRightSidea(double a)
+{
+    if (given(txtRightSideb))
+        EnterRightSideaSideb(a, valueOf(txtRightSideb));
+    else if (given(txtRightSidec))
+        EnterRightSideaSidec(a, valueOf(txtRightSidec));
+    else if (given(txtRightAngleB))
+        EnterRightSideaAngleB(a, valueOf(txtRightAngleB));
+    else if (given(txtRightAngleC))
+        EnterRightSideaAngleC(a, valueOf(txtRightAngleC));
+    else
+        RightNodata();
+}
+
+void FrmTriangleRight::EnterRightSideb(double b)
+{
+    if (given(txtRightSidec))
+        EnterRightSidebSidec(b, valueOf(txtRightSidec));
+    else if (given(txtRightAngleB))
+        EnterRightSidebAngleB(b, valueOf(txtRightAngleB));
+    else if (given(txtRightAngleC))
+        EnterRightSidebAngleC(b, valueOf(txtRightAngleC));
+    else
+        RightNodata();
+}
+
+void FrmTriangleRight::EnterRightSidec(double c)
+{
+    if (given(txtRightAngleB))
+        EnterRightSidecAngleB(c, valueOf(txtRightAngleB));
+    else if (given(txtRightAngleC))
+        EnterRightSidecAngleC(c, valueOf(txtRightAngleC));
+    else
+        RightNodata();
+}
+
+// Reached only when no side is given, so an angle alone can solve nothing;
+// the angle's value is not needed.
+void FrmTriangleRight::EnterRightAngleB(double)
+{
+    if (given(txtRightAngleC))
+        RightTwoAngles();
+    else
+        RightNodata();
+}
+
+void FrmTriangleRight::EnterRightAngleC(double)
+{
+    RightNodata();
+}
+
+void FrmTriangleRight::RightNodata()
+{
+    rt::ShowMessage(QStringLiteral("Not enough data has been entered. "
+                                   "Please enter data as instructions."),
+                    rt::Question, QStringLiteral("No Data"));
+}
+
+void FrmTriangleRight::RightTwoAngles()
+{
+    rt::ShowMessage(QStringLiteral("Invalid data. Two angles are not allowed. "
+                                   "Please enter data as instructions."),
+                    rt::Question, QStringLiteral("Invalid Entry"));
+}
+
+void FrmTriangleRight::solveWith(Solver solver, double first, double second)
+{
+    WindowBoxes boxes({txtRightSidea, txtRightSideb, txtRightSidec, txtRightAngleB,
+                       txtRightAngleC});
+    const std::string refusal = solve(solver, first, second, boxes);
+    if (!refusal.empty())
+        rt::ShowMessage(QString::fromStdString(refusal), rt::Question,
+                        QStringLiteral("Invalid Entry"));
+}
+
+void FrmTriangleRight::EnterRightSideaSideb(double a, double b)
+{
+    solveWith(Solver::SideaSideb, a, b);
+}
+
+void FrmTriangleRight::EnterRightSideaSidec(double a, double c)
+{
+    solveWith(Solver::SideaSidec, a, c);
+}
+
+void FrmTriangleRight::EnterRightSidebSidec(double b, double c)
+{
+    solveWith(Solver::SidebSidec, b, c);
+}
+
+void FrmTriangleRight::EnterRightSideaAngleB(double a, double angleB)
+{
+    solveWith(Solver::SideaAngleB, a, angleB);
+}
+
+void FrmTriangleRight::EnterRightSideaAngleC(double a, double angleC)
+{
+    solveWith(Solver::SideaAngleC, a, angleC);
+}
+
+void FrmTriangleRight::EnterRightSidebAngleB(double b, double angleB)
+{
+    solveWith(Solver::SidebAngleB, b, angleB);
+}
+
+void FrmTriangleRight::EnterRightSidebAngleC(double b, double angleC)
+{
+    solveWith(Solver::SidebAngleC, b, angleC);
+}
+
+void FrmTriangleRight::EnterRightSidecAngleB(double c, double angleB)
+{
+    solveWith(Solver::SidecAngleB, c, angleB);
+}
+
+void FrmTriangleRight::EnterRightSidecAngleC(double c, double angleC)
+{
+    solveWith(Solver::SidecAngleC, c, angleC);
+}
+
+void FrmTriangleRight::cmdClear_Click()
+{
+    for (QLineEdit *b : {txtRightSidea, txtRightSideb, txtRightSidec, txtRightAngleB,
+                         txtRightAngleC, txtRightArea})
+        b->clear();
+}
+
+void FrmTriangleRight::CmdClose_Click()
+{
+    rt::endProgram();
+}
+
+void FrmTriangleRight::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    rt::endProgram();
+}
+
+} // namespace dorvic

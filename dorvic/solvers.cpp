@@ -1,0 +1,168 @@
+#include "dorvic/solvers.h"
+
+#include "runtime/numbers.h"
+
+#include <cmath>
+
+namespace dorvic {
+namespace {
+
+// The value of pi the calculator has always used; results depend on it.
+constexpr double Pi = 3.141593;
+
+const char *const SidePattern = "###.###";
+const char *const AnglePattern = "##.##";
+
+double square(double x)
+{
+    return rt::checked(x * x);
+}
+
+double toRadians(double degrees)
+{
+    return degrees * (Pi / 180);
+}
+
+double toDegrees(double radians)
+{
+    return radians * (180 / Pi);
+}
+
+void writeSide(Boxes &boxes, Box box, double value)
+{
+    boxes.write(box, rt::FormatNumber(value, SidePattern));
+}
+
+void writeAngle(Boxes &boxes, Box box, double value)
+{
+    boxes.write(box, rt::FormatNumber(value, AnglePattern));
+}
+
+// The acute angles add up to 90; the other one is worked out from the angle
+// as its box shows it, so the two displayed angles always agree.
+void writeComplement(Boxes &boxes, Box shown, Box other)
+{
+    writeAngle(boxes, other, 90 - rt::ReadNumber(boxes.text(shown)));
+}
+
+// Two sides given: the third by Pythagoras, then B from the legs.
+struct TwoSides {
+    Solver solver;
+    Box first;
+    Box second;
+    Box third;
+    // The hypotenuse must be longer than the given leg; empty: no check.
+    const char *refusal;
+};
+
+const TwoSides twoSides[] = {
+    {Solver::SideaSideb, Box::SideA, Box::SideB, Box::SideC,
+     "Invalid entry. Side 'a' cannot be the same length as or shorter than side 'b'."},
+    {Solver::SideaSidec, Box::SideA, Box::SideC, Box::SideB,
+     "Invalid entry. Side 'a' cannot be the same length as or shorter than side 'c'."},
+    {Solver::SidebSidec, Box::SideB, Box::SideC, Box::SideA, ""},
+};
+
+std::string solveTwoSides(const TwoSides &row, double first, double second, Boxes &boxes)
+{
+    const bool hypotenuseGiven = row.first == Box::SideA;
+    if (hypotenuseGiven && first <= second)
+        return row.refusal;
+
+    const double third = hypotenuseGiven
+        ? rt::squareRoot(square(first) - square(second))
+        : rt::squareRoot(rt::checked(square(first) + square(second)));
+    writeSide(boxes, row.third, third);
+
+    double side[3] = {};
+    side[static_cast<int>(row.first)] = first;
+    side[static_cast<int>(row.second)] = second;
+    side[static_cast<int>(row.third)] = third;
+    const double b = side[static_cast<int>(Box::SideB)];
+    double c = side[static_cast<int>(Box::SideC)];
+    // A hypotenuse equal in size to leg b (possible with negative values)
+    // leaves c at exactly 0; this one solver keeps its angle defined.
+    if (row.solver == Solver::SideaSideb && c == 0)
+        c = 1;
+    writeAngle(boxes, Box::AngleB, toDegrees(std::atan(rt::divide(b, c))));
+    writeComplement(boxes, Box::AngleB, Box::AngleC);
+    return {};
+}
+
+// One side and one acute angle given: each missing side is the given side
+// multiplied or divided by a function of the given angle.
+enum class Trig { Sin, Cos, Tan };
+enum class Op { Times, Over };
+
+struct SideFrom {
+    Box box;
+    Op op;
+    Trig trig;
+};
+
+struct SideAndAngle {
+    Solver solver;
+    Box side;
+    Box angle;
+    SideFrom firstWritten;
+    SideFrom secondWritten;
+    Box otherAngle;
+};
+
+const SideAndAngle sideAndAngle[] = {
+    {Solver::SideaAngleB, Box::SideA, Box::AngleB,
+     {Box::SideB, Op::Times, Trig::Sin}, {Box::SideC, Op::Times, Trig::Cos}, Box::AngleC},
+    {Solver::SideaAngleC, Box::SideA, Box::AngleC,
+     {Box::SideB, Op::Times, Trig::Cos}, {Box::SideC, Op::Times, Trig::Sin}, Box::AngleB},
+    {Solver::SidebAngleB, Box::SideB, Box::AngleB,
+     {Box::SideA, Op::Over, Trig::Sin}, {Box::SideC, Op::Over, Trig::Tan}, Box::AngleC},
+    {Solver::SidebAngleC, Box::SideB, Box::AngleC,
+     {Box::SideA, Op::Over, Trig::Cos}, {Box::SideC, Op::Times, Trig::Tan}, Box::AngleB},
+    {Solver::SidecAngleB, Box::SideC, Box::AngleB,
+     {Box::SideA, Op::Over, Trig::Cos}, {Box::SideB, Op::Times, Trig::Tan}, Box::AngleC},
+    {Solver::SidecAngleC, Box::SideC, Box::AngleC,
+     {Box::SideA, Op::Over, Trig::Sin}, {Box::SideB, Op::Over, Trig::Tan}, Box::AngleB},
+};
+
+double sideFrom(const SideFrom &how, double side, double radians)
+{
+    double t = 0;
+    switch (how.trig) {
+    case Trig::Sin: t = std::sin(radians); break;
+    case Trig::Cos: t = std::cos(radians); break;
+    case Trig::Tan: t = std::tan(radians); break;
+    }
+    return how.op == Op::Times ? rt::checked(side * t) : rt::divide(side, t);
+}
+
+void solveSideAndAngle(const SideAndAngle &row, double side, double angle, Boxes &boxes)
+{
+    const double radians = toRadians(angle);
+    writeSide(boxes, row.firstWritten.box, sideFrom(row.firstWritten, side, radians));
+    writeSide(boxes, row.secondWritten.box, sideFrom(row.secondWritten, side, radians));
+    writeComplement(boxes, row.angle, row.otherAngle);
+}
+
+} // namespace
+
+std::string solve(Solver solver, double first, double second, Boxes &boxes)
+{
+    for (const TwoSides &row : twoSides) {
+        if (row.solver == solver)
+            return solveTwoSides(row, first, second, boxes);
+    }
+    for (const SideAndAngle &row : sideAndAngle) {
+        if (row.solver == solver) {
+            solveSideAndAngle(row, first, second, boxes);
+            return {};
+        }
+    }
+    return {};
+}
+
+std::string areaText(double c, double b)
+{
+    return rt::FormatNumber(rt::divide(rt::checked(c * b), 2), SidePattern);
+}
+
+} // namespace dorvic
