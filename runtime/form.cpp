@@ -2,6 +2,7 @@
 
 #include "runtime/controls.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -12,6 +13,14 @@ namespace rt {
 
 namespace {
 constexpr double TwipsPerPixel = 15.0;
+}
+
+void bringToFront(QWidget *window)
+{
+    // The offscreen platform has no stacking order and warns on raise().
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        window->raise();
+    window->activateWindow();
 }
 
 int px(int twips)
@@ -72,8 +81,7 @@ Form::Form(const QString &name, const QString &caption, int widthTwips, int heig
 void Form::showForm()
 {
     show();
-    raise();
-    activateWindow();
+    bringToFront(this);
 }
 
 void Form::hideForm()

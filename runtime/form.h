@@ -19,6 +19,9 @@ namespace rt {
 
 class ClickLabel;
 
+// Raises and activates a window.
+void bringToFront(QWidget *window);
+
 // Twips to device-independent pixels; the one conversion every layout uses.
 int px(int twips);
 QRect twipsRect(int left, int top, int width, int height);

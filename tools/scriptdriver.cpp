@@ -205,8 +205,7 @@ void Session::ensureActive(QWidget *c)
 {
     QWidget *w = c->window();
     if (QApplication::activeWindow() != w) {
-        w->raise();
-        w->activateWindow();
+        rt::bringToFront(w);
         settle();
     }
 }

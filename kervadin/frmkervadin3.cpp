@@ -1,0 +1,261 @@
+#include "kervadin/frmkervadin3.h"
+
+#include "kervadin/frmtype.h"
+#include "kervadin/kervadin.h"
+#include "runtime/controls.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kervadin {
+namespace {
+
+const QColor Background(255, 192, 128);
+const QColor Yellow(255, 255, 0);
+const QColor ButtonFace(192, 192, 0);
+
+std::string text(const QLabel *label)
+{
+    return label->text().toStdString();
+}
+
+} // namespace
+
+bool dimensionOverWires(double angle, double diameter, double pitch, double wire, double *result)
+{
+    // M = D - a x P + b x W, in whatever unit the record is in.
+    double a = 0;
+    double b = 0;
+    if (angle == 47.5) {
+        a = 1.7363;
+        b = 3.4829;
+    } else if (angle == 55) {
+        a = 1.6008;
+        b = 3.1657;
+    } else if (angle == 60) {
+        a = 1.5155;
+        b = 3;
+    } else {
+        return false;
+    }
+    *result = rt::checked(rt::checked(diameter - rt::checked(a * pitch)) + rt::checked(b * wire));
+    return true;
+}
+
+FrmKervadin3::FrmKervadin3(QWidget *parent)
+    : rt::Form(QStringLiteral("frmKervadin3"), QStringLiteral("Kervadin"), 11880, 9915, Background,
+               parent)
+{
+    const QFont caption = rt::formFont(QStringLiteral("MS Sans Serif"), 8.25);
+    const QFont value = rt::formFont(QStringLiteral("MS Sans Serif"), 12);
+    const QFont plain = rt::formFont(QStringLiteral("MS Sans Serif"), 9.75);
+
+    // Frames beneath the value fields.
+    const QRect frames[] = {
+        {750, 1000, 2500, 500},  {750, 2500, 2505, 495},  {750, 4000, 2500, 500},
+        {750, 5500, 2500, 500},  {750, 7000, 2500, 500},  {750, 8500, 2500, 500},
+        {8520, 1000, 2505, 495}, {8520, 2500, 2500, 500}, {8520, 5500, 2505, 495},
+        {8520, 7000, 2500, 500}, {8520, 8500, 2500, 495}, {8520, 4000, 2500, 500},
+    };
+    for (const QRect &r : frames)
+        addShape(ShapeKind::RoundedRectangle, r, Yellow, Qt::black);
+    drawPicture();
+
+    auto captionLabel = [&](const char *name, const char *text, int l, int t, int w, int h) {
+        addLabel(QLatin1String(name), QLatin1String(text), rt::twipsRect(l, t, w, h), caption);
+    };
+    auto valueLabel = [&](const char *name, int l, int t, int w, int h) {
+        QLabel *label = addLabel(QLatin1String(name), QString(), rt::twipsRect(l, t, w, h), value);
+        label->setAlignment(Qt::AlignCenter);
+        rt::setColours(label, Yellow);
+        return label;
+    };
+
+    captionLabel("Label2", "Selected Thread", 750, 750, 1700, 200);
+    lblSelected = valueLabel("lblSelected", 900, 1125, 2200, 255);
+    captionLabel("Label3", "Diameter", 750, 2250, 1700, 200);
+    lblDia = valueLabel("lblDia", 900, 2625, 2200, 255);
+    captionLabel("Label4", "Depth of Thread", 750, 3750, 1700, 200);
+    lblDoT = valueLabel("lblDoT", 900, 4125, 2200, 255);
+    captionLabel("Label5", "Pitch", 750, 5250, 1700, 200);
+    lblPitch = valueLabel("lblPitch", 900, 5625, 2200, 255);
+    captionLabel("Label6", "Thread Angle", 750, 6750, 1700, 200);
+    lblTangle = valueLabel("lblTangle", 900, 7125, 2200, 255);
+    captionLabel("Label7", "Helix Angle", 750, 8250, 1215, 200);
+    lblHangle = valueLabel("lblHangle", 900, 8625, 2200, 255);
+
+    captionLabel("Label8", "Select a Thread", 8520, 750, 1700, 200);
+    CtS = addClickLabel(QStringLiteral("CtS"), QStringLiteral("Click to Select"),
+                        rt::twipsRect(8670, 1080, 2205, 255), value);
+    CtS->setAlignment(Qt::AlignCenter);
+    CtS->setCursor(Qt::PointingHandCursor);
+    rt::setColours(CtS, Yellow);
+    captionLabel("Label9", "Dimension Over Wires", 8520, 2250, 2000, 200);
+    lblOver = valueLabel("lblOver", 8670, 2625, 2200, 255);
+    captionLabel("Label10", "Actual Wire Size", 8520, 3750, 2000, 200);
+    txtActual = addTextBox(QStringLiteral("txtActual"), rt::twipsRect(8640, 4125, 2175, 255), value);
+    txtActual->setFrame(false);
+    txtActual->setAlignment(Qt::AlignCenter);
+    rt::setColours(txtActual, Yellow);
+    captionLabel("Label11", "Preferred Wire Size", 8520, 5250, 2000, 200);
+    lblPref = valueLabel("lblPref", 8670, 5625, 2200, 255);
+    captionLabel("Label12", "Maximum Wire Size", 8520, 6750, 2000, 200);
+    lblMax = valueLabel("lblMax", 8670, 7125, 2200, 255);
+    captionLabel("Label13", "Minimum Wire Size", 8520, 8250, 2000, 200);
+    lblMin = valueLabel("lblMin", 8670, 8625, 2200, 255);
+
+    // The title stands in a decorative capital face where the system has one.
+    QFont title = rt::formFont(QStringLiteral("Algerian"), 27.75, rt::Regular);
+    title.setFamilies({QStringLiteral("Algerian"), QStringLiteral("Liberation Serif"),
+                       QStringLiteral("DejaVu Serif")});
+    title.setCapitalization(QFont::AllUppercase);
+    QLabel *label15 = addLabel(QStringLiteral("Label15"), QStringLiteral("Kervadin"),
+                               rt::twipsRect(4440, 240, 2895, 495), title);
+    label15->setAlignment(Qt::AlignCenter);
+    rt::setColours(label15, QColor(), QColor(0, 128, 0));
+
+    QLabel *label14 = addLabel(QStringLiteral("Label14"), QStringLiteral("Micrometer"),
+                               rt::twipsRect(5400, 1290, 975, 200),
+                               rt::formFont(QStringLiteral("MS Sans Serif"), 8.25, rt::Regular));
+    label14->setAlignment(Qt::AlignCenter);
+
+    lblMillinches = addLabel(QStringLiteral("lblMillinches"), QString(),
+                             rt::twipsRect(5040, 5400, 1695, 795), plain);
+    lblMillinches->setAlignment(Qt::AlignCenter);
+    lblMillinches->setFrameShape(QFrame::Box);
+    rt::setColours(lblMillinches, Yellow);
+
+    cmdCalc = addButton(QStringLiteral("cmdCalc"), QStringLiteral("Calculate"),
+                        rt::twipsRect(5160, 6960, 1455, 495), plain);
+    cmdQuit = addButton(QStringLiteral("cmdQuit"), QStringLiteral("Exit"),
+                        rt::twipsRect(5160, 8280, 1455, 500), plain);
+    rt::setColours(cmdCalc, ButtonFace);
+    rt::setColours(cmdQuit, ButtonFace);
+
+    setTabOrder(txtActual, cmdQuit);
+    setTabOrder(cmdQuit, cmdCalc);
+
+    rt::onClick(cmdCalc, this, &FrmKervadin3::cmdCalc_Click);
+    rt::onClick(cmdQuit, this, &FrmKervadin3::cmdQuit_Click);
+    rt::onClick(CtS, this, &FrmKervadin3::CtS_Click);
+}
+
+void FrmKervadin3::drawPicture()
+{
+    // The micrometer's spindle and anvil.
+    addShape(ShapeKind::Rectangle, {5400, 1140, 975, 495}, QColor(192, 192, 192), Qt::black);
+    addShape(ShapeKind::Rectangle, {5400, 3905, 975, 495}, QColor(192, 192, 192), Qt::black);
+
+    // The threaded part, from the side: upper and lower outlines half a
+    // pitch apart, the helix between them, the ends closed.
+    const int upper[][2] = {{5280, 2040}, {5400, 2040}, {5562, 1680}, {5682, 1680}, {5828, 2040},
+                            {5948, 2040}, {6102, 1680}, {6222, 1680}, {6376, 2040}, {6496, 2040}};
+    const int lower[][2] = {{5280, 3840}, {5400, 3840}, {5562, 3480}, {5682, 3480}, {5828, 3840},
+                            {5948, 3840}, {6102, 3480}, {6222, 3480}, {6376, 3840}, {6496, 3840}};
+    for (int i = 0; i + 1 < 10; ++i) {
+        addLine(upper[i][0], upper[i][1], upper[i + 1][0], upper[i + 1][1]);
+        addLine(lower[i][0], lower[i][1], lower[i + 1][0], lower[i + 1][1]);
+    }
+    addLine(5622, 1680, 5888, 3840);
+    addLine(6162, 1680, 6436, 3840);
+    addLine(5340, 2040, 5622, 3480);
+    addLine(5888, 2040, 6162, 3480);
+    addLine(5280, 2040, 5280, 3840);
+    addLine(6496, 2040, 6496, 3840);
+
+    // The three wires.
+    const QColor red(255, 0, 0);
+    addShape(ShapeKind::Circle, {5705, 1620, 400, 320}, red, red);
+    addShape(ShapeKind::Circle, {5425, 3600, 405, 315}, red, red);
+    addShape(ShapeKind::Circle, {5970, 3600, 405, 315}, red, red);
+
+    // Leader lines to the fields they name.
+    const QColor diameter(0, 128, 0), depth(255, 0, 255), pitch(0, 0, 255), angle(255, 255, 0),
+        helix(0, 192, 0);
+    addLine(3720, 1680, 5520, 1680, diameter);
+    addLine(3720, 3840, 5190, 3840, diameter);
+    addLine(3720, 1680, 3720, 3840, diameter);
+    addLine(3720, 2760, 3240, 2760, diameter);
+    addLine(5190, 2040, 4440, 2040, depth);
+    addLine(4440, 2040, 4440, 4260, depth);
+    addLine(4440, 4260, 3240, 4260, depth);
+    addLine(5340, 3840, 5340, 4680, pitch);
+    addLine(5880, 3840, 5880, 4680, pitch);
+    addLine(5880, 4680, 3720, 4680, pitch);
+    addLine(3720, 4680, 3720, 5760);
+    addLine(3720, 5760, 3240, 5760, pitch);
+    addLine(5430, 1860, 4080, 1860, angle);
+    addLine(4080, 1860, 4080, 7260, angle);
+    addLine(4080, 7260, 3240, 7260, angle);
+    addLine(5400, 3000, 4800, 3000, helix);
+    addLine(4800, 3000, 4800, 8760, helix);
+    addLine(4800, 8760, 3240, 8760, helix);
+    addLine(6420, 1635, 6840, 1635);
+    addLine(6420, 3905, 6840, 3905);
+    addLine(6840, 1635, 6840, 3905);
+    addLine(6840, 2760, 8520, 2760);
+    addLine(6160, 3930, 6160, 4680, red);
+    addLine(6160, 4680, 8040, 4680, red);
+    addLine(8040, 4260, 8040, 8760, red);
+    for (int y : {4260, 5760, 7260, 8760})
+        addLine(8040, y, 8520, y, red);
+}
+
+void FrmKervadin3::focusActual()
+{
+    rt::bringToFront(this);
+    txtActual->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmKervadin3::cmdCalc_Click()
+{
+    const double wire = rt::ReadNumber(txtActual->text().toStdString());
+    const double diameter = rt::ReadNumber(text(lblDia));
+    const double pitch = rt::ReadNumber(text(lblPitch));
+    const double angle = rt::ReadNumber(text(lblTangle));
+
+    if (txtActual->text().isEmpty()) {
+        rt::ShowMessage(QStringLiteral("A wire size has not been entered.\n"
+                                       "Please enter wire size and try again."),
+                        rt::Exclamation, QStringLiteral("No Wire"));
+        return;
+    }
+    if (rt::ReadNumber(text(lblMin)) > wire) {
+        rt::ShowMessage(QStringLiteral("Wire size is less than minimum allowed.\n"
+                                       "Please enter another wire size."),
+                        rt::Exclamation, QStringLiteral("Small Wire"));
+        return;
+    }
+    if (rt::ReadNumber(text(lblMax)) < wire) {
+        rt::ShowMessage(QStringLiteral("Wire size is greater than maximum allowed.\n"
+                                       "Please enter another wire size."),
+                        rt::Exclamation, QStringLiteral("Large Wire"));
+        return;
+    }
+    double over = 0;
+    if (dimensionOverWires(angle, diameter, pitch, wire, &over))
+        lblOver->setText(QString::fromStdString(rt::FormatNumber(over, "#0.0000")));
+}
+
+void FrmKervadin3::cmdQuit_Click()
+{
+    rt::endProgram();
+}
+
+void FrmKervadin3::CtS_Click()
+{
+    txtActual->setText(QString());
+    lblOver->setText(QString());
+    frmType()->showForm();
+}
+
+void FrmKervadin3::closeEvent(QCloseEvent *event)
+{
+    // Closing the measurement window ends the program, so it never runs on
+    // with only hidden windows.
+    event->accept();
+    rt::endProgram();
+}
+
+} // namespace kervadin

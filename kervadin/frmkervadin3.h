@@ -1,0 +1,53 @@
+#pragma once
+// The measurement window: the thread record written by the size and custom
+// windows, the wire size typed by the user, and Calculate.
+
+#include "runtime/form.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kervadin {
+
+class FrmKervadin3 : public rt::Form {
+public:
+    explicit FrmKervadin3(QWidget *parent = nullptr);
+
+    // The thread record: the other windows set these captions.
+    QLabel *lblSelected;
+    QLabel *lblDia;
+    QLabel *lblDoT;
+    QLabel *lblPitch;
+    QLabel *lblTangle;
+    QLabel *lblHangle;
+    QLabel *lblMillinches;
+    QLabel *lblMax;
+    QLabel *lblMin;
+    QLabel *lblPref;
+
+    QLabel *lblOver;
+    QLineEdit *txtActual;
+    rt::ClickLabel *CtS;
+    QPushButton *cmdCalc;
+    QPushButton *cmdQuit;
+
+    // Puts the keyboard focus in txtActual, bringing this window to the front.
+    void focusActual();
+
+    void cmdCalc_Click();
+    void cmdQuit_Click();
+    void CtS_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void drawPicture();
+};
+
+// The dimension over three wires for a thread angle in degrees; false when
+// the angle has no formula.
+bool dimensionOverWires(double angle, double diameter, double pitch, double wire, double *result);
+
+} // namespace kervadin
