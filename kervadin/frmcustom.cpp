@@ -1,28 +1,184 @@
 #include "kervadin/frmcustom.h"
 
+#include "kervadin/frmkervadin3.h"
 #include "kervadin/frmtype.h"
 #include "kervadin/kervadin.h"
+#include "kervadin/threadrecord.h"
 #include "runtime/controls.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace kervadin {
+namespace {
+
+const QColor Background(255, 192, 128);
+const QColor Yellow(255, 255, 0);
+const QColor ButtonFace(192, 192, 0);
+
+// An option button that answers a click anywhere in its rectangle, not only
+// on its mark and caption, as the option does on the form it was drawn on.
+class AngleOption : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
+
+double readNumber(const QLineEdit *box)
+{
+    return rt::ReadNumber(box->text().toStdString());
+}
+
+} // namespace
+
+int helixMinutes(double diameter, double pitch, double depthFactor)
+{
+    const double effective = rt::checked(diameter - rt::checked(depthFactor * pitch));
+    return rt::RoundToInteger(rt::checked(rt::divide(pitch, effective) * 1094));
+}
+
+QString helixCaption(int minutes)
+{
+    const int degrees = minutes / 60;  // toward zero
+    const int remainder = minutes % 60; // sign of minutes
+    return QString::fromStdString(rt::NumberToText(degrees)) + QStringLiteral(" °")
+        + QString::fromStdString(rt::NumberToText(remainder)) + QStringLiteral(" '");
+}
 
 FrmCustom::FrmCustom(QWidget *parent)
-    : rt::Form(QStringLiteral("frmCustom"), QStringLiteral("Custom"), 7920, 5475,
-               QColor(255, 192, 128), parent)
+    : rt::Form(QStringLiteral("frmCustom"), QStringLiteral("Custom"), 7920, 5475, Background,
+               parent)
 {
-    cmdBackcust = addButton(QStringLiteral("cmdBackcust"), QStringLiteral("BACK"),
-                            rt::twipsRect(1920, 4680, 1215, 495),
-                            rt::formFont(QStringLiteral("MS Sans Serif"), 9.75));
-    rt::setColours(cmdBackcust, QColor(192, 192, 0));
+    const QFont plain = rt::formFont(QStringLiteral("MS Sans Serif"), 9.75);
+
+    // Frames beneath the two boxes and the band behind the title.
+    addShape(ShapeKind::RoundedRectangle, {3960, 3480, 1215, 495}, Yellow, Qt::black); // Shape1
+    addShape(ShapeKind::RoundedRectangle, {3960, 2520, 1215, 495}, Yellow, Qt::black); // Shape2
+    addShape(ShapeKind::RoundedRectangle, {2520, 600, 2895, 495}, Yellow, Qt::black);  // Shape3
+
+    auto textBox = [&](const char *name, int left, int top) {
+        QLineEdit *box = addTextBox(QLatin1String(name), rt::twipsRect(left, top, 900, 250), plain);
+        box->setFrame(false);
+        rt::setColours(box, Yellow);
+        return box;
+    };
+    txtCustdia = textBox("txtCustdia", 4120, 2640);
+    txtCustpitch = textBox("txtCustpitch", 4120, 3600);
+
+    // Both options share this window as parent, so they form one group:
+    // selecting one clears the other. Neither is selected at first.
+    auto option = [&](const char *name, const char *caption, int left) {
+        auto *o = new AngleOption(QString::fromUtf8(caption), this);
+        o->setObjectName(QLatin1String(name));
+        o->setFont(plain);
+        o->setGeometry(rt::px(left), rt::px(1560), rt::px(1815), rt::px(495));
+        return o;
+    };
+    opt55 = option("opt55", "55 deg. Angle.", 1800);
+    opt60 = option("opt60", "60 deg. Angle.", 4680);
+
+    lblCustdia = addLabel(QStringLiteral("lblCustdia"), QStringLiteral("Diameter"),
+                          rt::twipsRect(2640, 2640, 1215, 495), plain);
+    lblCustdia->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblCustpitch = addLabel(QStringLiteral("lblCustpitch"), QStringLiteral("Pitch or T.P.I."),
+                            rt::twipsRect(2760, 3480, 855, 495), plain);
+    lblCustpitch->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblCustpitch->setWordWrap(true);
+    Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Enter thread details."),
+                      rt::twipsRect(2760, 680, 2535, 255),
+                      rt::formFont(QStringLiteral("MS Sans Serif"), 12));
+    Label1->setAlignment(Qt::AlignCenter);
+
+    auto button = [&](const char *name, const char *caption, int left) {
+        QPushButton *b = addButton(QLatin1String(name), QLatin1String(caption),
+                                   rt::twipsRect(left, 4680, 1215, 495), plain);
+        rt::setColours(b, ButtonFace);
+        return b;
+    };
+    cmdAppcust = button("cmdAppcust", "APPLY", 4920);
+    cmdBackcust = button("cmdBackcust", "BACK", 1920);
+
+    setTabOrder(txtCustdia, txtCustpitch);
+    setTabOrder(txtCustpitch, opt55);
+    setTabOrder(opt55, opt60);
+    setTabOrder(opt60, cmdAppcust);
+    setTabOrder(cmdAppcust, cmdBackcust);
+    txtCustdia->setFocus();
+
+    rt::onClick(cmdAppcust, this, &FrmCustom::cmdAppcust_Click);
     rt::onClick(cmdBackcust, this, &FrmCustom::cmdBackcust_Click);
+}
+
+void FrmCustom::cmdAppcust_Click()
+{
+    if (txtCustdia->text().isEmpty()) {
+        rt::ShowMessage(QStringLiteral("A diameter has not been entered.\n"
+                                       "Please enter thread diameter and try again."),
+                        rt::Exclamation, QStringLiteral("no Diameter"));
+        return;
+    }
+    if (txtCustpitch->text().isEmpty()) {
+        rt::ShowMessage(QStringLiteral("A pitch or TPI has not been entered.\n"
+                                       "Please enter thread pitch or TPI and try Again."),
+                        rt::Exclamation, QStringLiteral("no Pitch"));
+        return;
+    }
+
+    // Above 2 the diameter can only be millimetres.
+    const double diameter = readNumber(txtCustdia);
+    if (diameter > 2) {
+        Custmet(QStringLiteral("Metric Thread"), diameter, readNumber(txtCustpitch));
+        return;
+    }
+
+    // An inch thread: an entry above 1 is threads per inch.
+    const double entry = readNumber(txtCustpitch);
+    const double pitch = entry > 1 ? rt::divide(1, entry) : entry;
+    if (opt55->isChecked()) {
+        Custbsw(QStringLiteral("Whitwoth Form"), diameter, pitch);
+    } else if (opt60->isChecked()) {
+        Custun(QStringLiteral("Unified Thread"), diameter, pitch);
+    } else {
+        rt::ShowMessage(QStringLiteral("A thread angle has not been entered.\n"
+                                       "Please enter a thread angle and try Again."),
+                        rt::Exclamation, QStringLiteral("no Angle"));
+    }
 }
 
 void FrmCustom::cmdBackcust_Click()
 {
     hideForm();
     frmType()->showForm();
+}
+
+void FrmCustom::Custbsw(const QString &name, double diameter, double pitch)
+{
+    const double k = CustomWhitworthRule.depthFactor;
+    writeRecord(frmKervadin3(), CustomWhitworthRule, name, diameter, pitch,
+                [&] { Helangle(diameter, pitch, k); });
+}
+
+void FrmCustom::Custmet(const QString &name, double diameter, double pitch)
+{
+    const double k = CustomMetricRule.depthFactor;
+    writeRecord(frmKervadin3(), CustomMetricRule, name, diameter, pitch,
+                [&] { Helangle(diameter, pitch, k); }, txtCustdia->text() + QStringLiteral(" mm"));
+}
+
+void FrmCustom::Custun(const QString &name, double diameter, double pitch)
+{
+    const double k = CustomUnifiedRule.depthFactor;
+    writeRecord(frmKervadin3(), CustomUnifiedRule, name, diameter, pitch,
+                [&] { Helangle(diameter, pitch, k); });
+}
+
+void FrmCustom::Helangle(double diameter, double pitch, double depthFactor)
+{
+    frmKervadin3()->lblHangle->setText(helixCaption(helixMinutes(diameter, pitch, depthFactor)));
 }
 
 } // namespace kervadin
