@@ -36,6 +36,7 @@ void start()
 {
     QCoreApplication::setApplicationName(QStringLiteral("kervadin"));
     FrmKervadin3 *main = frmKervadin3();
+    rt::Form::setMainForm(main);
     main->showForm();
     main->focusActual();
 }

@@ -2,9 +2,10 @@
 
 #include "runtime/controls.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <cmath>
@@ -13,6 +14,7 @@ namespace rt {
 
 namespace {
 constexpr double TwipsPerPixel = 15.0;
+QPointer<Form> mainForm;
 }
 
 void bringToFront(QWidget *window)
@@ -87,6 +89,19 @@ void Form::showForm()
 void Form::hideForm()
 {
     hide();
+}
+
+void Form::setMainForm(Form *form)
+{
+    mainForm = form;
+}
+
+void Form::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    QWidget *active = QApplication::activeWindow();
+    if (mainForm && mainForm != this && mainForm->isVisible() && (!active || active == this))
+        bringToFront(mainForm);
 }
 
 void Form::addShape(ShapeKind kind, const QRect &twips, const QColor &fill, const QColor &outline)

@@ -43,6 +43,10 @@ public:
     void showForm();
     void hideForm();
 
+    // The program's main window: when another window that had the focus is
+    // hidden, the main window becomes the active one again.
+    static void setMainForm(Form *form);
+
 protected:
     // Drawing, in twips, painted in the order added.
     void addShape(ShapeKind kind, const QRect &twips, const QColor &fill,
@@ -61,6 +65,7 @@ protected:
                             const QFont &font);
 
     void paintEvent(QPaintEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     struct Shape {
