@@ -18,6 +18,7 @@ FrmTriangleRight *frmTriangleRight()
 void start()
 {
     QCoreApplication::setApplicationName(QStringLiteral("dorvic"));
+    rt::Form::setMainForm(frmTriangleRight());
     frmTriangleRight()->showForm();
 }
 

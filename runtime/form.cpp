@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
+#include <QScreen>
+#include <algorithm>
 #include <QPushButton>
 #include <QRadioButton>
 #include <cmath>
@@ -15,6 +17,9 @@ namespace rt {
 namespace {
 constexpr double TwipsPerPixel = 15.0;
 QPointer<Form> mainForm;
+// What a window manager's frame usually adds around the client area.
+constexpr int FrameAllowance = 8;
+constexpr int TitleAllowance = 40;
 }
 
 void bringToFront(QWidget *window)
@@ -80,8 +85,39 @@ Form::Form(const QString &name, const QString &caption, int widthTwips, int heig
     setAutoFillBackground(true);
 }
 
+void Form::placeOnScreen()
+{
+    m_placed = true;
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // The frame adds a title bar and borders the client size does not show.
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    const QSize outer(frame.width() + 2 * FrameAllowance, frame.height() + TitleAllowance);
+    QPoint topLeft(area.center().x() - outer.width() / 2, area.center().y() - outer.height() / 2);
+
+    if (mainForm && mainForm != this && mainForm->isVisible()) {
+        const QRect main = mainForm->frameGeometry();
+        const int gap = FrameAllowance;
+        topLeft.setY(main.top());
+        if (main.right() + gap + outer.width() <= area.right())
+            topLeft.setX(main.right() + gap);
+        else if (main.left() - gap - outer.width() >= area.left())
+            topLeft.setX(main.left() - gap - outer.width());
+        else
+            topLeft.setX(main.left() + main.width() / 2);
+    }
+    // Never off screen.
+    topLeft.setX(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() - outer.width())));
+    topLeft.setY(std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - outer.height())));
+    move(topLeft);
+}
+
 void Form::showForm()
 {
+    if (!m_placed)
+        placeOnScreen();
     show();
     bringToFront(this);
 }

@@ -40,6 +40,8 @@ public:
          const QColor &background, QWidget *parent = nullptr);
 
     // Show makes the window visible and active; hide keeps its controls.
+    // The first show places the window: the main window centred on the
+    // screen, the others beside the main window where the screen has room.
     void showForm();
     void hideForm();
 
@@ -78,10 +80,12 @@ private:
         QLine twips;
         QColor colour;
     };
+    void placeOnScreen();
     void place(QWidget *control, const QString &name, const QRect &twips, const QFont &font);
 
     std::vector<Shape> m_shapes;
     std::vector<Line> m_lines;
+    bool m_placed = false;
 };
 
 // Colours of a control: background filled when given, text colour when given.
