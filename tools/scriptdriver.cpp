@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
@@ -13,9 +12,9 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QTest>
-#include <QTextStream>
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -67,7 +66,7 @@ struct LineError {
 
 class Session {
 public:
-    int run(const QStringList &lines);
+    int run(std::istream &in);
 
 private:
     void execute(const QString &line);
@@ -98,7 +97,7 @@ QString parseText(const QString &raw)
     return doc.array().at(0).toString();
 }
 
-int Session::run(const QStringList &lines)
+int Session::run(std::istream &in)
 {
     rt::setMessagePresenter([](int style, const QString &title, const QString &prompt) {
         writeLine(QStringLiteral("message %1 %2 %3").arg(style).arg(json(title), json(prompt)));
@@ -112,8 +111,11 @@ int Session::run(const QStringList &lines)
         writeLine(QStringLiteral("ended"));
     });
 
-    for (int i = 0; i < lines.size(); ++i) {
-        QString line = lines.at(i);
+    // Lines are run as they arrive, so a session can be fed a command at a
+    // time and watched.
+    std::string raw;
+    for (int number = 1; std::getline(in, raw); ++number) {
+        QString line = QString::fromUtf8(raw.data(), static_cast<int>(raw.size()));
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
@@ -124,7 +126,7 @@ int Session::run(const QStringList &lines)
             execute(line);
         } catch (const LineError &e) {
             m_failed = true;
-            writeLine(QStringLiteral("error %1: %2").arg(i + 1).arg(e.what));
+            writeLine(QStringLiteral("error %1: %2").arg(number).arg(e.what));
         }
         settle();
     }
@@ -374,27 +376,6 @@ void Session::execute(const QString &line)
     }
 }
 
-QStringList readLines(int argc, char **argv, bool *ok)
-{
-    QByteArray data;
-    *ok = true;
-    if (argc > 1) {
-        QFile file(QString::fromLocal8Bit(argv[1]));
-        if (!file.open(QIODevice::ReadOnly)) {
-            *ok = false;
-            return {};
-        }
-        data = file.readAll();
-    } else {
-        std::string all((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-        data = QByteArray::fromStdString(all);
-    }
-    QStringList lines = QString::fromUtf8(data).split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 } // namespace
 
 void useOffscreenUnlessSet()
@@ -405,11 +386,13 @@ void useOffscreenUnlessSet()
 
 int run(int argc, char **argv, const std::function<void()> &start)
 {
-    bool ok = false;
-    const QStringList lines = readLines(argc, argv, &ok);
-    if (!ok) {
-        std::fprintf(stderr, "%s: cannot read %s\n", argv[0], argv[1]);
-        return 2;
+    std::ifstream file;
+    if (argc > 1) {
+        file.open(argv[1], std::ios::binary);
+        if (!file) {
+            std::fprintf(stderr, "%s: cannot read %s\n", argv[0], argv[1]);
+            return 2;
+        }
     }
     Session session;
     // Messages during start-up are recorded like any other.
@@ -418,7 +401,7 @@ int run(int argc, char **argv, const std::function<void()> &start)
     });
     start();
     settle();
-    const int status = session.run(lines);
+    const int status = session.run(argc > 1 ? static_cast<std::istream &>(file) : std::cin);
     qDeleteAll(QApplication::topLevelWidgets());
     return status;
 }
