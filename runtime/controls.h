@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QRadioButton>
 
 namespace rt {
 
@@ -24,6 +25,22 @@ protected:
 
 private:
     bool m_pressed = false;
+};
+
+// An option button of a group: at most one of the window's options is
+// selected. A click anywhere on it selects it, and every option is a stop of
+// the window's tab order (Qt would keep only the checked one).
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    explicit OptionButton(const QString &caption, QWidget *parent = nullptr);
+
+protected:
+    bool hitButton(const QPoint &pos) const override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    void keepEveryOptionATabStop();
 };
 
 // Connects a click to a handler of the window, run guarded.

@@ -194,7 +194,7 @@ QPushButton *Form::addButton(const QString &name, const QString &caption, const 
 QRadioButton *Form::addOption(const QString &name, const QString &caption, const QRect &twips,
                               const QFont &font)
 {
-    auto *option = new QRadioButton(caption, this);
+    auto *option = new OptionButton(caption, this);
     place(option, name, twips, font);
     return option;
 }
