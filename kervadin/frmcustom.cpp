@@ -18,16 +18,6 @@ const QColor Background(255, 192, 128);
 const QColor Yellow(255, 255, 0);
 const QColor ButtonFace(192, 192, 0);
 
-// An option button that answers a click anywhere in its rectangle, not only
-// on its mark and caption, as the option does on the form it was drawn on.
-class AngleOption : public QRadioButton {
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
-};
-
 double readNumber(const QLineEdit *box)
 {
     return rt::ReadNumber(box->text().toStdString());
@@ -72,11 +62,8 @@ FrmCustom::FrmCustom(QWidget *parent)
     // Both options share this window as parent, so they form one group:
     // selecting one clears the other. Neither is selected at first.
     auto option = [&](const char *name, const char *caption, int left) {
-        auto *o = new AngleOption(QString::fromUtf8(caption), this);
-        o->setObjectName(QLatin1String(name));
-        o->setFont(plain);
-        o->setGeometry(rt::px(left), rt::px(1560), rt::px(1815), rt::px(495));
-        return o;
+        return addOption(QLatin1String(name), QString::fromUtf8(caption),
+                         rt::twipsRect(left, 1560, 1815, 495), plain);
     };
     opt55 = option("opt55", "55 deg. Angle.", 1800);
     opt60 = option("opt60", "60 deg. Angle.", 4680);

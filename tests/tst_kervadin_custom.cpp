@@ -132,9 +132,9 @@ private slots:
     void tabOrder()
     {
         QTest::mouseClick(c->txtCustdia, Qt::LeftButton);
-        // The angle group is one stop; labels take no focus.
-        const QList<QWidget *> expected{c->txtCustpitch, c->opt55, c->cmdAppcust, c->cmdBackcust,
-                                        c->txtCustdia};
+        // Each angle option is a stop of its own; labels take no focus.
+        const QList<QWidget *> expected{c->txtCustpitch, c->opt55, c->opt60, c->cmdAppcust,
+                                        c->cmdBackcust, c->txtCustdia};
         for (QWidget *next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
