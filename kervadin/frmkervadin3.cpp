@@ -65,45 +65,51 @@ FrmKervadin3::FrmKervadin3(QWidget *parent)
     auto captionLabel = [&](const char *name, const char *text, int l, int t, int w, int h) {
         addLabel(QLatin1String(name), QLatin1String(text), rt::twipsRect(l, t, w, h), caption);
     };
-    auto valueLabel = [&](const char *name, int l, int t, int w, int h) {
+    // A value field is named, for assistive technology, by the caption above it.
+    auto valueLabel = [&](const char *name, const char *spoken, int l, int t, int w, int h) {
         QLabel *label = addLabel(QLatin1String(name), QString(), rt::twipsRect(l, t, w, h), value);
+        label->setAccessibleName(QLatin1String(spoken));
         label->setAlignment(Qt::AlignCenter);
         rt::setColours(label, Yellow);
         return label;
     };
 
     captionLabel("Label2", "Selected Thread", 750, 750, 1700, 200);
-    lblSelected = valueLabel("lblSelected", 900, 1125, 2200, 255);
+    lblSelected = valueLabel("lblSelected", "Selected Thread", 900, 1125, 2200, 255);
     captionLabel("Label3", "Diameter", 750, 2250, 1700, 200);
-    lblDia = valueLabel("lblDia", 900, 2625, 2200, 255);
+    lblDia = valueLabel("lblDia", "Diameter", 900, 2625, 2200, 255);
     captionLabel("Label4", "Depth of Thread", 750, 3750, 1700, 200);
-    lblDoT = valueLabel("lblDoT", 900, 4125, 2200, 255);
+    lblDoT = valueLabel("lblDoT", "Depth of Thread", 900, 4125, 2200, 255);
     captionLabel("Label5", "Pitch", 750, 5250, 1700, 200);
-    lblPitch = valueLabel("lblPitch", 900, 5625, 2200, 255);
+    lblPitch = valueLabel("lblPitch", "Pitch", 900, 5625, 2200, 255);
     captionLabel("Label6", "Thread Angle", 750, 6750, 1700, 200);
-    lblTangle = valueLabel("lblTangle", 900, 7125, 2200, 255);
+    lblTangle = valueLabel("lblTangle", "Thread Angle", 900, 7125, 2200, 255);
     captionLabel("Label7", "Helix Angle", 750, 8250, 1215, 200);
-    lblHangle = valueLabel("lblHangle", 900, 8625, 2200, 255);
+    lblHangle = valueLabel("lblHangle", "Helix Angle", 900, 8625, 2200, 255);
 
     captionLabel("Label8", "Select a Thread", 8520, 750, 1700, 200);
     CtS = addClickLabel(QStringLiteral("CtS"), QStringLiteral("Click to Select"),
                         rt::twipsRect(8670, 1080, 2205, 255), value);
     CtS->setAlignment(Qt::AlignCenter);
     CtS->setCursor(Qt::PointingHandCursor);
+    // Select from the keyboard, leaving the tab order as it is.
+    CtS->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
+    CtS->setToolTip(QStringLiteral("Choose a thread (Alt+S)"));
     rt::setColours(CtS, Yellow);
     captionLabel("Label9", "Dimension Over Wires", 8520, 2250, 2000, 200);
-    lblOver = valueLabel("lblOver", 8670, 2625, 2200, 255);
+    lblOver = valueLabel("lblOver", "Dimension Over Wires", 8670, 2625, 2200, 255);
     captionLabel("Label10", "Actual Wire Size", 8520, 3750, 2000, 200);
     txtActual = addTextBox(QStringLiteral("txtActual"), rt::twipsRect(8640, 4125, 2175, 255), value);
+    txtActual->setAccessibleName(QStringLiteral("Actual Wire Size"));
     txtActual->setFrame(false);
     txtActual->setAlignment(Qt::AlignCenter);
     rt::setColours(txtActual, Yellow);
     captionLabel("Label11", "Preferred Wire Size", 8520, 5250, 2000, 200);
-    lblPref = valueLabel("lblPref", 8670, 5625, 2200, 255);
+    lblPref = valueLabel("lblPref", "Preferred Wire Size", 8670, 5625, 2200, 255);
     captionLabel("Label12", "Maximum Wire Size", 8520, 6750, 2000, 200);
-    lblMax = valueLabel("lblMax", 8670, 7125, 2200, 255);
+    lblMax = valueLabel("lblMax", "Maximum Wire Size", 8670, 7125, 2200, 255);
     captionLabel("Label13", "Minimum Wire Size", 8520, 8250, 2000, 200);
-    lblMin = valueLabel("lblMin", 8670, 8625, 2200, 255);
+    lblMin = valueLabel("lblMin", "Minimum Wire Size", 8670, 8625, 2200, 255);
 
     // The title stands in a decorative capital face where the system has one.
     QFont title = rt::formFont(QStringLiteral("Algerian"), 27.75, rt::Regular);
@@ -124,6 +130,7 @@ FrmKervadin3::FrmKervadin3(QWidget *parent)
                              rt::twipsRect(5040, 5400, 1695, 795), plain);
     lblMillinches->setAlignment(Qt::AlignCenter);
     lblMillinches->setFrameShape(QFrame::Box);
+    lblMillinches->setAccessibleName(QStringLiteral("Units"));
     rt::setColours(lblMillinches, Yellow);
 
     cmdCalc = addButton(QStringLiteral("cmdCalc"), QStringLiteral("Calculate"),

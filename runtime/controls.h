@@ -5,16 +5,23 @@
 #include "runtime/messages.h"
 
 #include <QAbstractButton>
+#include <QKeySequence>
 #include <QLabel>
 #include <QRadioButton>
 
 namespace rt {
 
-// A label that acts on a left click, as a button does.
+// A label that acts on a left click, as a button does. It takes no place in
+// the tab order; a keyboard shortcut of its window reaches it instead, and
+// assistive technology sees a button that can be pressed.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(const QString &text, QWidget *parent = nullptr);
+
+    void setShortcut(const QKeySequence &keys);
+    QKeySequence shortcut() const { return m_shortcut; }
+    void click() { emit clicked(); }
 
 signals:
     void clicked();
@@ -25,6 +32,7 @@ protected:
 
 private:
     bool m_pressed = false;
+    QKeySequence m_shortcut;
 };
 
 // An option button of a group: at most one of the window's options is
