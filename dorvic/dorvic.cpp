@@ -2,7 +2,7 @@
 
 #include "dorvic/frmtriangleright.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
 
 namespace dorvic {
@@ -18,6 +18,7 @@ FrmTriangleRight *frmTriangleRight()
 void start()
 {
     QCoreApplication::setApplicationName(QStringLiteral("dorvic"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.workshopcalc.dorvic"));
     rt::Form::setMainForm(frmTriangleRight());
     frmTriangleRight()->showForm();
 }

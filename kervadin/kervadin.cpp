@@ -5,7 +5,7 @@
 #include "kervadin/frmtype.h"
 #include "kervadin/sizewindow.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
 
 namespace kervadin {
@@ -35,6 +35,7 @@ SizeWindow *sizeWindow(Family family)
 void start()
 {
     QCoreApplication::setApplicationName(QStringLiteral("kervadin"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.workshopcalc.kervadin"));
     FrmKervadin3 *main = frmKervadin3();
     rt::Form::setMainForm(main);
     main->showForm();
