@@ -13,26 +13,6 @@
 namespace kervadin {
 namespace {
 
-// An option button that takes a click anywhere on its area, not only on its
-// indicator and caption. Every size is a stop of its own for Tab: the
-// toolkit would otherwise keep only the focused option of a group in the
-// tab chain.
-class SizeOption : public QRadioButton {
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
-
-    void focusInEvent(QFocusEvent *event) override
-    {
-        QRadioButton::focusInEvent(event);
-        for (SizeOption *option : parentWidget()->findChildren<SizeOption *>(
-                 QString(), Qt::FindDirectChildrenOnly))
-            option->setFocusPolicy(Qt::StrongFocus);
-    }
-};
-
 using Computation = void (SizeWindow::*)(const QString &, double, double, const QString &);
 
 Computation computationOf(Family family)
@@ -117,14 +97,9 @@ void SizeWindow::layOutSizes(const QFont &font)
                 width = 975;
             twips = rt::twipsRect(columns[cell % 4], rows[i / 4], width, 495);
         }
-        auto *option = new SizeOption(QString::fromUtf8(size.caption), this);
-        option->setObjectName(QLatin1String(size.option));
-        option->setFont(font);
-        option->setGeometry(rt::px(twips.left()), rt::px(twips.top()), rt::px(twips.width()),
-                            rt::px(twips.height()));
-        options.append(option);
+        options.append(addOption(QLatin1String(size.option), QString::fromUtf8(size.caption),
+                                 twips, font));
     }
-
 }
 
 void SizeWindow::apply()
