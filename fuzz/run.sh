@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Builds the number unit's libFuzzer targets with clang and runs each for
+# SECONDS (default 60) on a fresh copy of its seed corpus.
+#
+#   fuzz/run.sh [SECONDS]
+#
+# Exits non-zero when a target finds an input that breaks one of its checks;
+# the input is kept under $FUZZ_BUILD_DIR/findings/TARGET/ (reproduce with
+# "$FUZZ_BUILD_DIR/TARGET FILE"). On a fresh Debian 12 machine, run as root:
+# missing packages are installed with apt-get.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds="${1:-60}"
+build="${FUZZ_BUILD_DIR:-build-fuzz}"
+targets=(fuzz_readnumber fuzz_formatnumber)
+
+# The project's own set-up (CMake, Qt: the configure finds Qt even though
+# the fuzz targets do not use it), then clang and its libFuzzer runtime.
+scripts/install-deps.sh
+packages=(clang-14 libclang-rt-14-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "missing packages: ${missing[*]}; run this as root (or with sudo)" >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+cmake -S . -B "$build" -DFUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >/dev/null
+
+# The targets run side by side; each gets its own working corpus so the seeds
+# in the repository are never changed.
+pids=()
+for t in "${targets[@]}"; do
+  rm -rf "$build/corpus/$t"
+  mkdir -p "$build/corpus/$t" "$build/findings/$t"
+  cp fuzz/corpus/"$t"/* "$build/corpus/$t/"
+  "$build/$t" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+    -artifact_prefix="$build/findings/$t/" "$build/corpus/$t" >"$build/$t.log" 2>&1 &
+  pids+=($!)
+done
+
+status=0
+for i in "${!targets[@]}"; do
+  t="${targets[$i]}"
+  if wait "${pids[$i]}"; then
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$build/$t.log")
+    echo "$t: nothing found in ${seconds} s, ${runs:-?} runs"
+  else
+    status=1
+    echo "$t: FOUND a failing input (log: $build/$t.log):" >&2
+    grep -m3 -E '^(ReadNumber|FormatNumber)|ERROR|SUMMARY' "$build/$t.log" >&2 || tail -20 "$build/$t.log" >&2
+    ls "$build/findings/$t" >&2
+  fi
+done
+exit "$status"
