@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# Start-up benchmark: the time from exec to the first window mapped, and the
+# resident memory 0.5 s later, for kervadin, dorvic and bare-window (a bare Qt
+# window of kervadin's size), on a private Xvfb display. The programs take
+# turns within each round (the order rotates), so a busy machine slows them
+# alike; the medians and their ratios to the bare window are printed.
+# "bare+label" (bare-window --label: the same window with one line of text)
+# is measured too, for reference: it shows what loading the fonts costs any
+# window that shows text.
+#
+#   bench/startup.sh [--check] [--rounds N] [--no-build]
+#
+# --check   exit 1 when a program takes more than 1.10 x the bare window's
+#           time or holds more than the bare window's memory + 5 MiB
+# --rounds  measured rounds (default 15), after one warm-up round
+# BUILD_DIR names the build folder (default build). On a fresh Debian 12
+# machine, run as root: missing packages are installed with apt-get.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+check=0
+rounds=15
+build_first=1
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --check) check=1 ;;
+    --rounds) rounds="$2"; shift ;;
+    --no-build) build_first=0 ;;
+    *) echo "usage: bench/startup.sh [--check] [--rounds N] [--no-build]" >&2; exit 2 ;;
+  esac
+  shift
+done
+build="${BUILD_DIR:-build}"
+programs=(bare-window kervadin dorvic)
+rows=(bare-window kervadin dorvic bare+label)
+
+if [ "$build_first" = 1 ]; then
+  scripts/install-deps.sh
+  packages=(xvfb libx11-dev)
+  missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+      echo "missing packages: ${missing[*]}; run this as root (or with sudo)" >&2
+      exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+  cmake -S . -B "$build" -DBENCH=ON >/dev/null
+  cmake --build "$build" -j"$(nproc)" --target "${programs[@]}" startup-probe >/dev/null
+fi
+for p in "${programs[@]}" startup-probe; do
+  [ -x "$build/$p" ] || { echo "$build/$p is missing; build it first" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display of its own: Xvfb picks a free number and writes it to fd 3.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.05
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+measure() { # ROUND-KIND ROW
+  local line
+  local command=("$build/$2")
+  [ "$2" = bare+label ] && command=("$build/bare-window" --label)
+  if ! line=$("$build/startup-probe" "${command[@]}" 2>>"$work/stderr"); then
+    echo "$2 did not start; its messages:" >&2
+    cat "$work/stderr" >&2
+    exit 1
+  fi
+  [ "$1" = warmup ] || echo "$2 $line" >>"$work/samples"
+}
+
+n=${#rows[@]}
+for p in "${rows[@]}"; do measure warmup "$p"; done
+for r in $(seq 0 $((rounds - 1))); do
+  for i in $(seq 0 $((n - 1))); do
+    measure round "${rows[$(((i + r) % n))]}"
+  done
+done
+
+median() { # PROGRAM COLUMN
+  awk -v p="$1" -v c="$2" '$1 == p { print $c }' "$work/samples" | sort -g |
+    awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+bare_ms=$(median bare-window 2)
+bare_kib=$(median bare-window 3)
+echo "$rounds rounds on Xvfb; medians"
+printf '%-12s %9s %7s %9s %9s\n' program "map ms" ratio "RSS MiB" "+MiB"
+status=0
+for p in "${rows[@]}"; do
+  ms=$(median "$p" 2)
+  kib=$(median "$p" 3)
+  read -r ratio extra verdict < <(awk -v ms="$ms" -v kib="$kib" -v bms="$bare_ms" -v bkib="$bare_kib" \
+    'BEGIN { r = ms / bms; x = (kib - bkib) / 1024;
+             printf "%.2f %+.1f %s\n", r, x, (r > 1.10 || x > 5) ? "over" : "ok" }')
+  printf '%-12s %9.1f %7s %9.1f %9s  %s\n' "$p" "$ms" "$ratio" "$(awk -v k="$kib" 'BEGIN { print k / 1024 }')" \
+    "$extra" "$(case "$p" in bare-window) echo "(yardstick)" ;; bare+label) echo "(reference)" ;; *) echo "$verdict" ;; esac)"
+  case "$p" in kervadin | dorvic) [ "$verdict" = ok ] || status=1 ;; esac
+done
+echo "goal: at most 1.10 x the bare window's time and its memory + 5 MiB"
+if [ "$check" = 1 ]; then exit "$status"; fi
