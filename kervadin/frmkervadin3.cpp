@@ -67,8 +67,8 @@ FrmKervadin3::FrmKervadin3(QWidget *parent)
     };
     // A value field is named, for assistive technology, by the caption above it.
     auto valueLabel = [&](const char *name, const char *spoken, int l, int t, int w, int h) {
-        QLabel *label = addLabel(QLatin1String(name), QString(), rt::twipsRect(l, t, w, h), value);
-        label->setAccessibleName(QLatin1String(spoken));
+        QLabel *label = addValueLabel(QLatin1String(name), QLatin1String(spoken),
+                                      rt::twipsRect(l, t, w, h), value);
         label->setAlignment(Qt::AlignCenter);
         rt::setColours(label, Yellow);
         return label;
@@ -126,11 +126,10 @@ FrmKervadin3::FrmKervadin3(QWidget *parent)
                                rt::formFont(QStringLiteral("MS Sans Serif"), 8.25, rt::Regular));
     label14->setAlignment(Qt::AlignCenter);
 
-    lblMillinches = addLabel(QStringLiteral("lblMillinches"), QString(),
-                             rt::twipsRect(5040, 5400, 1695, 795), plain);
+    lblMillinches = addValueLabel(QStringLiteral("lblMillinches"), QStringLiteral("Units"),
+                                  rt::twipsRect(5040, 5400, 1695, 795), plain);
     lblMillinches->setAlignment(Qt::AlignCenter);
     lblMillinches->setFrameShape(QFrame::Box);
-    lblMillinches->setAccessibleName(QStringLiteral("Units"));
     rt::setColours(lblMillinches, Yellow);
 
     cmdCalc = addButton(QStringLiteral("cmdCalc"), QStringLiteral("Calculate"),

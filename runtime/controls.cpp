@@ -43,11 +43,85 @@ private:
     ClickLabel *label() const { return static_cast<ClickLabel *>(widget()); }
 };
 
+// Named by its caption; what it shows is its value and its text, which
+// can be read and selected through the text interface.
+class ValueLabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit ValueLabelAccessible(ValueLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && !widget()->accessibleName().isEmpty())
+            return widget()->accessibleName();
+        if (t == QAccessible::Name || t == QAccessible::Value)
+            return label()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        if (selectionIndex == 0 && label()->hasSelectedText()) {
+            *startOffset = label()->selectionStart();
+            *endOffset = *startOffset + int(label()->selectedText().size());
+        }
+    }
+    int selectionCount() const override { return label()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override
+    {
+        label()->setSelection(startOffset, endOffset - startOffset);
+    }
+    void removeSelection(int) override { label()->setSelection(0, 0); }
+    void setSelection(int, int startOffset, int endOffset) override
+    {
+        addSelection(startOffset, endOffset);
+    }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override
+    {
+        return label()->text().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(label()->text().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    ValueLabel *label() const { return static_cast<ValueLabel *>(widget()); }
+};
+
 QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("rt::ClickLabel") && object && object->isWidgetType())
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("rt::ClickLabel"))
         return new ClickLabelAccessible(static_cast<ClickLabel *>(object));
+    if (className == QLatin1String("rt::ValueLabel"))
+        return new ValueLabelAccessible(static_cast<ValueLabel *>(object));
     return nullptr;
+}
+
+void installAccessibleFactory()
+{
+    static const bool installed = (QAccessible::installFactory(accessibleFactory), true);
+    Q_UNUSED(installed);
 }
 
 } // namespace
@@ -55,8 +129,17 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
 ClickLabel::ClickLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
-    static const bool installed = (QAccessible::installFactory(accessibleFactory), true);
-    Q_UNUSED(installed);
+    installAccessibleFactory();
+}
+
+ValueLabel::ValueLabel(const QString &caption, QWidget *parent)
+    : QLabel(parent)
+{
+    installAccessibleFactory();
+    setAccessibleName(caption);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Selectable text would make the label take the focus on a click.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void ClickLabel::setShortcut(const QKeySequence &keys)

@@ -35,6 +35,17 @@ private:
     QKeySequence m_shortcut;
 };
 
+// A label that shows a value of the window. Assistive technology speaks the
+// caption it stands under as its name and offers the text it shows as its
+// value and text. The text can be selected with the mouse and copied (from
+// the context menu, or pasted from the selection), yet the label never takes
+// the keyboard focus.
+class ValueLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ValueLabel(const QString &caption, QWidget *parent = nullptr);
+};
+
 // An option button of a group: at most one of the window's options is
 // selected. A click anywhere on it selects it, and every option is a stop of
 // the window's tab order (Qt would keep only the checked one).

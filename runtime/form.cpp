@@ -165,6 +165,14 @@ QLabel *Form::addLabel(const QString &name, const QString &text, const QRect &tw
     return label;
 }
 
+ValueLabel *Form::addValueLabel(const QString &name, const QString &caption, const QRect &twips,
+                               const QFont &font)
+{
+    auto *label = new ValueLabel(caption, this);
+    place(label, name, twips, font);
+    return label;
+}
+
 ClickLabel *Form::addClickLabel(const QString &name, const QString &text, const QRect &twips,
                                 const QFont &font)
 {

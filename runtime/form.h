@@ -18,6 +18,7 @@ class QRadioButton;
 namespace rt {
 
 class ClickLabel;
+class ValueLabel;
 
 // Raises and activates a window.
 void bringToFront(QWidget *window);
@@ -58,6 +59,9 @@ protected:
     // Controls at twips positions, named as the program names them.
     QLabel *addLabel(const QString &name, const QString &text, const QRect &twips,
                      const QFont &font);
+    // A value field, named for assistive technology by its caption.
+    ValueLabel *addValueLabel(const QString &name, const QString &caption, const QRect &twips,
+                              const QFont &font);
     ClickLabel *addClickLabel(const QString &name, const QString &text, const QRect &twips,
                               const QFont &font);
     QLineEdit *addTextBox(const QString &name, const QRect &twips, const QFont &font);
