@@ -84,6 +84,11 @@ FrmTriangleRight::FrmTriangleRight(QWidget *parent)
     auto *picture = new TrianglePicture(this);
     picture->setObjectName(QStringLiteral("imgTriangleRight"));
     picture->setGeometry(rt::px(3540), rt::px(1440), rt::px(5760), rt::px(5760));
+    picture->setAccessibleName(QStringLiteral("Right triangle"));
+    picture->setAccessibleDescription(
+        QStringLiteral("The right angle is at the lower left, angle C at the top and angle B at "
+                       "the lower right. Side a is the hypotenuse, side b the upright leg "
+                       "opposite B, side c the bottom leg opposite C."));
 
     QLabel *title = addLabel(QStringLiteral("lblTriangleRight"), QStringLiteral(" Right Triangle"),
                              rt::twipsRect(630, 630, 3375, 540),
@@ -132,6 +137,7 @@ FrmTriangleRight::FrmTriangleRight(QWidget *parent)
     QLabel *frame = addLabel(QStringLiteral("lblRightInstructOut"), QString(),
                              rt::twipsRect(7515, 825, 2910, 1590), font);
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setAccessibleName(QStringLiteral("Instructions"));
     rt::setColours(frame, PaleYellow);
 
     QLabel *instructions = addLabel(
@@ -147,18 +153,25 @@ FrmTriangleRight::FrmTriangleRight(QWidget *parent)
     // for results as wide as their patterns make them ("36.87" in an angle
     // box, "123.456" in a side box, "123456.789" in the area box).
     const QFont boxFont = rt::formFont(QStringLiteral("Arial"), 9);
-    auto textBox = [&](const char *name, const QRect &twips, const QColor &colour) {
+    // Each box is named, for assistive technology, by the letter or caption
+    // beside it.
+    auto textBox = [&](const char *name, const char *spoken, const QRect &twips,
+                       const QColor &colour) {
         QLineEdit *box = addTextBox(QLatin1String(name), twips, boxFont);
+        box->setAccessibleName(QLatin1String(spoken));
         box->setAlignment(Qt::AlignCenter);
         rt::setColours(box, colour);
         return box;
     };
-    txtRightSidea = textBox("txtRightSidea", rt::twipsRect(5970, 4050, 765, 315), Yellow);
-    txtRightSideb = textBox("txtRightSideb", rt::twipsRect(3465, 4110, 765, 315), Yellow);
-    txtRightSidec = textBox("txtRightSidec", rt::twipsRect(5835, 5505, 765, 315), Yellow);
-    txtRightAngleB = textBox("txtRightAngleB", rt::twipsRect(8475, 5475, 540, 315), LightGreen);
-    txtRightAngleC = textBox("txtRightAngleC", rt::twipsRect(3615, 2610, 540, 315), LightGreen);
-    txtRightArea = textBox("txtRightArea", rt::twipsRect(1275, 4110, 1035, 315), LightYellow);
+    txtRightSidea = textBox("txtRightSidea", "Side a", rt::twipsRect(5970, 4050, 765, 315), Yellow);
+    txtRightSideb = textBox("txtRightSideb", "Side b", rt::twipsRect(3465, 4110, 765, 315), Yellow);
+    txtRightSidec = textBox("txtRightSidec", "Side c", rt::twipsRect(5835, 5505, 765, 315), Yellow);
+    txtRightAngleB = textBox("txtRightAngleB", "Angle B", rt::twipsRect(8475, 5475, 540, 315),
+                             LightGreen);
+    txtRightAngleC = textBox("txtRightAngleC", "Angle C", rt::twipsRect(3615, 2610, 540, 315),
+                             LightGreen);
+    txtRightArea = textBox("txtRightArea", "Area", rt::twipsRect(1275, 4110, 1035, 315),
+                           LightYellow);
 
     cmdRightCalculate = addButton(QStringLiteral("cmdRightCalculate"), QStringLiteral("Calculate"),
                                   rt::twipsRect(9240, 2760, 1215, 495), font);

@@ -58,6 +58,9 @@ FrmCustom::FrmCustom(QWidget *parent)
     };
     txtCustdia = textBox("txtCustdia", 4120, 2640);
     txtCustpitch = textBox("txtCustpitch", 4120, 3600);
+    // Each box is named, for assistive technology, by the caption beside it.
+    txtCustdia->setAccessibleName(QStringLiteral("Diameter"));
+    txtCustpitch->setAccessibleName(QStringLiteral("Pitch or T.P.I."));
 
     // Both options share this window as parent, so they form one group:
     // selecting one clears the other. Neither is selected at first.

@@ -1,0 +1,72 @@
+// What a screen reader finds in the triangle window: every control named,
+// each box by the letter or caption beside it.
+#include "accessibility.h"
+#include "dorvic/dorvic.h"
+#include "dorvic/frmtriangleright.h"
+#include "runtime/messages.h"
+
+#include <QTest>
+
+class TestDorvicAccessibility : public QObject {
+    Q_OBJECT
+
+    QWidget *w = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        rt::setMessagePresenter([](int, const QString &, const QString &) {});
+        rt::setEndHandler([] {});
+        dorvic::start();
+        w = dorvic::frmTriangleRight();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+    }
+
+    void everyControlIsNamed()
+    {
+        int walked = 0;
+        const QStringList unnamed = accessibility::unnamedControls(w, &walked);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char(' '))));
+        // Title, "90°", five letters, "Area", heading, instruction frame and
+        // text, six boxes, three buttons.
+        QCOMPARE(walked, 20);
+    }
+
+    void namesAreTheCaptions_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        const int box = QAccessible::EditableText;
+        const int label = QAccessible::StaticText;
+        const int push = QAccessible::PushButton;
+
+        QTest::newRow("side a") << "txtRightSidea" << box << "Side a";
+        QTest::newRow("side b") << "txtRightSideb" << box << "Side b";
+        QTest::newRow("side c") << "txtRightSidec" << box << "Side c";
+        QTest::newRow("angle B") << "txtRightAngleB" << box << "Angle B";
+        QTest::newRow("angle C") << "txtRightAngleC" << box << "Angle C";
+        QTest::newRow("area") << "txtRightArea" << box << "Area";
+        QTest::newRow("instruction frame") << "lblRightInstructOut" << label << "Instructions";
+        QTest::newRow("right angle mark") << "lblRight90" << label << "90°";
+        QTest::newRow("calculate") << "cmdRightCalculate" << push << "Calculate";
+        QTest::newRow("clear") << "CmdClear" << push << "Clear";
+        QTest::newRow("close") << "CmdClose" << push << "Close";
+    }
+
+    void namesAreTheCaptions()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        QWidget *widget = w->findChild<QWidget *>(control);
+        QVERIFY(widget);
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(node);
+        QCOMPARE(int(node->role()), role);
+        QCOMPARE(node->text(QAccessible::Name), name);
+    }
+};
+
+QTEST_MAIN(TestDorvicAccessibility)
+#include "tst_dorvic_accessibility.moc"
