@@ -21,7 +21,7 @@
 namespace script {
 namespace {
 
-void writeLine(const QString &line)
+void writeStdout(const QString &line)
 {
     const QByteArray bytes = line.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
@@ -64,27 +64,6 @@ struct LineError {
     QString what;
 };
 
-class Session {
-public:
-    int run(std::istream &in);
-
-private:
-    void execute(const QString &line);
-    QList<QWidget *> createdWindows() const;
-    QWidget *window(const QString &name) const;
-    QWidget *visibleWindow(const QString &name) const;
-    QWidget *control(const QString &ref) const;
-    QString nameOf(const QWidget *control) const;
-    void ensureActive(QWidget *control);
-    void typeText(QWidget *control, const QString &text);
-    void print(QWidget *control);
-    void printWindows();
-    void printFocus();
-
-    bool m_ended = false;
-    bool m_failed = false;
-};
-
 QString parseText(const QString &raw)
 {
     if (!raw.startsWith(QLatin1Char('"')))
@@ -97,20 +76,70 @@ QString parseText(const QString &raw)
     return doc.array().at(0).toString();
 }
 
-int Session::run(std::istream &in)
+bool showsText(QWidget *c)
 {
-    rt::setMessagePresenter([](int style, const QString &title, const QString &prompt) {
-        writeLine(QStringLiteral("message %1 %2 %3").arg(style).arg(json(title), json(prompt)));
+    return qobject_cast<QLabel *>(c) || qobject_cast<QLineEdit *>(c)
+        || qobject_cast<QAbstractButton *>(c);
+}
+
+} // namespace
+
+class Session::Driver {
+public:
+    explicit Driver(Output output) : writeLine(std::move(output)) {}
+
+    bool runLine(const QString &line, int number);
+    void execute(const QString &line);
+    QList<QWidget *> createdWindows() const;
+    QWidget *window(const QString &name) const;
+    QWidget *visibleWindow(const QString &name) const;
+    QWidget *control(const QString &ref) const;
+    QString nameOf(const QWidget *control) const;
+    void ensureActive(QWidget *control);
+    void typeText(QWidget *control, const QString &text);
+    void print(QWidget *control);
+    void printWindows();
+    void printFocus();
+
+    Output writeLine;
+    bool m_ended = false;
+    bool m_failed = false;
+};
+
+Session::Session(Output output)
+    : d(std::make_unique<Driver>(output ? std::move(output) : Output(writeStdout)))
+{
+    rt::setMessagePresenter([this](int style, const QString &title, const QString &prompt) {
+        d->writeLine(QStringLiteral("message %1 %2 %3").arg(style).arg(json(title), json(prompt)));
     });
     rt::setEndHandler([this] {
-        if (m_ended)
+        if (d->m_ended)
             return;
-        m_ended = true;
+        d->m_ended = true;
         for (QWidget *w : QApplication::topLevelWidgets())
             w->hide();
-        writeLine(QStringLiteral("ended"));
+        d->writeLine(QStringLiteral("ended"));
     });
+}
 
+Session::~Session()
+{
+    rt::setEndHandler({});
+    rt::setMessagePresenter({});
+}
+
+bool Session::ended() const
+{
+    return d->m_ended;
+}
+
+bool Session::runLine(const QString &line, int number)
+{
+    return d->runLine(line, number);
+}
+
+int Session::run(std::istream &in)
+{
     // Lines are run as they arrive, so a session can be fed a command at a
     // time and watched.
     std::string raw;
@@ -118,24 +147,30 @@ int Session::run(std::istream &in)
         QString line = QString::fromUtf8(raw.data(), static_cast<int>(raw.size()));
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        if (m_ended)
-            continue;
-        try {
-            execute(line);
-        } catch (const LineError &e) {
-            m_failed = true;
-            writeLine(QStringLiteral("error %1: %2").arg(number).arg(e.what));
-        }
-        settle();
+        runLine(line, number);
     }
-    rt::setEndHandler({});
-    rt::setMessagePresenter({});
-    return m_failed ? 2 : 0;
+    return d->m_failed ? 2 : 0;
 }
 
-QList<QWidget *> Session::createdWindows() const
+bool Session::Driver::runLine(const QString &line, int number)
+{
+    if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
+        return true;
+    if (m_ended)
+        return true;
+    bool ran = true;
+    try {
+        execute(line);
+    } catch (const LineError &e) {
+        m_failed = true;
+        ran = false;
+        writeLine(QStringLiteral("error %1: %2").arg(number).arg(e.what));
+    }
+    settle();
+    return ran;
+}
+
+QList<QWidget *> Session::Driver::createdWindows() const
 {
     QList<QWidget *> result;
     for (QWidget *w : QApplication::topLevelWidgets()) {
@@ -147,7 +182,7 @@ QList<QWidget *> Session::createdWindows() const
     return result;
 }
 
-QWidget *Session::window(const QString &name) const
+QWidget *Session::Driver::window(const QString &name) const
 {
     for (QWidget *w : createdWindows()) {
         if (w->objectName() == name)
@@ -156,7 +191,7 @@ QWidget *Session::window(const QString &name) const
     return nullptr;
 }
 
-QWidget *Session::visibleWindow(const QString &name) const
+QWidget *Session::Driver::visibleWindow(const QString &name) const
 {
     QWidget *w = window(name);
     if (!w)
@@ -166,7 +201,7 @@ QWidget *Session::visibleWindow(const QString &name) const
     return w;
 }
 
-QWidget *Session::control(const QString &ref) const
+QWidget *Session::Driver::control(const QString &ref) const
 {
     QWidget *found = nullptr;
     const int dot = ref.indexOf(QLatin1Char('.'));
@@ -197,13 +232,13 @@ QWidget *Session::control(const QString &ref) const
     return found;
 }
 
-QString Session::nameOf(const QWidget *c) const
+QString Session::Driver::nameOf(const QWidget *c) const
 {
     return c->window()->objectName() + QLatin1Char('.') + c->objectName();
 }
 
 // A person clicking into a window behind others brings it to the front.
-void Session::ensureActive(QWidget *c)
+void Session::Driver::ensureActive(QWidget *c)
 {
     QWidget *w = c->window();
     if (QApplication::activeWindow() != w) {
@@ -212,7 +247,7 @@ void Session::ensureActive(QWidget *c)
     }
 }
 
-void Session::typeText(QWidget *c, const QString &text)
+void Session::Driver::typeText(QWidget *c, const QString &text)
 {
     for (int i = 0; i < text.size(); ++i) {
         QWidget *target = QApplication::focusWidget();
@@ -233,7 +268,7 @@ void Session::typeText(QWidget *c, const QString &text)
     }
 }
 
-void Session::print(QWidget *c)
+void Session::Driver::print(QWidget *c)
 {
     if (auto *option = qobject_cast<QRadioButton *>(c)) {
         writeLine(QStringLiteral("option %1 %2 %3")
@@ -250,7 +285,7 @@ void Session::print(QWidget *c)
     }
 }
 
-void Session::printWindows()
+void Session::Driver::printWindows()
 {
     QString line = QStringLiteral("windows");
     for (QWidget *w : createdWindows()) {
@@ -264,7 +299,7 @@ void Session::printWindows()
                                                        : QStringLiteral("none")));
 }
 
-void Session::printFocus()
+void Session::Driver::printFocus()
 {
     QWidget *f = QApplication::focusWidget();
     if (f && !f->objectName().isEmpty() && !f->window()->objectName().isEmpty())
@@ -273,13 +308,7 @@ void Session::printFocus()
         writeLine(QStringLiteral("focus none"));
 }
 
-bool showsText(QWidget *c)
-{
-    return qobject_cast<QLabel *>(c) || qobject_cast<QLineEdit *>(c)
-        || qobject_cast<QAbstractButton *>(c);
-}
-
-void Session::execute(const QString &line)
+void Session::Driver::execute(const QString &line)
 {
     const int blank = line.indexOf(QLatin1Char(' '));
     const QString command = blank < 0 ? line : line.left(blank);
@@ -376,8 +405,6 @@ void Session::execute(const QString &line)
     }
 }
 
-} // namespace
-
 void useOffscreenUnlessSet()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -394,14 +421,14 @@ int run(int argc, char **argv, const std::function<void()> &start)
             return 2;
         }
     }
-    Session session;
-    // Messages during start-up are recorded like any other.
-    rt::setMessagePresenter([](int style, const QString &title, const QString &prompt) {
-        writeLine(QStringLiteral("message %1 %2 %3").arg(style).arg(json(title), json(prompt)));
-    });
-    start();
-    settle();
-    const int status = session.run(argc > 1 ? static_cast<std::istream &>(file) : std::cin);
+    int status = 0;
+    {
+        // Messages during start-up are recorded like any other.
+        Session session;
+        start();
+        settle();
+        status = session.run(argc > 1 ? static_cast<std::istream &>(file) : std::cin);
+    }
     qDeleteAll(QApplication::topLevelWidgets());
     return status;
 }

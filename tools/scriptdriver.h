@@ -3,7 +3,10 @@
 // file or standard input, delivered as real mouse and key events, and one
 // line of output for each event a person would see.
 
+#include <QString>
 #include <functional>
+#include <iosfwd>
+#include <memory>
 
 namespace script {
 
@@ -14,5 +17,38 @@ int run(int argc, char **argv, const std::function<void()> &start);
 // Sets the offscreen platform unless QT_QPA_PLATFORM is given; call before
 // the QApplication is made.
 void useOffscreenUnlessSet();
+
+// One session over the windows of the program running in this process.
+// While it exists, the program's messages are recorded (answered with OK at
+// once) and the program's end hides its windows and is recorded, each as a
+// line of output; make it before the program starts so that messages shown
+// at start-up are recorded too. Only one session may exist at a time.
+class Session {
+public:
+    // Receives each line of output, without its line feed; when empty, the
+    // lines go to standard output.
+    using Output = std::function<void(const QString &line)>;
+
+    explicit Session(Output output = {});
+    ~Session();
+    Session(const Session &) = delete;
+    Session &operator=(const Session &) = delete;
+
+    // Runs one command line; `number` is the line number an error line
+    // names. Blank lines, comments and every line after the program has
+    // ended do nothing. Returns false when the line was an error (its error
+    // line is written), true otherwise.
+    bool runLine(const QString &line, int number = 1);
+
+    // Runs every line of `in`; 0, or 2 when any line was an error.
+    int run(std::istream &in);
+
+    // Whether the program has ended (Exit, Close, or its main window closed).
+    bool ended() const;
+
+private:
+    class Driver;
+    std::unique_ptr<Driver> d;
+};
 
 } // namespace script
