@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 namespace kervadin {
@@ -22,25 +23,59 @@ std::string text(const QLabel *label)
 
 } // namespace
 
+namespace {
+
+// M = D - a x P + b x W, in whatever unit the record is in.
+struct OverWiresFormula {
+    double angle;
+    double pitchFactor; // a
+    double wireFactor;  // b
+};
+
+const OverWiresFormula Formulas[] = {
+    {47.5, 1.7363, 3.4829},
+    {55, 1.6008, 3.1657},
+    {60, 1.5155, 3},
+};
+
+const OverWiresFormula *formulaFor(double angle)
+{
+    for (const OverWiresFormula &f : Formulas) {
+        if (f.angle == angle)
+            return &f;
+    }
+    return nullptr;
+}
+
+QString shortest(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+} // namespace
+
 bool dimensionOverWires(double angle, double diameter, double pitch, double wire, double *result)
 {
-    // M = D - a x P + b x W, in whatever unit the record is in.
-    double a = 0;
-    double b = 0;
-    if (angle == 47.5) {
-        a = 1.7363;
-        b = 3.4829;
-    } else if (angle == 55) {
-        a = 1.6008;
-        b = 3.1657;
-    } else if (angle == 60) {
-        a = 1.5155;
-        b = 3;
-    } else {
+    const OverWiresFormula *f = formulaFor(angle);
+    if (!f)
         return false;
-    }
-    *result = rt::checked(rt::checked(diameter - rt::checked(a * pitch)) + rt::checked(b * wire));
+    *result = rt::checked(rt::checked(diameter - rt::checked(f->pitchFactor * pitch))
+                          + rt::checked(f->wireFactor * wire));
     return true;
+}
+
+QString overWiresWorking(double angle, const QString &diameter, const QString &pitch, double wire)
+{
+    const OverWiresFormula *f = formulaFor(angle);
+    if (!f)
+        return {};
+    QString d = diameter;
+    if (d.endsWith(QLatin1String(" mm")))
+        d.chop(3);
+    const QString a = shortest(f->pitchFactor);
+    const QString b = shortest(f->wireFactor);
+    return QStringLiteral("M = D − %1 × P + %2 × W = %3 − %1 × %4 + %2 × %5")
+        .arg(a, b, d, pitch, QString::fromStdString(rt::FormatNumber(wire, "#0.0000")));
 }
 
 FrmKervadin3::FrmKervadin3(QWidget *parent)
@@ -240,8 +275,10 @@ void FrmKervadin3::cmdCalc_Click()
         return;
     }
     double over = 0;
-    if (dimensionOverWires(angle, diameter, pitch, wire, &over))
+    if (dimensionOverWires(angle, diameter, pitch, wire, &over)) {
         lblOver->setText(QString::fromStdString(rt::FormatNumber(over, "#0.0000")));
+        lblOver->setToolTip(overWiresWorking(angle, lblDia->text(), lblPitch->text(), wire));
+    }
 }
 
 void FrmKervadin3::cmdQuit_Click()
@@ -253,6 +290,7 @@ void FrmKervadin3::CtS_Click()
 {
     txtActual->setText(QString());
     lblOver->setText(QString());
+    lblOver->setToolTip(QString());
     frmType()->showForm();
 }
 

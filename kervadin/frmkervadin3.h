@@ -4,6 +4,8 @@
 
 #include "runtime/form.h"
 
+#include <QString>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -49,5 +51,13 @@ private:
 // The dimension over three wires for a thread angle in degrees; false when
 // the angle has no formula.
 bool dimensionOverWires(double angle, double diameter, double pitch, double wire, double *result);
+
+// The working behind a dimension over wires, as its tooltip shows it: the
+// formula for the thread angle, then the same with the values put in, the
+// diameter and pitch as the record shows them (a custom metric diameter
+// without its " mm") and the wire as read, to four places:
+// "M = D − 1.5155 × P + 3 × W = 6.0000 − 1.5155 × 1.0000 + 3 × 0.5770".
+// Empty when the angle has no formula.
+QString overWiresWorking(double angle, const QString &diameter, const QString &pitch, double wire);
 
 } // namespace kervadin

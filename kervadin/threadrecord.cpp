@@ -4,6 +4,7 @@
 #include "runtime/numbers.h"
 
 #include <QLabel>
+#include <QLocale>
 
 namespace kervadin {
 
@@ -26,7 +27,21 @@ QString format(double value, const char *pattern)
     return QString::fromStdString(rt::FormatNumber(value, pattern));
 }
 
+QString timesP(double factor)
+{
+    return QString::number(factor, 'g', QLocale::FloatingPointShortest) + QStringLiteral(" × P");
+}
+
 } // namespace
+
+WireFormulas wireFormulas(const RecordRule &rule)
+{
+    if (rule.threadsPerUnitWires)
+        return {QString::number(rule.maxFactor, 'g', QLocale::FloatingPointShortest)
+                    + QStringLiteral(" ÷ (1 ÷ P)"),
+                QStringLiteral("P ÷ 2"), timesP(rule.preferredFactor)};
+    return {timesP(rule.maxFactor), timesP(rule.minFactor), timesP(rule.preferredFactor)};
+}
 
 WireSizes wireSizes(const RecordRule &rule, double pitch)
 {
@@ -52,9 +67,13 @@ void writeRecord(FrmKervadin3 *window, const RecordRule &rule, const QString &na
                                    + QString::fromUtf8(rule.unitsWord));
     writeHelix();
     const WireSizes wires = wireSizes(rule, pitch);
+    const WireFormulas formulas = wireFormulas(rule);
     window->lblMax->setText(format(wires.maximum, "#0.0000"));
+    window->lblMax->setToolTip(formulas.maximum);
     window->lblMin->setText(format(wires.minimum, "#0.0000"));
+    window->lblMin->setToolTip(formulas.minimum);
     window->lblPref->setText(format(wires.preferred, "#0.0000"));
+    window->lblPref->setToolTip(formulas.preferred);
     window->focusActual();
 }
 

@@ -39,8 +39,9 @@ extern const RecordRule CustomUnifiedRule;
 // (diameterText when given, else D by the rule's pattern), depth, pitch,
 // thread angle, units caption, helix angle (by writeHelix, which may write
 // nothing more than lblHangle and may throw an arithmetic fault), maximum,
-// minimum and preferred wire; then puts the focus in txtActual. A fault
-// stops the writing where it happens.
+// minimum and preferred wire, each wire size with its formula as tooltip;
+// then puts the focus in txtActual. A fault stops the writing where it
+// happens.
 void writeRecord(FrmKervadin3 *window, const RecordRule &rule, const QString &name, double diameter,
                  double pitch, const std::function<void()> &writeHelix,
                  const QString &diameterText = QString());
@@ -52,5 +53,14 @@ struct WireSizes {
     double preferred;
 };
 WireSizes wireSizes(const RecordRule &rule, double pitch);
+
+// The same three sizes as formulas in P, as the wire size fields' tooltips
+// show them: "0.9 × P"; for B.A. "0.73 ÷ (1 ÷ P)" and "P ÷ 2".
+struct WireFormulas {
+    QString maximum;
+    QString minimum;
+    QString preferred;
+};
+WireFormulas wireFormulas(const RecordRule &rule);
 
 } // namespace kervadin

@@ -76,6 +76,17 @@ QString parseText(const QString &raw)
     return doc.array().at(0).toString();
 }
 
+// Whether QTest knows the key of an ASCII character: the printable ones and
+// the control characters of Backspace, Tab, Backtab, Return, Escape and two
+// arrows. Any other character (a line feed, say) is typed as its text
+// alone; QTest stops the process on a character it has no key for.
+bool hasKey(QChar ch)
+{
+    const char16_t c = ch.unicode();
+    return (c >= 0x20 && c < 0x7f) || c == 0x08 || c == 0x09 || c == 0x0b || c == 0x0d
+        || c == 0x13 || c == 0x15 || c == 0x1b;
+}
+
 bool showsText(QWidget *c)
 {
     return qobject_cast<QLabel *>(c) || qobject_cast<QLineEdit *>(c)
@@ -259,7 +270,7 @@ void Session::Driver::typeText(QWidget *c, const QString &text)
             QTest::sendKeyEvent(QTest::Press, target, Qt::Key_unknown, pair, Qt::NoModifier);
             QTest::sendKeyEvent(QTest::Release, target, Qt::Key_unknown, pair, Qt::NoModifier);
             ++i;
-        } else if (ch.unicode() < 0x80) {
+        } else if (hasKey(ch)) {
             QTest::keyClick(target, static_cast<char>(ch.unicode()));
         } else {
             QTest::sendKeyEvent(QTest::Press, target, Qt::Key_unknown, QString(ch), Qt::NoModifier);
