@@ -21,10 +21,6 @@ std::string text(const QLabel *label)
     return label->text().toStdString();
 }
 
-} // namespace
-
-namespace {
-
 // M = D - a x P + b x W, in whatever unit the record is in.
 struct OverWiresFormula {
     double angle;
