@@ -17,6 +17,10 @@ fi
 tool=$1
 script=$2
 here=$(cd "$(dirname "$0")" && pwd)
+if ! command -v "${VALGRIND:-valgrind}" > /dev/null; then
+    echo "FAIL: ${VALGRIND:-valgrind} not found (Debian package valgrind)"
+    exit 1
+fi
 output=$(mktemp)
 trap 'rm -f "$output"' EXIT
 
