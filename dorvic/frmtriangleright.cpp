@@ -62,9 +62,11 @@ public:
     {
         return m_boxes[static_cast<size_t>(which)]->text().toStdString();
     }
-    void write(Box which, const std::string &text) override
+    void write(Box which, const std::string &text, const std::string &relation) override
     {
-        m_boxes[static_cast<size_t>(which)]->setText(QString::fromStdString(text));
+        QLineEdit *box = m_boxes[static_cast<size_t>(which)];
+        box->setText(QString::fromStdString(text));
+        box->setToolTip(QString::fromStdString(relation));
     }
 
 private:
@@ -172,6 +174,11 @@ FrmTriangleRight::FrmTriangleRight(QWidget *parent)
                              LightGreen);
     txtRightArea = textBox("txtRightArea", "Area", rt::twipsRect(1275, 4110, 1035, 315),
                            LightYellow);
+    // A solved value shows, as its tooltip, the relation it came from, until
+    // the user types in its box.
+    for (QLineEdit *box : {txtRightSidea, txtRightSideb, txtRightSidec, txtRightAngleB,
+                           txtRightAngleC, txtRightArea})
+        connect(box, &QLineEdit::textEdited, box, [box] { box->setToolTip(QString()); });
 
     cmdRightCalculate = addButton(QStringLiteral("cmdRightCalculate"), QStringLiteral("Calculate"),
                                   rt::twipsRect(9240, 2760, 1215, 495), font);
@@ -210,6 +217,7 @@ void FrmTriangleRight::cmdRightCalculate_Click()
     const double c = valueOf(txtRightSidec);
     const double b = valueOf(txtRightSideb);
     txtRightArea->setText(QString::fromStdString(areaText(c, b)));
+    txtRightArea->setToolTip(QString::fromUtf8(AreaRelation));
 }
 
 void FrmTriangleRight::EnterRightSidea(double a)
@@ -335,8 +343,10 @@ void FrmTriangleRight::EnterRightSidecAngleC(double c, double angleC)
 void FrmTriangleRight::cmdClear_Click()
 {
     for (QLineEdit *b : {txtRightSidea, txtRightSideb, txtRightSidec, txtRightAngleB,
-                         txtRightAngleC, txtRightArea})
+                         txtRightAngleC, txtRightArea}) {
         b->clear();
+        b->setToolTip(QString());
+    }
 }
 
 void FrmTriangleRight::CmdClose_Click()

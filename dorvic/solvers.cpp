@@ -28,21 +28,22 @@ double toDegrees(double radians)
     return radians * (180 / Pi);
 }
 
-void writeSide(Boxes &boxes, Box box, double value)
+void writeSide(Boxes &boxes, Box box, double value, const char *relation)
 {
-    boxes.write(box, rt::FormatNumber(value, SidePattern));
+    boxes.write(box, rt::FormatNumber(value, SidePattern), relation);
 }
 
-void writeAngle(Boxes &boxes, Box box, double value)
+void writeAngle(Boxes &boxes, Box box, double value, const char *relation)
 {
-    boxes.write(box, rt::FormatNumber(value, AnglePattern));
+    boxes.write(box, rt::FormatNumber(value, AnglePattern), relation);
 }
 
 // The acute angles add up to 90; the other one is worked out from the angle
 // as its box shows it, so the two displayed angles always agree.
 void writeComplement(Boxes &boxes, Box shown, Box other)
 {
-    writeAngle(boxes, other, 90 - rt::ReadNumber(boxes.text(shown)));
+    writeAngle(boxes, other, 90 - rt::ReadNumber(boxes.text(shown)),
+               other == Box::AngleC ? "C = 90 − B" : "B = 90 − C");
 }
 
 // Two sides given: the third by Pythagoras, then B from the legs.
@@ -51,16 +52,17 @@ struct TwoSides {
     Box first;
     Box second;
     Box third;
+    const char *thirdRelation;
     // The hypotenuse must be longer than the given leg; empty: no check.
     const char *refusal;
 };
 
 const TwoSides twoSides[] = {
-    {Solver::SideaSideb, Box::SideA, Box::SideB, Box::SideC,
+    {Solver::SideaSideb, Box::SideA, Box::SideB, Box::SideC, "c = √(a² − b²)",
      "Invalid entry. Side 'a' cannot be the same length as or shorter than side 'b'."},
-    {Solver::SideaSidec, Box::SideA, Box::SideC, Box::SideB,
+    {Solver::SideaSidec, Box::SideA, Box::SideC, Box::SideB, "b = √(a² − c²)",
      "Invalid entry. Side 'a' cannot be the same length as or shorter than side 'c'."},
-    {Solver::SidebSidec, Box::SideB, Box::SideC, Box::SideA, ""},
+    {Solver::SidebSidec, Box::SideB, Box::SideC, Box::SideA, "a = √(b² + c²)", ""},
 };
 
 std::string solveTwoSides(const TwoSides &row, double first, double second, Boxes &boxes)
@@ -72,7 +74,7 @@ std::string solveTwoSides(const TwoSides &row, double first, double second, Boxe
     const double third = hypotenuseGiven
         ? rt::squareRoot(square(first) - square(second))
         : rt::squareRoot(rt::checked(square(first) + square(second)));
-    writeSide(boxes, row.third, third);
+    writeSide(boxes, row.third, third, row.thirdRelation);
 
     double side[3] = {};
     side[static_cast<int>(row.first)] = first;
@@ -84,7 +86,7 @@ std::string solveTwoSides(const TwoSides &row, double first, double second, Boxe
     // leaves c at exactly 0; this one solver keeps its angle defined.
     if (row.solver == Solver::SideaSideb && c == 0)
         c = 1;
-    writeAngle(boxes, Box::AngleB, toDegrees(std::atan(rt::divide(b, c))));
+    writeAngle(boxes, Box::AngleB, toDegrees(std::atan(rt::divide(b, c))), "B = arctan(b / c)");
     writeComplement(boxes, Box::AngleB, Box::AngleC);
     return {};
 }
@@ -98,6 +100,7 @@ struct SideFrom {
     Box box;
     Op op;
     Trig trig;
+    const char *relation;
 };
 
 struct SideAndAngle {
@@ -111,17 +114,23 @@ struct SideAndAngle {
 
 const SideAndAngle sideAndAngle[] = {
     {Solver::SideaAngleB, Box::SideA, Box::AngleB,
-     {Box::SideB, Op::Times, Trig::Sin}, {Box::SideC, Op::Times, Trig::Cos}, Box::AngleC},
+     {Box::SideB, Op::Times, Trig::Sin, "b = a · sin B"},
+     {Box::SideC, Op::Times, Trig::Cos, "c = a · cos B"}, Box::AngleC},
     {Solver::SideaAngleC, Box::SideA, Box::AngleC,
-     {Box::SideB, Op::Times, Trig::Cos}, {Box::SideC, Op::Times, Trig::Sin}, Box::AngleB},
+     {Box::SideB, Op::Times, Trig::Cos, "b = a · cos C"},
+     {Box::SideC, Op::Times, Trig::Sin, "c = a · sin C"}, Box::AngleB},
     {Solver::SidebAngleB, Box::SideB, Box::AngleB,
-     {Box::SideA, Op::Over, Trig::Sin}, {Box::SideC, Op::Over, Trig::Tan}, Box::AngleC},
+     {Box::SideA, Op::Over, Trig::Sin, "a = b / sin B"},
+     {Box::SideC, Op::Over, Trig::Tan, "c = b / tan B"}, Box::AngleC},
     {Solver::SidebAngleC, Box::SideB, Box::AngleC,
-     {Box::SideA, Op::Over, Trig::Cos}, {Box::SideC, Op::Times, Trig::Tan}, Box::AngleB},
+     {Box::SideA, Op::Over, Trig::Cos, "a = b / cos C"},
+     {Box::SideC, Op::Times, Trig::Tan, "c = b · tan C"}, Box::AngleB},
     {Solver::SidecAngleB, Box::SideC, Box::AngleB,
-     {Box::SideA, Op::Over, Trig::Cos}, {Box::SideB, Op::Times, Trig::Tan}, Box::AngleC},
+     {Box::SideA, Op::Over, Trig::Cos, "a = c / cos B"},
+     {Box::SideB, Op::Times, Trig::Tan, "b = c · tan B"}, Box::AngleC},
     {Solver::SidecAngleC, Box::SideC, Box::AngleC,
-     {Box::SideA, Op::Over, Trig::Sin}, {Box::SideB, Op::Over, Trig::Tan}, Box::AngleB},
+     {Box::SideA, Op::Over, Trig::Sin, "a = c / sin C"},
+     {Box::SideB, Op::Over, Trig::Tan, "b = c / tan C"}, Box::AngleB},
 };
 
 double sideFrom(const SideFrom &how, double side, double radians)
@@ -138,8 +147,10 @@ double sideFrom(const SideFrom &how, double side, double radians)
 void solveSideAndAngle(const SideAndAngle &row, double side, double angle, Boxes &boxes)
 {
     const double radians = toRadians(angle);
-    writeSide(boxes, row.firstWritten.box, sideFrom(row.firstWritten, side, radians));
-    writeSide(boxes, row.secondWritten.box, sideFrom(row.secondWritten, side, radians));
+    writeSide(boxes, row.firstWritten.box, sideFrom(row.firstWritten, side, radians),
+              row.firstWritten.relation);
+    writeSide(boxes, row.secondWritten.box, sideFrom(row.secondWritten, side, radians),
+              row.secondWritten.relation);
     writeComplement(boxes, row.angle, row.otherAngle);
 }
 
@@ -159,6 +170,8 @@ std::string solve(Solver solver, double first, double second, Boxes &boxes)
     }
     return {};
 }
+
+const char *const AreaRelation = "Area = b · c / 2";
 
 std::string areaText(double c, double b)
 {

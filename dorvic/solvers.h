@@ -22,7 +22,9 @@ class Boxes {
 public:
     virtual ~Boxes() = default;
     virtual std::string text(Box box) const = 0;
-    virtual void write(Box box, const std::string &text) = 0;
+    // Writes a solved value with the relation it came from, such as
+    // "c = √(a² − b²)", "b = a · sin B" or "C = 90 − B".
+    virtual void write(Box box, const std::string &text, const std::string &relation) = 0;
 };
 
 // Solves from the two given values in the order of the solver's name (side
@@ -32,7 +34,9 @@ public:
 // throw rt::ArithmeticFault.
 std::string solve(Solver solver, double first, double second, Boxes &boxes);
 
-// Area of the triangle from its two legs, as written into the area box.
+// Area of the triangle from its two legs, as written into the area box,
+// and the relation it comes from.
 std::string areaText(double c, double b);
+extern const char *const AreaRelation;
 
 } // namespace dorvic

@@ -26,7 +26,7 @@ public:
         const auto it = texts.find(box);
         return it == texts.end() ? std::string() : it->second;
     }
-    void write(Box box, const std::string &text) override
+    void write(Box box, const std::string &text, const std::string &) override
     {
         texts[box] = text;
         written += QLatin1Char(letter(box));
