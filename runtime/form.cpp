@@ -3,6 +3,7 @@
 #include "runtime/controls.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
@@ -130,6 +131,15 @@ void Form::hideForm()
 void Form::setMainForm(Form *form)
 {
     mainForm = form;
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    // Hiding, rather than letting Qt close the window, keeps its native
+    // window: a window destroyed and made again on every close leaves a
+    // little of the toolkit's focus bookkeeping behind each time.
+    event->ignore();
+    hide();
 }
 
 void Form::hideEvent(QHideEvent *event)

@@ -72,6 +72,9 @@ protected:
 
     void paintEvent(QPaintEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    // Closing a window through its frame hides it, as BACK does; the main
+    // window overrides this to end the program.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     struct Shape {
