@@ -1,0 +1,20 @@
+// The right-triangle calculator's window driven by random sessions; the
+// checks are windowsfuzz.h's.
+
+#include "dorvic/dorvic.h"
+#include "windowsfuzz.h"
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    windowsfuzz::Program program;
+    program.start = dorvic::start;
+    program.mainWindow = QStringLiteral("frmTriangleRight");
+    program.endingControls = {QStringLiteral("frmTriangleRight.CmdClose")};
+    windowsfuzz::initialize(program);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    return windowsfuzz::runInput(data, size);
+}
