@@ -1,22 +1,24 @@
 #!/usr/bin/env bash
-# Builds the number unit's libFuzzer targets with clang and runs each for
-# SECONDS (default 60) on a fresh copy of its seed corpus.
+# Builds the libFuzzer targets with clang (the number unit's two, and one for
+# each program's windows) and runs each for SECONDS (default 60) on a fresh
+# copy of its seed corpus.
 #
 #   fuzz/run.sh [SECONDS]
 #
 # Exits non-zero when a target finds an input that breaks one of its checks;
 # the input is kept under $FUZZ_BUILD_DIR/findings/TARGET/ (reproduce with
-# "$FUZZ_BUILD_DIR/TARGET FILE"). On a fresh Debian 12 machine, run as root:
+# "$FUZZ_BUILD_DIR/TARGET FILE"; for a window target, FUZZ_PRINT_SCRIPT=1
+# also prints the input as a script for the program's script tool). On a
+# fresh Debian 12 machine, run as root:
 # missing packages are installed with apt-get.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${1:-60}"
 build="${FUZZ_BUILD_DIR:-build-fuzz}"
-targets=(fuzz_readnumber fuzz_formatnumber)
+targets=(fuzz_readnumber fuzz_formatnumber fuzz_kervadin_windows fuzz_dorvic_windows)
 
-# The project's own set-up (CMake, Qt: the configure finds Qt even though
-# the fuzz targets do not use it), then clang and its libFuzzer runtime.
+# The project's own set-up (CMake, Qt), then clang and its libFuzzer runtime.
 scripts/install-deps.sh
 packages=(clang-14 libclang-rt-14-dev)
 missing=()
@@ -37,6 +39,9 @@ cmake -S . -B "$build" -DFUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >/dev/null
 
+# Leaks the toolkit's libraries leave behind are not ours to report.
+export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0"
+
 # The targets run side by side; each gets its own working corpus so the seeds
 # in the repository are never changed.
 pids=()
@@ -44,7 +49,10 @@ for t in "${targets[@]}"; do
   rm -rf "$build/corpus/$t"
   mkdir -p "$build/corpus/$t" "$build/findings/$t"
   cp fuzz/corpus/"$t"/* "$build/corpus/$t/"
-  "$build/$t" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+  # A window input is a list of actions: let it be long from the start.
+  extra=()
+  case "$t" in *_windows) extra=(-max_len=1024 -len_control=0) ;; esac
+  "$build/$t" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 "${extra[@]}" \
     -artifact_prefix="$build/findings/$t/" "$build/corpus/$t" >"$build/$t.log" 2>&1 &
   pids+=($!)
 done
@@ -58,7 +66,7 @@ for i in "${!targets[@]}"; do
   else
     status=1
     echo "$t: FOUND a failing input (log: $build/$t.log):" >&2
-    grep -m3 -E '^(ReadNumber|FormatNumber)|ERROR|SUMMARY' "$build/$t.log" >&2 || tail -20 "$build/$t.log" >&2
+    grep -m3 -E '^(ReadNumber|FormatNumber|== windows fuzz)|ERROR|SUMMARY' "$build/$t.log" >&2 || tail -20 "$build/$t.log" >&2
     ls "$build/findings/$t" >&2
   fi
 done
