@@ -9,6 +9,8 @@
 #include "textfit.h"
 
 #include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 using namespace kervadin;
@@ -60,24 +62,20 @@ private slots:
         QTest::addColumn<QString>("size");           // option to apply, or empty
         QTest::addColumn<QStringList>("customEntry"); // diameter, pitch, angle option
 
-        // The longest designations of each family, the widest metric size,
-        // and the three custom threads with their computed helix captions.
+        // The longest designations, the widest metric size, the custom
+        // threads and the widest helix caption.
+        QTest::newRow("1 inch U.N.C.") << "cmdUNC" << "frmUNCsize" << "optUNC10" << QStringList();
         QTest::newRow("1 inch B.S.F.") << "cmdBSF" << "frmBSFsize" << "optBSF10" << QStringList();
         QTest::newRow("7/16 B.S.W.") << "cmdWhit" << "frmWhitsize" << "optWhit4" << QStringList();
-        QTest::newRow("1 inch U.N.C.") << "cmdUNC" << "frmUNCsize" << "optUNC10" << QStringList();
-        QTest::newRow("9/16 U.N.C.") << "cmdUNC" << "frmUNCsize" << "optUNC6" << QStringList();
         QTest::newRow("1 inch U.N.F.") << "cmdUNF" << "frmUNFsize" << "optUNF10" << QStringList();
         QTest::newRow("10 BA") << "cmdBA" << "frmBAsize" << "optBA10" << QStringList();
         QTest::newRow("20 mm") << "cmdMetric" << "frmMetsize" << "optMet12" << QStringList();
-        QTest::newRow("2.5 mm") << "cmdMetric" << "frmMetsize" << "optMet1" << QStringList();
-        QTest::newRow("Whitwoth Form") << "cmdCustom" << "frmCustom" << ""
-                                       << QStringList{"0.5", "12", "opt55"};
         QTest::newRow("Unified Thread") << "cmdCustom" << "frmCustom" << ""
                                         << QStringList{"0.25", "28", "opt60"};
         QTest::newRow("Metric Thread") << "cmdCustom" << "frmCustom" << ""
                                        << QStringList{"12.345", "1.75", "opt60"};
-        QTest::newRow("negative helix") << "cmdCustom" << "frmCustom" << ""
-                                        << QStringList{"0.1", "0.2", "opt55"};
+        QTest::newRow("Whitwoth Form, negative helix") << "cmdCustom" << "frmCustom" << ""
+                                                       << QStringList{"0.1", "0.2", "opt55"};
     }
 
     void textsFit()

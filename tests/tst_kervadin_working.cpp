@@ -87,10 +87,6 @@ private slots:
             << "cmdBSF" << "optBSF1" << "0.0217"
             << "M = D − 1.6008 × P + 3.1657 × W = 0.2500 − 1.6008 × 0.0385 + 3.1657 × 0.0217"
             << QStringList{"0.76 × P", "0.54 × P", "0.564 × P"};
-        QTest::newRow("1/4 U.N.F., pitch as shown")
-            << "cmdUNF" << "optUNF1" << "0.02"
-            << "M = D − 1.5155 × P + 3 × W = 0.2500 − 1.5155 × 0.0357 + 3 × 0.0200"
-            << QStringList{"0.9 × P", "0.56 × P", "0.578 × P"};
         QTest::newRow("0 BA")
             << "cmdBA" << "optBA1" << "0.025"
             << "M = D − 1.7363 × P + 3.4829 × W = 0.2362 − 1.7363 × 0.0394 + 3.4829 × 0.0250"
@@ -99,10 +95,6 @@ private slots:
             << "cmdCustom" << "3.50 0.6 opt60" << "0.4"
             << "M = D − 1.5155 × P + 3 × W = 3.50 − 1.5155 × 0.600 + 3 × 0.4000"
             << QStringList{"0.9 × P", "0.56 × P", "0.577 × P"};
-        QTest::newRow("custom 55°, 12 threads per inch")
-            << "cmdCustom" << "0.5 12 opt55" << "0.05"
-            << "M = D − 1.6008 × P + 3.1657 × W = 0.500 − 1.6008 × 0.083 + 3.1657 × 0.0500"
-            << QStringList{"0.76 × P", "0.54 × P", "0.564 × P"};
     }
 
     void tooltipsShowTheFormulas()
