@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need on Debian 12, as root.
-# Packages already present are not fetched again.
+# Installs what building, running and testing need on Debian 12, as root,
+# and any further packages named as arguments. Packages already present are
+# not fetched again.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,9 @@ packages=(
   qt6-base-dev libgl-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
+  python3 valgrind
+  desktop-file-utils appstream dpkg-dev librsvg2-bin
+  "$@"
 )
 
 missing=()
