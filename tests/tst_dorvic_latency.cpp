@@ -6,37 +6,20 @@
 #include "dorvic/dorvic.h"
 #include "dorvic/frmtriangleright.h"
 #include "runtime/messages.h"
+#include "latency.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <algorithm>
-#include <vector>
 
 using namespace dorvic;
 
 namespace {
 
-// The median cycle must take less than this. A busy machine can slow a
-// whole round, so a slow round is measured again, up to Rounds rounds; a
-// program that is really too slow fails every round.
-constexpr qint64 MedianLimitNs = 1000000;
-constexpr int Cycles = 200;
-constexpr int Rounds = 5;
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-}
-
-void click(QWidget *control)
-{
-    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
-    settle();
-}
+using latency::click;
+using latency::settle;
 
 template <typename Control>
 Control *control(const char *name)
@@ -131,27 +114,10 @@ private slots:
 
     void medianCycleUnderOneMillisecond()
     {
-        qint64 median = 0;
-        for (int round = 1; round <= Rounds; ++round) {
-            std::vector<qint64> times;
-            times.reserve(Cycles);
-            for (int i = 0; i < Cycles; ++i) {
-                times.push_back(cycle());
-                QVERIFY2(cycleWorked(), qPrintable(QStringLiteral("cycle %1: %2").arg(i).arg(describe())));
-            }
-            std::sort(times.begin(), times.end());
-            median = times[times.size() / 2];
-            qInfo("round %d, %d cycles: fastest %.3f ms, median %.3f ms, 90th percentile %.3f ms",
-                  round, Cycles, times.front() / 1e6, median / 1e6,
-                  times[times.size() * 9 / 10] / 1e6);
-            if (median < MedianLimitNs)
-                break;
-            QTest::qWait(200);
-        }
-        QVERIFY2(median < MedianLimitNs,
-                 qPrintable(QStringLiteral("median %1 ms in the last of %2 rounds, all slow")
-                                .arg(median / 1e6)
-                                .arg(Rounds)));
+        const QString failed = latency::medianCycleUnderLimit(
+            [this] { return cycle(); },
+            [this] { return cycleWorked() ? QString() : describe(); });
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
     }
 };
 

@@ -10,6 +10,7 @@
 #include "kervadin/sizewindow.h"
 #include "runtime/controls.h"
 #include "runtime/messages.h"
+#include "latency.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,31 +19,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <algorithm>
-#include <vector>
 
 using namespace kervadin;
 
 namespace {
 
-// The median cycle must take less than this. A busy machine can slow a
-// whole round, so a slow round is measured again, up to Rounds rounds; a
-// program that is really too slow fails every round.
-constexpr qint64 MedianLimitNs = 1000000;
-constexpr int Cycles = 200;
-constexpr int Rounds = 5;
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-}
-
-void click(QWidget *control)
-{
-    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
-    settle();
-}
+using latency::click;
+using latency::settle;
 
 } // namespace
 
@@ -107,30 +90,15 @@ private slots:
 
     void medianCycleUnderOneMillisecond()
     {
-        qint64 median = 0;
-        for (int round = 1; round <= Rounds; ++round) {
-            std::vector<qint64> times;
-            times.reserve(Cycles);
-            for (int i = 0; i < Cycles; ++i) {
-                times.push_back(cycle());
-                QVERIFY2(cycleWorked(), qPrintable(QStringLiteral("cycle %1: over wires %2; %3")
-                                                       .arg(i)
-                                                       .arg(frmKervadin3()->lblOver->text(),
-                                                            messages.join(QLatin1Char('\n')))));
-            }
-            std::sort(times.begin(), times.end());
-            median = times[times.size() / 2];
-            qInfo("round %d, %d cycles: fastest %.3f ms, median %.3f ms, 90th percentile %.3f ms",
-                  round, Cycles, times.front() / 1e6, median / 1e6,
-                  times[times.size() * 9 / 10] / 1e6);
-            if (median < MedianLimitNs)
-                break;
-            QTest::qWait(200);
-        }
-        QVERIFY2(median < MedianLimitNs,
-                 qPrintable(QStringLiteral("median %1 ms in the last of %2 rounds, all slow")
-                                .arg(median / 1e6)
-                                .arg(Rounds)));
+        const QString failed = latency::medianCycleUnderLimit(
+            [this] { return cycle(); },
+            [this] {
+                return cycleWorked() ? QString()
+                                     : QStringLiteral("over wires %1; %2")
+                                           .arg(frmKervadin3()->lblOver->text(),
+                                                messages.join(QLatin1Char('\n')));
+            });
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
     }
 };
 
