@@ -35,21 +35,7 @@ programs=(bare-window kervadin dorvic)
 rows=(bare-window kervadin dorvic bare+label)
 
 if [ "$build_first" = 1 ]; then
-  scripts/install-deps.sh
-  packages=(xvfb libx11-dev)
-  missing=()
-  for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-  done
-  if [ ${#missing[@]} -gt 0 ]; then
-    if [ "$(id -u)" -ne 0 ]; then
-      echo "missing packages: ${missing[*]}; run this as root (or with sudo)" >&2
-      exit 1
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-  fi
+  scripts/install-deps.sh libx11-dev
   cmake -S . -B "$build" -DBENCH=ON >/dev/null
   cmake --build "$build" -j"$(nproc)" --target "${programs[@]}" startup-probe >/dev/null
 fi

@@ -18,22 +18,8 @@ seconds="${1:-60}"
 build="${FUZZ_BUILD_DIR:-build-fuzz}"
 targets=(fuzz_readnumber fuzz_formatnumber fuzz_kervadin_windows fuzz_dorvic_windows)
 
-# The project's own set-up (CMake, Qt), then clang and its libFuzzer runtime.
-scripts/install-deps.sh
-packages=(clang-14 libclang-rt-14-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "missing packages: ${missing[*]}; run this as root (or with sudo)" >&2
-    exit 1
-  fi
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+# The project's own set-up (CMake, Qt), with clang and its libFuzzer runtime.
+scripts/install-deps.sh clang-14 libclang-rt-14-dev
 
 cmake -S . -B "$build" -DFUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
