@@ -36,6 +36,12 @@ void guarded(Handler &&handler)
     }
 }
 
+// Runs a program's windows: without a display says so in one line, with the
+// way to start it under Xvfb, and returns 1 instead of letting the toolkit
+// abort; otherwise starts the program, runs the event loop and deletes the
+// windows at the end.
+int runProgram(int argc, char **argv, const char *name, void (*start)());
+
 // Ends the program: every window closes. The default closes all top-level
 // windows and quits the event loop; the scripting tools record it instead.
 using EndHandler = std::function<void()>;
