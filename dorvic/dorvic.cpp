@@ -3,19 +3,27 @@
 #include "dorvic/frmtriangleright.h"
 
 #include <QGuiApplication>
-#include <QPointer>
 
 namespace dorvic {
 
-FrmTriangleRight *frmTriangleRight()
+Dorvic::Dorvic() = default;
+Dorvic::~Dorvic() = default;
+
+FrmTriangleRight *Dorvic::frmTriangleRight()
 {
-    static QPointer<FrmTriangleRight> window;
-    if (!window)
-        window = new FrmTriangleRight;
-    return window;
+    if (!m_window)
+        m_window = std::make_unique<FrmTriangleRight>();
+    return m_window.get();
 }
 
-void start()
+QList<rt::Form *> Dorvic::windows() const
+{
+    if (m_window)
+        return {m_window.get()};
+    return {};
+}
+
+void Dorvic::start()
 {
     QCoreApplication::setApplicationName(QStringLiteral("dorvic"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.workshopcalc.dorvic"));

@@ -1,15 +1,29 @@
 #pragma once
-// The right-triangle calculator: one window, created on first use and kept
-// until the program ends.
+// The right-triangle calculator as a running program: it owns its one
+// window, made the first time it is asked for and deleted when the program
+// ends.
+
+#include "runtime/program.h"
+
+#include <memory>
 
 namespace dorvic {
 
 class FrmTriangleRight;
 
-// What the program does at start: shows the triangle window, the cursor in
-// side a. Nothing else.
-void start();
+class Dorvic : public rt::Program {
+public:
+    Dorvic();
+    ~Dorvic() override;
 
-FrmTriangleRight *frmTriangleRight();
+    // Shows the triangle window, the cursor in side a. Nothing else.
+    void start() override;
+    QList<rt::Form *> windows() const override;
+
+    FrmTriangleRight *frmTriangleRight();
+
+private:
+    std::unique_ptr<FrmTriangleRight> m_window;
+};
 
 } // namespace dorvic

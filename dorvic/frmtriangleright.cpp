@@ -53,33 +53,13 @@ double valueOf(const QLineEdit *box)
     return rt::ReadNumber(box->text().toStdString());
 }
 
-// The solvers see the window's five triangle boxes through this, in the
-// order of Box.
-class WindowBoxes : public Boxes {
-public:
-    explicit WindowBoxes(const std::array<QLineEdit *, 5> &boxes) : m_boxes(boxes) {}
-    std::string text(Box which) const override
-    {
-        return m_boxes[static_cast<size_t>(which)]->text().toStdString();
-    }
-    void write(Box which, const std::string &text, const std::string &relation) override
-    {
-        QLineEdit *box = m_boxes[static_cast<size_t>(which)];
-        box->setText(QString::fromStdString(text));
-        box->setToolTip(QString::fromStdString(relation));
-    }
-
-private:
-    std::array<QLineEdit *, 5> m_boxes;
-};
-
 } // namespace
 
 FrmTriangleRight::FrmTriangleRight(QWidget *parent)
     : rt::Form(QStringLiteral("frmTriangleRight"), QStringLiteral("Triangle Right"), 11880, 7215,
                Background, parent)
 {
-    const QFont font = rt::formFont(QStringLiteral("Arial"), 9.75);
+    const QFont font = rt::formFont(rt::Face::Triangle, 9.75);
     const auto centred = Qt::AlignHCenter | Qt::AlignTop;
 
     // Made first so that everything else lies over it.
@@ -94,7 +74,7 @@ FrmTriangleRight::FrmTriangleRight(QWidget *parent)
 
     QLabel *title = addLabel(QStringLiteral("lblTriangleRight"), QStringLiteral(" Right Triangle"),
                              rt::twipsRect(630, 630, 3375, 540),
-                             rt::formFont(QStringLiteral("Arial"), 21.75,
+                             rt::formFont(rt::Face::Triangle, 21.75,
                                           rt::Italic | rt::Underline));
     title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     rt::setColours(title, QColor(), DarkBlue);
@@ -131,7 +111,7 @@ FrmTriangleRight::FrmTriangleRight(QWidget *parent)
 
     QLabel *header = addLabel(QStringLiteral("lblRightHeader"), QStringLiteral("Intructions"),
                               rt::twipsRect(7425, 375, 3075, 465),
-                              rt::formFont(QStringLiteral("Arial"), 18,
+                              rt::formFont(rt::Face::Triangle, 18,
                                            rt::Bold | rt::Italic | rt::Underline));
     header->setAlignment(centred);
     rt::setColours(header, QColor(), DarkBlue);
@@ -154,7 +134,7 @@ FrmTriangleRight::FrmTriangleRight(QWidget *parent)
     // at 9.75 the faces of this system need more room than the boxes leave
     // for results as wide as their patterns make them ("36.87" in an angle
     // box, "123.456" in a side box, "123456.789" in the area box).
-    const QFont boxFont = rt::formFont(QStringLiteral("Arial"), 9);
+    const QFont boxFont = rt::formFont(rt::Face::Triangle, 9);
     // Each box is named, for assistive technology, by the letter or caption
     // beside it.
     auto textBox = [&](const char *name, const char *spoken, const QRect &twips,
@@ -198,8 +178,16 @@ FrmTriangleRight::FrmTriangleRight(QWidget *parent)
     txtRightSidea->setFocus();
 }
 
+QLineEdit *FrmTriangleRight::box(Box which) const
+{
+    const std::array<QLineEdit *, 5> boxes{txtRightSidea, txtRightSideb, txtRightSidec,
+                                           txtRightAngleB, txtRightAngleC};
+    return boxes[static_cast<size_t>(which)];
+}
+
 void FrmTriangleRight::cmdRightCalculate_Click()
 {
+    m_solution = {};
     if (given(txtRightSidea))
         EnterRightSidea(valueOf(txtRightSidea));
     else if (given(txtRightSideb))
@@ -213,10 +201,23 @@ void FrmTriangleRight::cmdRightCalculate_Click()
     else
         RightNodata();
 
-    // Also after a message: the legs may still hold an earlier result.
-    const double c = valueOf(txtRightSidec);
-    const double b = valueOf(txtRightSideb);
-    txtRightArea->setText(QString::fromStdString(areaText(c, b)));
+    // The area from the legs as they will be shown; also after a message,
+    // when the legs may still hold an earlier result. Nothing is written
+    // before everything has been worked out.
+    auto shown = [this](Box which) {
+        for (const Written &w : m_solution.written) {
+            if (w.box == which)
+                return w.text;
+        }
+        return box(which)->text().toStdString();
+    };
+    const std::string area = areaText(rt::ReadNumber(shown(Box::SideC)),
+                                      rt::ReadNumber(shown(Box::SideB)));
+    for (const Written &w : m_solution.written) {
+        box(w.box)->setText(QString::fromStdString(w.text));
+        box(w.box)->setToolTip(QString::fromStdString(w.relation));
+    }
+    txtRightArea->setText(QString::fromStdString(area));
     txtRightArea->setToolTip(QString::fromUtf8(AreaRelation));
 }
 
@@ -287,11 +288,9 @@ void FrmTriangleRight::RightTwoAngles()
 
 void FrmTriangleRight::solveWith(Solver solver, double first, double second)
 {
-    WindowBoxes boxes({txtRightSidea, txtRightSideb, txtRightSidec, txtRightAngleB,
-                       txtRightAngleC});
-    const std::string refusal = solve(solver, first, second, boxes);
-    if (!refusal.empty())
-        rt::ShowMessage(QString::fromStdString(refusal), rt::Question,
+    m_solution = solve(solver, first, second);
+    if (!m_solution.refusal.empty())
+        rt::ShowMessage(QString::fromStdString(m_solution.refusal), rt::Question,
                         QStringLiteral("Invalid Entry"));
 }
 

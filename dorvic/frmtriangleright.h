@@ -4,9 +4,11 @@
 // and Close. The texts of the six boxes are the program's whole state.
 //
 // Calculate finds the first given box (a, b, c, B, C), hands its value to
-// that box's dispatch operation, which finds the second given box and calls
-// the solver for the pair (or shows why it cannot), and then writes the area
-// from legs b and c as they stand. A box is given when its text is not empty.
+// that box's dispatch operation, which finds the second given box and has
+// the solver for the pair work out the missing values (or shows why it
+// cannot); then it works out the area from legs b and c as they will be
+// shown, and only then writes the values and the area. A box is given when
+// its text is not empty.
 
 #include "dorvic/solvers.h"
 #include "runtime/form.h"
@@ -17,6 +19,7 @@ class QPushButton;
 namespace dorvic {
 
 class FrmTriangleRight : public rt::Form {
+    Q_OBJECT
 public:
     explicit FrmTriangleRight(QWidget *parent = nullptr);
 
@@ -35,8 +38,9 @@ public:
     void RightNodata();
     void RightTwoAngles();
 
-    // The solvers: two values in the order of the name; each writes the
-    // three missing values, or shows why the pair is refused.
+    // The solvers: two values in the order of the name; each works out the
+    // three missing values for Calculate to write, or shows why the pair is
+    // refused.
     void EnterRightSideaSideb(double a, double b);
     void EnterRightSideaSidec(double a, double c);
     void EnterRightSidebSidec(double b, double c);
@@ -53,6 +57,10 @@ protected:
 
 private:
     void solveWith(Solver solver, double first, double second);
+    QLineEdit *box(Box which) const;
+
+    // What the solver of this Calculate worked out, not yet written.
+    Solution m_solution;
 
     QLineEdit *txtRightSidea;
     QLineEdit *txtRightSideb;

@@ -1,7 +1,6 @@
 #include "dorvic/dorvic.h"
-#include "runtime/messages.h"
 
 int main(int argc, char **argv)
 {
-    return rt::runProgram(argc, argv, "dorvic", dorvic::start);
+    return rt::runProgram(argc, argv, "dorvic", [] { return std::make_unique<dorvic::Dorvic>(); });
 }

@@ -7,6 +7,7 @@
 namespace dorvic {
 
 class MDIForm1 : public rt::Form {
+    Q_OBJECT
 public:
     explicit MDIForm1(QWidget *parent = nullptr);
 };

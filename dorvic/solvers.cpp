@@ -7,7 +7,8 @@
 namespace dorvic {
 namespace {
 
-// The value of pi the calculator has always used; results depend on it.
+// Every angle is turned into radians and back with pi taken as 3.141593,
+// so the results shown depend on this value.
 constexpr double Pi = 3.141593;
 
 const char *const SidePattern = "###.###";
@@ -28,21 +29,22 @@ double toDegrees(double radians)
     return radians * (180 / Pi);
 }
 
-void writeSide(Boxes &boxes, Box box, double value, const char *relation)
+void writeSide(Solution &out, Box box, double value, const char *relation)
 {
-    boxes.write(box, rt::FormatNumber(value, SidePattern), relation);
+    out.written.push_back({box, rt::FormatNumber(value, SidePattern), relation});
 }
 
-void writeAngle(Boxes &boxes, Box box, double value, const char *relation)
+void writeAngle(Solution &out, Box box, double value, const char *relation)
 {
-    boxes.write(box, rt::FormatNumber(value, AnglePattern), relation);
+    out.written.push_back({box, rt::FormatNumber(value, AnglePattern), relation});
 }
 
 // The acute angles add up to 90; the other one is worked out from the angle
-// as its box shows it, so the two displayed angles always agree.
-void writeComplement(Boxes &boxes, Box shown, Box other)
+// as its box shows it (given, or as it will be written), so the two
+// displayed angles always agree.
+void writeComplement(Solution &out, double shown, Box other)
 {
-    writeAngle(boxes, other, 90 - rt::ReadNumber(boxes.text(shown)),
+    writeAngle(out, other, 90 - shown,
                other == Box::AngleC ? "C = 90 − B" : "B = 90 − C");
 }
 
@@ -65,16 +67,19 @@ const TwoSides twoSides[] = {
     {Solver::SidebSidec, Box::SideB, Box::SideC, Box::SideA, "a = √(b² + c²)", ""},
 };
 
-std::string solveTwoSides(const TwoSides &row, double first, double second, Boxes &boxes)
+Solution solveTwoSides(const TwoSides &row, double first, double second)
 {
+    Solution out;
     const bool hypotenuseGiven = row.first == Box::SideA;
-    if (hypotenuseGiven && first <= second)
-        return row.refusal;
+    if (hypotenuseGiven && first <= second) {
+        out.refusal = row.refusal;
+        return out;
+    }
 
     const double third = hypotenuseGiven
         ? rt::squareRoot(square(first) - square(second))
         : rt::squareRoot(rt::checked(square(first) + square(second)));
-    writeSide(boxes, row.third, third, row.thirdRelation);
+    writeSide(out, row.third, third, row.thirdRelation);
 
     double side[3] = {};
     side[static_cast<int>(row.first)] = first;
@@ -86,9 +91,9 @@ std::string solveTwoSides(const TwoSides &row, double first, double second, Boxe
     // leaves c at exactly 0; this one solver keeps its angle defined.
     if (row.solver == Solver::SideaSideb && c == 0)
         c = 1;
-    writeAngle(boxes, Box::AngleB, toDegrees(std::atan(rt::divide(b, c))), "B = arctan(b / c)");
-    writeComplement(boxes, Box::AngleB, Box::AngleC);
-    return {};
+    writeAngle(out, Box::AngleB, toDegrees(std::atan(rt::divide(b, c))), "B = arctan(b / c)");
+    writeComplement(out, rt::ReadNumber(out.written.back().text), Box::AngleC);
+    return out;
 }
 
 // One side and one acute angle given: each missing side is the given side
@@ -144,29 +149,29 @@ double sideFrom(const SideFrom &how, double side, double radians)
     return how.op == Op::Times ? rt::checked(side * t) : rt::divide(side, t);
 }
 
-void solveSideAndAngle(const SideAndAngle &row, double side, double angle, Boxes &boxes)
+Solution solveSideAndAngle(const SideAndAngle &row, double side, double angle)
 {
+    Solution out;
     const double radians = toRadians(angle);
-    writeSide(boxes, row.firstWritten.box, sideFrom(row.firstWritten, side, radians),
+    writeSide(out, row.firstWritten.box, sideFrom(row.firstWritten, side, radians),
               row.firstWritten.relation);
-    writeSide(boxes, row.secondWritten.box, sideFrom(row.secondWritten, side, radians),
+    writeSide(out, row.secondWritten.box, sideFrom(row.secondWritten, side, radians),
               row.secondWritten.relation);
-    writeComplement(boxes, row.angle, row.otherAngle);
+    writeComplement(out, angle, row.otherAngle);
+    return out;
 }
 
 } // namespace
 
-std::string solve(Solver solver, double first, double second, Boxes &boxes)
+Solution solve(Solver solver, double first, double second)
 {
     for (const TwoSides &row : twoSides) {
         if (row.solver == solver)
-            return solveTwoSides(row, first, second, boxes);
+            return solveTwoSides(row, first, second);
     }
     for (const SideAndAngle &row : sideAndAngle) {
-        if (row.solver == solver) {
-            solveSideAndAngle(row, first, second, boxes);
-            return {};
-        }
+        if (row.solver == solver)
+            return solveSideAndAngle(row, first, second);
     }
     return {};
 }

@@ -1,13 +1,15 @@
 #pragma once
 // The nine ways of solving a right triangle from two of its values, without
-// any widgets: a solver reads and writes the window's boxes through Boxes,
-// one box at a time, so that an arithmetic fault part way through leaves the
-// boxes already written with their new text.
+// any widgets. A solver works out every text it will write, formatted as it
+// will be shown, and hands them back; the window writes them only when all
+// of them (and the area from them) were worked out, so an arithmetic fault
+// changes nothing.
 //
 // Naming: the right angle lies between legs b and c; a is the hypotenuse;
 // angle B is opposite b, angle C opposite c; angles are in degrees.
 
 #include <string>
+#include <vector>
 
 namespace dorvic {
 
@@ -18,24 +20,28 @@ enum class Solver {
     SideaAngleB, SideaAngleC, SidebAngleB, SidebAngleC, SidecAngleB, SidecAngleC,
 };
 
-class Boxes {
-public:
-    virtual ~Boxes() = default;
-    virtual std::string text(Box box) const = 0;
-    // Writes a solved value with the relation it came from, such as
-    // "c = √(a² − b²)", "b = a · sin B" or "C = 90 − B".
-    virtual void write(Box box, const std::string &text, const std::string &relation) = 0;
+// One solved value: its box, its text as shown, and the relation it came
+// from, such as "c = √(a² − b²)", "b = a · sin B" or "C = 90 − B".
+struct Written {
+    Box box;
+    std::string text;
+    std::string relation;
+};
+
+// What a solver gives: the prompt to show when the hypotenuse is not the
+// longer side (nothing is written then), or the three missing values.
+struct Solution {
+    std::string refusal;
+    std::vector<Written> written;
 };
 
 // Solves from the two given values in the order of the solver's name (side
-// before angle, a before b before c). Returns the prompt to show when the
-// hypotenuse is not the longer side (nothing is written then), or an empty
-// string when the three missing values were written. Arithmetic faults
-// throw rt::ArithmeticFault.
-std::string solve(Solver solver, double first, double second, Boxes &boxes);
+// before angle, a before b before c). Arithmetic faults throw
+// rt::ArithmeticFault.
+Solution solve(Solver solver, double first, double second);
 
-// Area of the triangle from its two legs, as written into the area box,
-// and the relation it comes from.
+// Area of the triangle from its two legs as shown, as written into the
+// area box, and the relation it comes from.
 std::string areaText(double c, double b);
 extern const char *const AreaRelation;
 

@@ -7,7 +7,7 @@
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     windowsfuzz::Program program;
-    program.start = dorvic::start;
+    program.make = [] { return std::make_unique<dorvic::Dorvic>(); };
     program.mainWindow = QStringLiteral("frmTriangleRight");
     program.endingControls = {QStringLiteral("frmTriangleRight.CmdClose")};
     windowsfuzz::initialize(program);

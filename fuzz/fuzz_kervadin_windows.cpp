@@ -7,7 +7,7 @@
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     windowsfuzz::Program program;
-    program.start = kervadin::start;
+    program.make = [] { return std::make_unique<kervadin::Kervadin>(); };
     program.mainWindow = QStringLiteral("frmKervadin3");
     program.endingControls = {QStringLiteral("frmKervadin3.cmdQuit")};
     // A custom metric thread's diameter is shown as it was typed, with its

@@ -126,7 +126,7 @@ QList<QWidget *> programWindows()
 {
     QList<QWidget *> result;
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (dynamic_cast<rt::Form *>(w) && !w->objectName().isEmpty())
+        if (qobject_cast<rt::Form *>(w) && !w->objectName().isEmpty())
             result.append(w);
     }
     std::sort(result.begin(), result.end(),
@@ -372,8 +372,7 @@ void runSession(Bytes &in, Record &record)
             QStringLiteral("message %1 %2 %3").arg(style).arg(json(title), json(prompt)));
         checkMessage(style, title, prompt);
     });
-    g_program.start();
-    settle();
+    session.start(g_program.make);
     checkTexts(record);
 
     int typeBudget = MaxTyped;
@@ -420,9 +419,8 @@ int runInput(const uint8_t *data, size_t size)
     runSession(in, record);
     if (g_printScripts)
         printRecord(record);
-    // Every input starts the program afresh: its windows are made again on
-    // first use.
-    qDeleteAll(programWindows());
+    // Every input starts the program afresh: the session ended the program
+    // and its windows with it.
     settle();
     g_record = nullptr;
     return 0;

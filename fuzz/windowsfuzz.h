@@ -16,6 +16,8 @@
 // input's script is printed to standard error, so a corpus file can be
 // turned into a script.
 
+#include "runtime/program.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstddef>
@@ -33,7 +35,7 @@ struct Echo {
 };
 
 struct Program {
-    void (*start)();
+    rt::ProgramFactory make;
     // The window whose closing ends the program.
     QString mainWindow;
     // Controls whose click ends the program (WINDOW.NAME); they are clicked

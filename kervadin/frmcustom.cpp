@@ -3,7 +3,8 @@
 #include "kervadin/frmkervadin3.h"
 #include "kervadin/frmtype.h"
 #include "kervadin/kervadin.h"
-#include "kervadin/threadrecord.h"
+#include "kervadin/threadrules.h"
+#include "runtime/messages.h"
 #include "runtime/controls.h"
 
 #include <QLabel>
@@ -18,32 +19,14 @@ const QColor Background(255, 192, 128);
 const QColor Yellow(255, 255, 0);
 const QColor ButtonFace(192, 192, 0);
 
-double readNumber(const QLineEdit *box)
-{
-    return rt::ReadNumber(box->text().toStdString());
-}
-
 } // namespace
 
-int helixMinutes(double diameter, double pitch, double depthFactor)
-{
-    const double effective = rt::checked(diameter - rt::checked(depthFactor * pitch));
-    return rt::RoundToInteger(rt::checked(rt::divide(pitch, effective) * 1094));
-}
-
-QString helixCaption(int minutes)
-{
-    const int degrees = minutes / 60;  // toward zero
-    const int remainder = minutes % 60; // sign of minutes
-    return QString::fromStdString(rt::NumberToText(degrees)) + QStringLiteral(" °")
-        + QString::fromStdString(rt::NumberToText(remainder)) + QStringLiteral(" '");
-}
-
-FrmCustom::FrmCustom(QWidget *parent)
+FrmCustom::FrmCustom(Kervadin &program, QWidget *parent)
     : rt::Form(QStringLiteral("frmCustom"), QStringLiteral("Custom"), 7920, 5475, Background,
-               parent)
+               parent),
+      m_program(program)
 {
-    const QFont plain = rt::formFont(QStringLiteral("MS Sans Serif"), 9.75);
+    const QFont plain = rt::formFont(rt::Face::Window, 9.75);
 
     // Frames beneath the two boxes and the band behind the title.
     addShape(ShapeKind::RoundedRectangle, {3960, 3480, 1215, 495}, Yellow, Qt::black); // Shape1
@@ -80,7 +63,7 @@ FrmCustom::FrmCustom(QWidget *parent)
     lblCustpitch->setWordWrap(true);
     Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Enter thread details."),
                       rt::twipsRect(2760, 680, 2535, 255),
-                      rt::formFont(QStringLiteral("MS Sans Serif"), 12));
+                      rt::formFont(rt::Face::Window, 12));
     Label1->setAlignment(Qt::AlignCenter);
 
     auto button = [&](const char *name, const char *caption, int left) {
@@ -105,70 +88,38 @@ FrmCustom::FrmCustom(QWidget *parent)
 
 void FrmCustom::cmdAppcust_Click()
 {
-    if (txtCustdia->text().isEmpty()) {
+    const CustomAngle angle = opt55->isChecked() ? CustomAngle::Deg55
+        : opt60->isChecked()                     ? CustomAngle::Deg60
+                                                 : CustomAngle::None;
+    const std::string diameterText = txtCustdia->text().toStdString();
+    const CustomThread thread =
+        customThread(diameterText, txtCustpitch->text().toStdString(), angle);
+    switch (thread.refusal) {
+    case CustomRefusal::NoDiameter:
         rt::ShowMessage(QStringLiteral("A diameter has not been entered.\n"
                                        "Please enter thread diameter and try again."),
                         rt::Exclamation, QStringLiteral("no Diameter"));
         return;
-    }
-    if (txtCustpitch->text().isEmpty()) {
+    case CustomRefusal::NoPitch:
         rt::ShowMessage(QStringLiteral("A pitch or TPI has not been entered.\n"
                                        "Please enter thread pitch or TPI and try Again."),
                         rt::Exclamation, QStringLiteral("no Pitch"));
         return;
-    }
-
-    // Above 2 the diameter can only be millimetres.
-    const double diameter = readNumber(txtCustdia);
-    if (diameter > 2) {
-        Custmet(QStringLiteral("Metric Thread"), diameter, readNumber(txtCustpitch));
-        return;
-    }
-
-    // An inch thread: an entry above 1 is threads per inch.
-    const double entry = readNumber(txtCustpitch);
-    const double pitch = entry > 1 ? rt::divide(1, entry) : entry;
-    if (opt55->isChecked()) {
-        Custbsw(QStringLiteral("Whitwoth Form"), diameter, pitch);
-    } else if (opt60->isChecked()) {
-        Custun(QStringLiteral("Unified Thread"), diameter, pitch);
-    } else {
+    case CustomRefusal::NoAngle:
         rt::ShowMessage(QStringLiteral("A thread angle has not been entered.\n"
                                        "Please enter a thread angle and try Again."),
                         rt::Exclamation, QStringLiteral("no Angle"));
+        return;
+    case CustomRefusal::None:
+        break;
     }
+    m_program.frmKervadin3()->showRecord(customRecord(thread, diameterText));
 }
 
 void FrmCustom::cmdBackcust_Click()
 {
     hideForm();
-    frmType()->showForm();
-}
-
-void FrmCustom::Custbsw(const QString &name, double diameter, double pitch)
-{
-    const double k = CustomWhitworthRule.depthFactor;
-    writeRecord(frmKervadin3(), CustomWhitworthRule, name, diameter, pitch,
-                [&] { Helangle(diameter, pitch, k); });
-}
-
-void FrmCustom::Custmet(const QString &name, double diameter, double pitch)
-{
-    const double k = CustomMetricRule.depthFactor;
-    writeRecord(frmKervadin3(), CustomMetricRule, name, diameter, pitch,
-                [&] { Helangle(diameter, pitch, k); }, txtCustdia->text() + QStringLiteral(" mm"));
-}
-
-void FrmCustom::Custun(const QString &name, double diameter, double pitch)
-{
-    const double k = CustomUnifiedRule.depthFactor;
-    writeRecord(frmKervadin3(), CustomUnifiedRule, name, diameter, pitch,
-                [&] { Helangle(diameter, pitch, k); });
-}
-
-void FrmCustom::Helangle(double diameter, double pitch, double depthFactor)
-{
-    frmKervadin3()->lblHangle->setText(helixCaption(helixMinutes(diameter, pitch, depthFactor)));
+    m_program.frmType()->showForm();
 }
 
 } // namespace kervadin

@@ -2,11 +2,11 @@
 
 #include "kervadin/frmtype.h"
 #include "kervadin/kervadin.h"
+#include "runtime/messages.h"
 #include "runtime/controls.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 
 namespace kervadin {
@@ -21,66 +21,21 @@ std::string text(const QLabel *label)
     return label->text().toStdString();
 }
 
-// M = D - a x P + b x W, in whatever unit the record is in.
-struct OverWiresFormula {
-    double angle;
-    double pitchFactor; // a
-    double wireFactor;  // b
-};
-
-const OverWiresFormula Formulas[] = {
-    {47.5, 1.7363, 3.4829},
-    {55, 1.6008, 3.1657},
-    {60, 1.5155, 3},
-};
-
-const OverWiresFormula *formulaFor(double angle)
+QString qt(const std::string &text)
 {
-    for (const OverWiresFormula &f : Formulas) {
-        if (f.angle == angle)
-            return &f;
-    }
-    return nullptr;
-}
-
-QString shortest(double value)
-{
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    return QString::fromStdString(text);
 }
 
 } // namespace
 
-bool dimensionOverWires(double angle, double diameter, double pitch, double wire, double *result)
-{
-    const OverWiresFormula *f = formulaFor(angle);
-    if (!f)
-        return false;
-    *result = rt::checked(rt::checked(diameter - rt::checked(f->pitchFactor * pitch))
-                          + rt::checked(f->wireFactor * wire));
-    return true;
-}
-
-QString overWiresWorking(double angle, const QString &diameter, const QString &pitch, double wire)
-{
-    const OverWiresFormula *f = formulaFor(angle);
-    if (!f)
-        return {};
-    QString d = diameter;
-    if (d.endsWith(QLatin1String(" mm")))
-        d.chop(3);
-    const QString a = shortest(f->pitchFactor);
-    const QString b = shortest(f->wireFactor);
-    return QStringLiteral("M = D − %1 × P + %2 × W = %3 − %1 × %4 + %2 × %5")
-        .arg(a, b, d, pitch, QString::fromStdString(rt::FormatNumber(wire, "#0.0000")));
-}
-
-FrmKervadin3::FrmKervadin3(QWidget *parent)
+FrmKervadin3::FrmKervadin3(Kervadin &program, QWidget *parent)
     : rt::Form(QStringLiteral("frmKervadin3"), QStringLiteral("Kervadin"), 11880, 9915, Background,
-               parent)
+               parent),
+      m_program(program)
 {
-    const QFont caption = rt::formFont(QStringLiteral("MS Sans Serif"), 8.25);
-    const QFont value = rt::formFont(QStringLiteral("MS Sans Serif"), 12);
-    const QFont plain = rt::formFont(QStringLiteral("MS Sans Serif"), 9.75);
+    const QFont caption = rt::formFont(rt::Face::Window, 8.25);
+    const QFont value = rt::formFont(rt::Face::Window, 12);
+    const QFont plain = rt::formFont(rt::Face::Window, 9.75);
 
     // Frames beneath the value fields.
     const QRect frames[] = {
@@ -142,11 +97,7 @@ FrmKervadin3::FrmKervadin3(QWidget *parent)
     captionLabel("Label13", "Minimum Wire Size", 8520, 8250, 2000, 200);
     lblMin = valueLabel("lblMin", "Minimum Wire Size", 8670, 8625, 2200, 255);
 
-    // The title stands in a decorative capital face where the system has one.
-    QFont title = rt::formFont(QStringLiteral("Algerian"), 27.75, rt::Regular);
-    title.setFamilies({QStringLiteral("Algerian"), QStringLiteral("Liberation Serif"),
-                       QStringLiteral("DejaVu Serif")});
-    title.setCapitalization(QFont::AllUppercase);
+    const QFont title = rt::formFont(rt::Face::Title, 27.75, rt::Regular);
     QLabel *label15 = addLabel(QStringLiteral("Label15"), QStringLiteral("Kervadin"),
                                rt::twipsRect(4440, 240, 2895, 495), title);
     label15->setAlignment(Qt::AlignCenter);
@@ -154,7 +105,7 @@ FrmKervadin3::FrmKervadin3(QWidget *parent)
 
     QLabel *label14 = addLabel(QStringLiteral("Label14"), QStringLiteral("Micrometer"),
                                rt::twipsRect(5400, 1290, 975, 200),
-                               rt::formFont(QStringLiteral("MS Sans Serif"), 8.25, rt::Regular));
+                               rt::formFont(rt::Face::Window, 8.25, rt::Regular));
     label14->setAlignment(Qt::AlignCenter);
 
     lblMillinches = addValueLabel(QStringLiteral("lblMillinches"), QStringLiteral("Units"),
@@ -245,36 +196,54 @@ void FrmKervadin3::focusActual()
     txtActual->setFocus(Qt::OtherFocusReason);
 }
 
+void FrmKervadin3::showRecord(const ThreadRecord &record)
+{
+    lblSelected->setText(qt(record.name));
+    lblDia->setText(qt(record.diameter));
+    lblDoT->setText(qt(record.depth));
+    lblPitch->setText(qt(record.pitch));
+    lblTangle->setText(qt(record.angle));
+    lblMillinches->setText(qt(record.units));
+    lblHangle->setText(qt(record.helix));
+    lblMax->setText(qt(record.maximum));
+    lblMax->setToolTip(qt(record.maximumFormula));
+    lblMin->setText(qt(record.minimum));
+    lblMin->setToolTip(qt(record.minimumFormula));
+    lblPref->setText(qt(record.preferred));
+    lblPref->setToolTip(qt(record.preferredFormula));
+    focusActual();
+    emit recordWritten();
+}
+
 void FrmKervadin3::cmdCalc_Click()
 {
-    const double wire = rt::ReadNumber(txtActual->text().toStdString());
-    const double diameter = rt::ReadNumber(text(lblDia));
-    const double pitch = rt::ReadNumber(text(lblPitch));
-    const double angle = rt::ReadNumber(text(lblTangle));
-
-    if (txtActual->text().isEmpty()) {
+    const ShownRecord shown{text(lblDia), text(lblPitch), text(lblTangle), text(lblMin),
+                            text(lblMax)};
+    const Measurement m = measure(shown, txtActual->text().toStdString());
+    switch (m.refusal) {
+    case WireRefusal::NoWire:
         rt::ShowMessage(QStringLiteral("A wire size has not been entered.\n"
                                        "Please enter wire size and try again."),
                         rt::Exclamation, QStringLiteral("No Wire"));
         return;
-    }
-    if (rt::ReadNumber(text(lblMin)) > wire) {
+    case WireRefusal::SmallWire:
         rt::ShowMessage(QStringLiteral("Wire size is less than minimum allowed.\n"
                                        "Please enter another wire size."),
                         rt::Exclamation, QStringLiteral("Small Wire"));
         return;
-    }
-    if (rt::ReadNumber(text(lblMax)) < wire) {
+    case WireRefusal::LargeWire:
         rt::ShowMessage(QStringLiteral("Wire size is greater than maximum allowed.\n"
                                        "Please enter another wire size."),
                         rt::Exclamation, QStringLiteral("Large Wire"));
         return;
+    case WireRefusal::None:
+        break;
     }
-    double over = 0;
-    if (dimensionOverWires(angle, diameter, pitch, wire, &over)) {
-        lblOver->setText(QString::fromStdString(rt::FormatNumber(over, "#0.0000")));
-        lblOver->setToolTip(overWiresWorking(angle, lblDia->text(), lblPitch->text(), wire));
-    }
+    if (!m.measured)
+        return;
+    lblOver->setText(qt(m.overWires));
+    lblOver->setToolTip(qt(m.working));
+    emit dimensionCalculated();
 }
 
 void FrmKervadin3::cmdQuit_Click()
@@ -287,7 +256,7 @@ void FrmKervadin3::CtS_Click()
     txtActual->setText(QString());
     lblOver->setText(QString());
     lblOver->setToolTip(QString());
-    frmType()->showForm();
+    m_program.frmType()->showForm();
 }
 
 void FrmKervadin3::closeEvent(QCloseEvent *event)

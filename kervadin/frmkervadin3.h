@@ -1,8 +1,11 @@
 #pragma once
 // The measurement window: the thread record written by the size and custom
-// windows, the wire size typed by the user, and Calculate.
+// windows, the wire size typed by the user, and Calculate. The rules behind
+// what it shows are threadrules.h's.
 
 #include "runtime/form.h"
+
+#include "kervadin/threadrules.h"
 
 #include <QString>
 
@@ -12,9 +15,12 @@ class QPushButton;
 
 namespace kervadin {
 
+class Kervadin;
+
 class FrmKervadin3 : public rt::Form {
+    Q_OBJECT
 public:
-    explicit FrmKervadin3(QWidget *parent = nullptr);
+    explicit FrmKervadin3(Kervadin &program, QWidget *parent = nullptr);
 
     // The thread record: the other windows set these captions.
     QLabel *lblSelected;
@@ -37,27 +43,25 @@ public:
     // Puts the keyboard focus in txtActual, bringing this window to the front.
     void focusActual();
 
+    // Writes a thread record, every field and the wire sizes' formulas as
+    // their tooltips, then puts the focus in txtActual.
+    void showRecord(const ThreadRecord &record);
+
     void cmdCalc_Click();
     void cmdQuit_Click();
     void CtS_Click();
+
+signals:
+    void recordWritten();
+    void dimensionCalculated();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void drawPicture();
+
+    Kervadin &m_program;
 };
-
-// The dimension over three wires for a thread angle in degrees; false when
-// the angle has no formula.
-bool dimensionOverWires(double angle, double diameter, double pitch, double wire, double *result);
-
-// The working behind a dimension over wires, as its tooltip shows it: the
-// formula for the thread angle, then the same with the values put in, the
-// diameter and pitch as the record shows them (a custom metric diameter
-// without its " mm") and the wire as read, to four places:
-// "M = D − 1.5155 × P + 3 × W = 6.0000 − 1.5155 × 1.0000 + 3 × 0.5770".
-// Empty when the angle has no formula.
-QString overWiresWorking(double angle, const QString &diameter, const QString &pitch, double wire);
 
 } // namespace kervadin

@@ -2,34 +2,33 @@
 // The thread-type chooser: one button per family and one for a custom
 // thread; each hides the chooser and shows its window.
 
+#include "kervadin/families.h"
 #include "runtime/form.h"
+
+#include <array>
 
 class QPushButton;
 
 namespace kervadin {
 
-class FrmType : public rt::Form {
-public:
-    explicit FrmType(QWidget *parent = nullptr);
+class Kervadin;
 
-    QPushButton *cmdBA;
-    QPushButton *cmdBSF;
-    QPushButton *cmdWhit;
-    QPushButton *cmdMetric;
-    QPushButton *cmdUNF;
-    QPushButton *cmdUNC;
+class FrmType : public rt::Form {
+    Q_OBJECT
+public:
+    explicit FrmType(Kervadin &program, QWidget *parent = nullptr);
+
+    // The family buttons, by family (cmdBSF, cmdWhit, ...), and Custom.
+    QPushButton *familyButton(Family family) const;
     QPushButton *cmdCustom;
 
-    void cmdBA_Click();
-    void cmdBSF_Click();
-    void cmdWhit_Click();
-    void cmdMetric_Click();
-    void cmdUNF_Click();
-    void cmdUNC_Click();
+    // A family's button: hides the chooser and shows the family's size window.
+    void openFamily(Family family);
     void cmdCustom_Click();
 
 private:
-    void open(rt::Form *window);
+    Kervadin &m_program;
+    std::array<QPushButton *, FamilyCount> m_familyButtons{};
 };
 
 } // namespace kervadin

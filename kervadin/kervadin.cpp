@@ -6,33 +6,33 @@
 #include "kervadin/sizewindow.h"
 
 #include <QGuiApplication>
-#include <QPointer>
 
 namespace kervadin {
 namespace {
 
 template <typename Window, typename... Args>
-Window *instance(QPointer<Window> &slot, Args... args)
+Window *made(std::unique_ptr<Window> &slot, Args &&...args)
 {
     if (!slot)
-        slot = new Window(args...);
-    return slot;
-}
-
-QPointer<SizeWindow> &sizeSlot(Family family)
-{
-    static QPointer<SizeWindow> windows[FamilyCount];
-    return windows[static_cast<int>(family)];
-}
-
-SizeWindow *sizeWindow(Family family)
-{
-    return instance(sizeSlot(family), family);
+        slot = std::make_unique<Window>(std::forward<Args>(args)...);
+    return slot.get();
 }
 
 } // namespace
 
-void start()
+Kervadin::Kervadin() = default;
+
+Kervadin::~Kervadin()
+{
+    // The other windows go before the measurement window they write to.
+    m_custom.reset();
+    for (auto &window : m_sizes)
+        window.reset();
+    m_type.reset();
+    m_main.reset();
+}
+
+void Kervadin::start()
 {
     QCoreApplication::setApplicationName(QStringLiteral("kervadin"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.workshopcalc.kervadin"));
@@ -42,29 +42,28 @@ void start()
     main->focusActual();
 }
 
-FrmKervadin3 *frmKervadin3()
+QList<rt::Form *> Kervadin::windows() const
 {
-    static QPointer<FrmKervadin3> slot;
-    return instance(slot);
+    QList<rt::Form *> list;
+    rt::Form *const all[] = {m_main.get(), m_type.get(), m_custom.get()};
+    for (rt::Form *w : all) {
+        if (w)
+            list.append(w);
+    }
+    for (const auto &w : m_sizes) {
+        if (w)
+            list.append(w.get());
+    }
+    return list;
 }
 
-FrmType *frmType()
-{
-    static QPointer<FrmType> slot;
-    return instance(slot);
-}
+FrmKervadin3 *Kervadin::frmKervadin3() { return made(m_main, *this); }
+FrmType *Kervadin::frmType() { return made(m_type, *this); }
+FrmCustom *Kervadin::frmCustom() { return made(m_custom, *this); }
 
-SizeWindow *frmBSFsize() { return sizeWindow(Family::BSF); }
-SizeWindow *frmWhitsize() { return sizeWindow(Family::Whitworth); }
-SizeWindow *frmUNCsize() { return sizeWindow(Family::UNC); }
-SizeWindow *frmUNFsize() { return sizeWindow(Family::UNF); }
-SizeWindow *frmBAsize() { return sizeWindow(Family::BA); }
-SizeWindow *frmMetsize() { return sizeWindow(Family::Metric); }
-
-FrmCustom *frmCustom()
+SizeWindow *Kervadin::sizeWindow(Family family)
 {
-    static QPointer<FrmCustom> slot;
-    return instance(slot);
+    return made(m_sizes[static_cast<size_t>(family)], *this, family);
 }
 
 } // namespace kervadin

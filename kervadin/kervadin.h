@@ -1,7 +1,13 @@
 #pragma once
-// The thread-measurement calculator: its start-up and its windows. Every
-// window exists once, is created the first time it is asked for and lives
-// until the program ends; the program only shows and hides them.
+// The thread-measurement calculator as a running program: it owns every
+// window, makes each the first time it is asked for, and deletes them all
+// when it ends. Windows reach one another through it.
+
+#include "kervadin/families.h"
+#include "runtime/program.h"
+
+#include <array>
+#include <memory>
 
 namespace kervadin {
 
@@ -10,18 +16,26 @@ class FrmType;
 class SizeWindow;
 class FrmCustom;
 
-// Shows the measurement window with the focus in its wire-size box; nothing
-// else is done at start.
-void start();
+class Kervadin : public rt::Program {
+public:
+    Kervadin();
+    ~Kervadin() override;
 
-FrmKervadin3 *frmKervadin3();
-FrmType *frmType();
-SizeWindow *frmBSFsize();
-SizeWindow *frmWhitsize();
-SizeWindow *frmUNCsize();
-SizeWindow *frmUNFsize();
-SizeWindow *frmBAsize();
-SizeWindow *frmMetsize();
-FrmCustom *frmCustom();
+    // Shows the measurement window with the focus in its wire-size box;
+    // nothing else is done at start.
+    void start() override;
+    QList<rt::Form *> windows() const override;
+
+    FrmKervadin3 *frmKervadin3();
+    FrmType *frmType();
+    SizeWindow *sizeWindow(Family family);
+    FrmCustom *frmCustom();
+
+private:
+    std::unique_ptr<FrmKervadin3> m_main;
+    std::unique_ptr<FrmType> m_type;
+    std::array<std::unique_ptr<SizeWindow>, FamilyCount> m_sizes;
+    std::unique_ptr<FrmCustom> m_custom;
+};
 
 } // namespace kervadin

@@ -1,7 +1,7 @@
 #include "kervadin/kervadin.h"
-#include "runtime/messages.h"
 
 int main(int argc, char **argv)
 {
-    return rt::runProgram(argc, argv, "kervadin", kervadin::start);
+    return rt::runProgram(argc, argv, "kervadin",
+                          [] { return std::make_unique<kervadin::Kervadin>(); });
 }

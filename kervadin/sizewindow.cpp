@@ -3,7 +3,6 @@
 #include "kervadin/frmkervadin3.h"
 #include "kervadin/frmtype.h"
 #include "kervadin/kervadin.h"
-#include "kervadin/threadrecord.h"
 #include "runtime/controls.h"
 
 #include <QLabel>
@@ -13,36 +12,25 @@
 namespace kervadin {
 namespace {
 
-using Computation = void (SizeWindow::*)(const QString &, double, double, const QString &);
-
-Computation computationOf(Family family)
-{
-    static const Computation computations[FamilyCount] = {
-        &SizeWindow::BSF, &SizeWindow::BSW, &SizeWindow::UNC,
-        &SizeWindow::UNF, &SizeWindow::BA,  &SizeWindow::MET,
-    };
-    return computations[static_cast<int>(family)];
-}
-
 const QColor ButtonFace(192, 192, 0);
 
 } // namespace
 
-SizeWindow::SizeWindow(Family family, QWidget *parent)
-    : rt::Form(QLatin1String(familyTable(family).window),
-               QLatin1String(familyTable(family).caption), 7920, 5475, QColor(255, 192, 128),
-               parent),
-      m_family(family)
+SizeWindow::SizeWindow(Kervadin &program, Family family, QWidget *parent)
+    : rt::Form(QLatin1String(familyRow(family).window), QLatin1String(familyRow(family).caption),
+               7920, 5475, QColor(255, 192, 128), parent),
+      m_program(program),
+      m_row(familyRow(family))
 {
-    const FamilyTable &table = familyTable(family);
+    const FamilyRow &table = m_row;
     addShape(ShapeKind::RoundedRectangle, {1560, 640, 4800, 415}, QColor(255, 255, 0));
     QLabel *prompt = addLabel(QStringLiteral("Label1"),
                               QStringLiteral("...then chose a size and click APPLY."),
                               rt::twipsRect(1680, 720, 4560, 300),
-                              rt::formFont(QStringLiteral("MS Sans Serif"), 12));
+                              rt::formFont(rt::Face::Window, 12));
     prompt->setAlignment(Qt::AlignCenter);
 
-    const QFont font = rt::formFont(QStringLiteral("MS Sans Serif"), 9.75);
+    const QFont font = rt::formFont(rt::Face::Window, 9.75);
     layOutSizes(font);
 
     cmdApply = addButton(QLatin1String(table.apply), QStringLiteral("APPLY"),
@@ -59,7 +47,7 @@ SizeWindow::SizeWindow(Family family, QWidget *parent)
     // two buttons; the first size starts with the focus. APPLY still takes
     // the sizes in size order.
     QList<QWidget *> focusOrder;
-    if (family == Family::Metric) {
+    if (table.layout == SizeLayout::Grid) {
         for (int column = 0; column < 4; ++column)
             for (int row = 0; row < 3; ++row)
                 focusOrder.append(options[row * 4 + column]);
@@ -78,8 +66,8 @@ SizeWindow::SizeWindow(Family family, QWidget *parent)
 // columns and three rows.
 void SizeWindow::layOutSizes(const QFont &font)
 {
-    const FamilyTable &table = familyTable(m_family);
-    const bool metric = m_family == Family::Metric;
+    const FamilyRow &table = m_row;
+    const bool grid = table.layout == SizeLayout::Grid;
     const int columns[4] = {1080, 2760, 4440, 6120};
     const int rows[3] = {1680, 2640, 3600};
     const int metricColumns[4] = {600, 2471, 4320, 6157};
@@ -88,13 +76,11 @@ void SizeWindow::layOutSizes(const QFont &font)
     for (int i = 0; i < table.sizeCount; ++i) {
         const StandardSize &size = table.sizes[i];
         QRect twips;
-        if (metric) {
-            twips = rt::twipsRect(metricColumns[i % 4], metricRows[i / 4], 735, 495);
+        if (grid) {
+            twips = rt::twipsRect(metricColumns[i % 4], metricRows[i / 4], table.optionWidth, 495);
         } else {
             const int cell = i < 8 ? i : i - 7;  // 9 and 10 take the middle columns
-            int width = m_family == Family::BA ? 855 : 840;
-            if (i == 9)
-                width = 975;
+            const int width = i == 9 ? 975 : table.optionWidth;
             twips = rt::twipsRect(columns[cell % 4], rows[i / 4], width, 495);
         }
         options.append(addOption(QLatin1String(size.option), QString::fromUtf8(size.caption),
@@ -104,12 +90,9 @@ void SizeWindow::layOutSizes(const QFont &font)
 
 void SizeWindow::apply()
 {
-    const FamilyTable &table = familyTable(m_family);
-    for (int i = 0; i < table.sizeCount; ++i) {
+    for (int i = 0; i < m_row.sizeCount; ++i) {
         if (options[i]->isChecked()) {
-            const StandardSize &size = table.sizes[i];
-            (this->*computationOf(m_family))(QString::fromUtf8(size.name), size.diameter,
-                                             size.pitch, QString::fromUtf8(size.helix));
+            m_program.frmKervadin3()->showRecord(standardRecord(m_row, m_row.sizes[i]));
             return;
         }
     }
@@ -118,45 +101,7 @@ void SizeWindow::apply()
 void SizeWindow::cmdBack_Click()
 {
     hideForm();
-    frmType()->showForm();
-}
-
-void SizeWindow::write(const RecordRule &rule, const QString &name, double diameter, double pitch,
-                       const QString &helix)
-{
-    FrmKervadin3 *record = frmKervadin3();
-    writeRecord(record, rule, name, diameter, pitch,
-                [&] { record->lblHangle->setText(helix); });
-}
-
-void SizeWindow::BSF(const QString &name, double diameter, double pitch, const QString &helix)
-{
-    write(BsfRule, name, diameter, pitch, helix);
-}
-
-void SizeWindow::BSW(const QString &name, double diameter, double pitch, const QString &helix)
-{
-    write(WhitworthRule, name, diameter, pitch, helix);
-}
-
-void SizeWindow::UNF(const QString &name, double diameter, double pitch, const QString &helix)
-{
-    write(UnfRule, name, diameter, pitch, helix);
-}
-
-void SizeWindow::UNC(const QString &name, double diameter, double pitch, const QString &helix)
-{
-    write(UncRule, name, diameter, pitch, helix);
-}
-
-void SizeWindow::MET(const QString &name, double diameter, double pitch, const QString &helix)
-{
-    write(MetricRule, name, diameter, pitch, helix);
-}
-
-void SizeWindow::BA(const QString &name, double diameter, double pitch, const QString &helix)
-{
-    write(BaRule, name, diameter, pitch, helix);
+    m_program.frmType()->showForm();
 }
 
 } // namespace kervadin

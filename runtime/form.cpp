@@ -41,16 +41,48 @@ QRect twipsRect(int left, int top, int width, int height)
     return QRect(left, top, width, height);
 }
 
-QFont formFont(const QString &family, double points, int style)
+namespace {
+
+struct FaceRole {
+    Face face;
+    QStringList families;
+    QFont::Capitalization capitalization;
+};
+
+// Every face the windows use, by role, best first. Liberation Sans has the
+// metrics of the sans-serif faces the windows are laid out for; DejaVu is
+// on every Debian desktop.
+const FaceRole &faceRole(Face face)
 {
+    static const FaceRole roles[] = {
+        {Face::Window,
+         {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+          QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")},
+         QFont::MixedCase},
+        {Face::Title,
+         {QStringLiteral("Algerian"), QStringLiteral("Liberation Serif"),
+          QStringLiteral("DejaVu Serif")},
+         QFont::AllUppercase},
+        {Face::Triangle,
+         {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+          QStringLiteral("DejaVu Sans")},
+         QFont::MixedCase},
+    };
+    for (const FaceRole &role : roles) {
+        if (role.face == face)
+            return role;
+    }
+    return roles[0];
+}
+
+} // namespace
+
+QFont formFont(Face face, double points, int style)
+{
+    const FaceRole &role = faceRole(face);
     QFont font;
-    // The forms name typefaces of another system; these are the nearest
-    // metric-compatible faces on this one.
-    if (family == QLatin1String("MS Sans Serif") || family == QLatin1String("Arial"))
-        font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                          QStringLiteral("DejaVu Sans")});
-    else
-        font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(role.families);
+    font.setCapitalization(role.capitalization);
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(style & Bold);
     font.setItalic(style & Italic);

@@ -27,13 +27,22 @@ void bringToFront(QWidget *window);
 int px(int twips);
 QRect twipsRect(int left, int top, int width, int height);
 
-// A font at a size in points as the forms were drawn (96 dots to the inch),
-// so text keeps its size relative to the twips layout on every screen.
-// Families that are missing fall back to metric-compatible ones.
+// The typefaces of the windows, by role. Each role names a list of faces,
+// the first one the system has is used; the lists live in one map in
+// form.cpp.
+enum class Face {
+    Window,   // kervadin's windows
+    Title,    // kervadin's title: a decorative face, shown in capitals
+    Triangle, // dorvic's window
+};
+
+// A font of a role at a size in points of 96 dots to the inch, so text keeps
+// its size relative to the twips layout on every screen.
 enum FontStyle { Regular = 0, Bold = 1, Italic = 2, Underline = 4 };
-QFont formFont(const QString &family, double points, int style = Bold);
+QFont formFont(Face face, double points, int style = Bold);
 
 class Form : public QWidget {
+    Q_OBJECT
 public:
     enum class ShapeKind { Rectangle, RoundedRectangle, Circle };
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
-#include <cstdio>
 
 namespace rt {
 namespace {
@@ -57,23 +56,6 @@ void reportFault(const ArithmeticFault &fault)
 {
     ShowMessage(QString::fromLatin1(faultText(fault.kind())), Critical,
                 QCoreApplication::applicationName());
-}
-
-int runProgram(int argc, char **argv, const char *name, void (*start)())
-{
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fprintf(stderr,
-                     "%s: no display to show its window on (DISPLAY and WAYLAND_DISPLAY are "
-                     "unset); run it under Xvfb: xvfb-run -a %s\n",
-                     name, argv[0]);
-        return 1;
-    }
-    QApplication app(argc, argv);
-    start();
-    const int status = app.exec();
-    qDeleteAll(QApplication::topLevelWidgets());
-    return status;
 }
 
 void endProgram()

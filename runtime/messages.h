@@ -24,8 +24,9 @@ void setMessagePresenter(MessagePresenter presenter);
 // One orderly message for a fault: style 16, titled with the program's name.
 void reportFault(const ArithmeticFault &fault);
 
-// Runs a handler; an arithmetic fault stops it where it happened (what it
-// already wrote stays) and is reported once.
+// Runs a handler; an arithmetic fault stops it and is reported once. Every
+// handler works out all it will write before it writes anything, so a fault
+// changes nothing on any window, as a refused input does.
 template <typename Handler>
 void guarded(Handler &&handler)
 {
@@ -35,12 +36,6 @@ void guarded(Handler &&handler)
         reportFault(fault);
     }
 }
-
-// Runs a program's windows: without a display says so in one line, with the
-// way to start it under Xvfb, and returns 1 instead of letting the toolkit
-// abort; otherwise starts the program, runs the event loop and deletes the
-// windows at the end.
-int runProgram(int argc, char **argv, const char *name, void (*start)());
 
 // Ends the program: every window closes. The default closes all top-level
 // windows and quits the event loop; the scripting tools record it instead.

@@ -7,5 +7,5 @@ int main(int argc, char **argv)
 {
     script::useOffscreenUnlessSet();
     QApplication app(argc, argv);
-    return script::run(argc, argv, [] { kervadin::start(); });
+    return script::run(argc, argv, [] { return std::make_unique<kervadin::Kervadin>(); });
 }

@@ -2,6 +2,7 @@
 
 #include "runtime/form.h"
 #include "runtime/messages.h"
+#include "runtime/program.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -113,6 +114,7 @@ public:
     void printFocus();
 
     Output writeLine;
+    std::unique_ptr<rt::Program> program;
     bool m_ended = false;
     bool m_failed = false;
 };
@@ -135,8 +137,16 @@ Session::Session(Output output)
 
 Session::~Session()
 {
+    d->program.reset();
     rt::setEndHandler({});
     rt::setMessagePresenter({});
+}
+
+void Session::start(const rt::ProgramFactory &make)
+{
+    d->program = make();
+    d->program->start();
+    settle();
 }
 
 bool Session::ended() const
@@ -184,8 +194,8 @@ bool Session::Driver::runLine(const QString &line, int number)
 QList<QWidget *> Session::Driver::createdWindows() const
 {
     QList<QWidget *> result;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (dynamic_cast<rt::Form *>(w) && !w->objectName().isEmpty())
+    if (program) {
+        for (rt::Form *w : program->windows())
             result.append(w);
     }
     std::sort(result.begin(), result.end(),
@@ -422,7 +432,7 @@ void useOffscreenUnlessSet()
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-int run(int argc, char **argv, const std::function<void()> &start)
+int run(int argc, char **argv, const rt::ProgramFactory &make)
 {
     std::ifstream file;
     if (argc > 1) {
@@ -432,16 +442,10 @@ int run(int argc, char **argv, const std::function<void()> &start)
             return 2;
         }
     }
-    int status = 0;
-    {
-        // Messages during start-up are recorded like any other.
-        Session session;
-        start();
-        settle();
-        status = session.run(argc > 1 ? static_cast<std::istream &>(file) : std::cin);
-    }
-    qDeleteAll(QApplication::topLevelWidgets());
-    return status;
+    // Messages during start-up are recorded like any other.
+    Session session;
+    session.start(make);
+    return session.run(argc > 1 ? static_cast<std::istream &>(file) : std::cin);
 }
 
 } // namespace script

@@ -3,6 +3,8 @@
 // file or standard input, delivered as real mouse and key events, and one
 // line of output for each event a person would see.
 
+#include "runtime/program.h"
+
 #include <QString>
 #include <functional>
 #include <iosfwd>
@@ -10,9 +12,9 @@
 
 namespace script {
 
-// argc/argv of the tool: an optional script file. `start` is the program's
-// own start-up function. Returns 0, or 2 when any line was an error.
-int run(int argc, char **argv, const std::function<void()> &start);
+// argc/argv of the tool: an optional script file. `make` makes the program
+// as its own main does. Returns 0, or 2 when any line was an error.
+int run(int argc, char **argv, const rt::ProgramFactory &make);
 
 // Sets the offscreen platform unless QT_QPA_PLATFORM is given; call before
 // the QApplication is made.
@@ -21,8 +23,9 @@ void useOffscreenUnlessSet();
 // One session over the windows of the program running in this process.
 // While it exists, the program's messages are recorded (answered with OK at
 // once) and the program's end hides its windows and is recorded, each as a
-// line of output; make it before the program starts so that messages shown
-// at start-up are recorded too. Only one session may exist at a time.
+// line of output. The session makes and starts the program (start), so
+// that messages shown at start-up are recorded too, and ends it when it is
+// destroyed. Only one session may exist at a time.
 class Session {
 public:
     // Receives each line of output, without its line feed; when empty, the
@@ -33,6 +36,9 @@ public:
     ~Session();
     Session(const Session &) = delete;
     Session &operator=(const Session &) = delete;
+
+    // Makes the program and starts it; the session owns it from then on.
+    void start(const rt::ProgramFactory &make);
 
     // Runs one command line; `number` is the line number an error line
     // names. Blank lines, comments and every line after the program has

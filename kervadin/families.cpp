@@ -1,11 +1,13 @@
-#include "kervadin/sizetables.h"
+#include "kervadin/families.h"
+
+#include <iterator>
 
 namespace kervadin {
 namespace {
 
 // Inch families: diameter and pitch in inches, the pitch as the fixed
 // decimal of the threads per inch.
-const StandardSize BsfSizes[] = {
+constexpr StandardSize BsfSizes[] = {
     {"optBSF1", "1/4", "1/4 B.S.F.", 0.25, 0.0385, "3° 7'"},
     {"optBSF2", "5/16", "5/16 B.S.F.", 0.3125, 0.0454, "2° 55'"},
     {"optBSF3", "3/8", "3/8 B.S.F.", 0.375, 0.05, "2° 39'"},
@@ -18,7 +20,7 @@ const StandardSize BsfSizes[] = {
     {"optBSF10", "1 inch", "1 inch B.S.F.", 1, 0.1, "1° 57'"},
 };
 
-const StandardSize WhitworthSizes[] = {
+constexpr StandardSize WhitworthSizes[] = {
     {"optWhit1", "1/4", "1/4 B.S.W.", 0.25, 0.05, "4° 10'"},
     {"optWhit2", "5/16", "5/16 B.S.W.", 0.3125, 0.0556, "3° 39'"},
     {"optWhit3", "3/8", "3/8 B.S.W.", 0.375, 0.0625, "3° 24'"},
@@ -31,7 +33,7 @@ const StandardSize WhitworthSizes[] = {
     {"optWhit10", "1 inch", "1 inch", 1, 0.125, "2° 28'"},
 };
 
-const StandardSize UncSizes[] = {
+constexpr StandardSize UncSizes[] = {
     {"optUnc1", "1/4", "1/4 U.N.C", 0.25, 0.05, "3° 71'"},
     {"optUNC2", "5/16", "5/16 U.N.C.", 0.3125, 0.05556, "3° 39'"},
     {"optUNC3", "3/8", "3/8 U.N.C.", 0.375, 0.0625, "3° 24'"},
@@ -44,7 +46,7 @@ const StandardSize UncSizes[] = {
     {"optUNC10", "1 inch", "1 inch U.N.C.", 1, 0.125, "2° 29'"},
 };
 
-const StandardSize UnfSizes[] = {
+constexpr StandardSize UnfSizes[] = {
     {"optUNF1", "1/4", "1/4 U.N.F.", 0.25, 0.03571, "2° 52'"},
     {"optUNF2", "5/16", "5/16 U.N.F.", 0.3125, 0.04167, "2° 39'"},
     {"optUNF3", "3/8", "3/8 U.N.F.", 0.375, 0.04167, "2° 11'"},
@@ -58,7 +60,7 @@ const StandardSize UnfSizes[] = {
 };
 
 // Converted to inches; there is no 9 BA.
-const StandardSize BaSizes[] = {
+constexpr StandardSize BaSizes[] = {
     {"optBA1", "0 BA", "0 BA", 0.2362, 0.0394, "3° 22'"},
     {"optBA2", "1 BA", "1 BA", 0.2087, 0.0354, "3° 27'"},
     {"optBA3", "2 BA", "2 BA", 0.185, 0.0319, "3° 30'"},
@@ -72,7 +74,7 @@ const StandardSize BaSizes[] = {
 };
 
 // Millimetres.
-const StandardSize MetricSizes[] = {
+constexpr StandardSize MetricSizes[] = {
     {"optMet1", "2.5", "2.5 mm", 2.5, 0.45, "3° 42'"},
     {"optMet2", "3", "3 mm", 3, 0.5, "3° 25'"},
     {"optMet3", "4", "4 mm", 4, 0.7, "3° 36'"},
@@ -93,22 +95,67 @@ constexpr int count(const StandardSize (&)[N])
     return N;
 }
 
-const FamilyTable Tables[FamilyCount] = {
-    {"frmBSFsize", "B.S.F. Size", "cmdAppBSF", "cmdBackBSF", 1800, BsfSizes, count(BsfSizes)},
-    {"frmWhitsize", "Whitworth Size", "cmdAppWhit", "cmdBackwhit", 1800, WhitworthSizes,
-     count(WhitworthSizes)},
-    {"frmUNCsize", "U.N.C. Size", "cmdAppUNC", "cmdBackUNC", 1800, UncSizes, count(UncSizes)},
-    {"frmUNFsize", "U.N.F. Size", "cmdAppUNF", "cmdBackUNF", 1800, UnfSizes, count(UnfSizes)},
-    {"frmBAsize", "B.A. Size", "cmdAppBA", "cmdBackBA", 1920, BaSizes, count(BaSizes)},
-    {"frmMetsize", "Metric Size", "btnAppmet", "cmdBackmet", 1800, MetricSizes,
-     count(MetricSizes)},
+// The rules of the standard families:
+// angle, depth factor, diameter, depth and pitch patterns, B.A. wires, maximum, minimum and
+// preferred wire factors, unit.
+constexpr RecordRule Whitworth{"55°", 0.64, "#0.0000", "#0.0000", "#0.0000", false, 0.76, 0.54, 0.564, "inches."};
+constexpr RecordRule Unified{"60°", 0.6134, "#0.0000", "#0.0000", "#0.0000", false, 0.9, 0.56, 0.578, "inches."};
+constexpr RecordRule Metric{"60°", 0.6134, "#0.0000", "#0.0000", "#0.0000", false, 0.9, 0.56, 0.577, "millimeters."};
+constexpr RecordRule BritishAssociation{"47.5°", 0.6, "#0.0000", "#0.0000", "#0.0000", true, 0.73, 0, 0.546, "inches."};
+
+constexpr FamilyRow Rows[] = {
+    {Family::BSF, "cmdBSF", "B.S.F.", 2400, 2040, "frmBSFsize", "B.S.F. Size", "cmdAppBSF",
+     "cmdBackBSF", 1800, SizeLayout::TenSizes, 840, BsfSizes, count(BsfSizes), Whitworth},
+    {Family::Whitworth, "cmdWhit", "Whitworth", 4200, 2040, "frmWhitsize", "Whitworth Size",
+     "cmdAppWhit", "cmdBackwhit", 1800, SizeLayout::TenSizes, 840, WhitworthSizes,
+     count(WhitworthSizes), Whitworth},
+    {Family::UNF, "cmdUNF", "U.N.F.", 1560, 3720, "frmUNFsize", "U.N.F. Size", "cmdAppUNF",
+     "cmdBackUNF", 1800, SizeLayout::TenSizes, 840, UnfSizes, count(UnfSizes), Unified},
+    {Family::UNC, "cmdUNC", "U.N.C.", 3360, 3720, "frmUNCsize", "U.N.C. Size", "cmdAppUNC",
+     "cmdBackUNC", 1800, SizeLayout::TenSizes, 840, UncSizes, count(UncSizes), Unified},
+    {Family::BA, "cmdBA", "B.A.", 600, 2040, "frmBAsize", "B.A. Size", "cmdAppBA", "cmdBackBA",
+     1920, SizeLayout::TenSizes, 855, BaSizes, count(BaSizes), BritishAssociation},
+    {Family::Metric, "cmdMetric", "Metric", 6000, 2040, "frmMetsize", "Metric Size", "btnAppmet",
+     "cmdBackmet", 1800, SizeLayout::Grid, 735, MetricSizes, count(MetricSizes), Metric},
 };
+
+// One row for every family, each in its own place.
+static_assert(std::size(Rows) == FamilyCount, "every family has exactly one row");
+constexpr bool rowsInFamilyOrder()
+{
+    for (int i = 0; i < FamilyCount; ++i) {
+        if (Rows[i].family != static_cast<Family>(i))
+            return false;
+    }
+    return true;
+}
+static_assert(rowsInFamilyOrder(), "the rows stand in the order of Family");
+
+constexpr bool layoutsFit()
+{
+    for (const FamilyRow &row : Rows) {
+        if (row.sizeCount != (row.layout == SizeLayout::Grid ? 12 : 10))
+            return false;
+    }
+    return true;
+}
+static_assert(layoutsFit(), "a TenSizes window has ten sizes, a Grid twelve");
 
 } // namespace
 
-const FamilyTable &familyTable(Family family)
+const FamilyRow &familyRow(Family family)
 {
-    return Tables[static_cast<int>(family)];
+    return Rows[static_cast<int>(family)];
+}
+
+const FamilyRow *familyRows()
+{
+    return Rows;
+}
+
+ThreadRecord standardRecord(const FamilyRow &row, const StandardSize &size)
+{
+    return threadRecord(row.rule, size.name, size.diameter, size.pitch, size.helix);
 }
 
 } // namespace kervadin

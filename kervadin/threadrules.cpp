@@ -1,0 +1,196 @@
+#include "kervadin/threadrules.h"
+
+#include "runtime/numbers.h"
+
+namespace kervadin {
+namespace {
+
+std::string shortest(double value)
+{
+    std::string text = rt::NumberToText(value);
+    if (!text.empty() && text.front() == ' ')
+        text.erase(0, 1);
+    return text;
+}
+
+std::string timesP(double factor)
+{
+    return shortest(factor) + " × P";
+}
+
+// M = D − a × P + b × W, in whatever unit the record is in.
+struct OverWiresFormula {
+    double angle;
+    double pitchFactor; // a
+    double wireFactor;  // b
+};
+
+constexpr OverWiresFormula Formulas[] = {
+    {47.5, 1.7363, 3.4829},
+    {55, 1.6008, 3.1657},
+    {60, 1.5155, 3},
+};
+
+const OverWiresFormula *formulaFor(double angle)
+{
+    for (const OverWiresFormula &f : Formulas) {
+        if (f.angle == angle)
+            return &f;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+WireSizes wireSizes(const RecordRule &rule, double pitch)
+{
+    if (rule.threadsPerUnitWires) {
+        const double threadsPerUnit = rt::divide(1, pitch);
+        return {rt::divide(rule.maxFactor, threadsPerUnit), rt::divide(pitch, 2),
+                rt::checked(rule.preferredFactor * pitch)};
+    }
+    return {rt::checked(rule.maxFactor * pitch), rt::checked(rule.minFactor * pitch),
+            rt::checked(rule.preferredFactor * pitch)};
+}
+
+ThreadRecord threadRecord(const RecordRule &rule, const std::string &name, double diameter,
+                          double pitch, const std::string &helix, const std::string &diameterText)
+{
+    ThreadRecord r;
+    r.name = name;
+    r.diameter = diameterText.empty() ? rt::FormatNumber(diameter, rule.diameterPattern)
+                                      : diameterText;
+    r.depth = rt::FormatNumber(rt::checked(rule.depthFactor * pitch), rule.depthPattern);
+    r.pitch = rt::FormatNumber(pitch, rule.pitchPattern);
+    r.angle = rule.angleCaption;
+    r.helix = helix;
+    r.units = std::string("Dimensions\nin\n") + rule.unitsWord;
+    const WireSizes wires = wireSizes(rule, pitch);
+    r.maximum = rt::FormatNumber(wires.maximum, "#0.0000");
+    r.minimum = rt::FormatNumber(wires.minimum, "#0.0000");
+    r.preferred = rt::FormatNumber(wires.preferred, "#0.0000");
+    if (rule.threadsPerUnitWires) {
+        r.maximumFormula = shortest(rule.maxFactor) + " ÷ (1 ÷ P)";
+        r.minimumFormula = "P ÷ 2";
+    } else {
+        r.maximumFormula = timesP(rule.maxFactor);
+        r.minimumFormula = timesP(rule.minFactor);
+    }
+    r.preferredFormula = timesP(rule.preferredFactor);
+    return r;
+}
+
+int helixMinutes(double diameter, double pitch, double depthFactor)
+{
+    const double effective = rt::checked(diameter - rt::checked(depthFactor * pitch));
+    return rt::RoundToInteger(rt::checked(rt::divide(pitch, effective) * 1094));
+}
+
+std::string helixCaption(int minutes)
+{
+    const int degrees = minutes / 60;   // toward zero
+    const int remainder = minutes % 60; // sign of minutes
+    return rt::NumberToText(degrees) + " °" + rt::NumberToText(remainder) + " '";
+}
+
+std::string Helangle(double diameter, double pitch, double depthFactor)
+{
+    return helixCaption(helixMinutes(diameter, pitch, depthFactor));
+}
+
+CustomThread customThread(const std::string &diameterText, const std::string &pitchText,
+                          CustomAngle angle)
+{
+    CustomThread t;
+    if (diameterText.empty()) {
+        t.refusal = CustomRefusal::NoDiameter;
+        return t;
+    }
+    if (pitchText.empty()) {
+        t.refusal = CustomRefusal::NoPitch;
+        return t;
+    }
+    t.diameter = rt::ReadNumber(diameterText);
+    const double entry = rt::ReadNumber(pitchText);
+    // Above 2 the diameter can only be millimetres.
+    if (t.diameter > 2) {
+        t.kind = CustomKind::Metric;
+        t.name = "Metric Thread";
+        t.pitch = entry;
+        return t;
+    }
+    // An inch thread: an entry above 1 is threads per inch.
+    t.pitch = entry > 1 ? rt::divide(1, entry) : entry;
+    switch (angle) {
+    case CustomAngle::Deg55:
+        t.kind = CustomKind::Whitworth;
+        t.name = "Whitwoth Form";
+        break;
+    case CustomAngle::Deg60:
+        t.kind = CustomKind::Unified;
+        t.name = "Unified Thread";
+        break;
+    case CustomAngle::None:
+        t.refusal = CustomRefusal::NoAngle;
+        break;
+    }
+    return t;
+}
+
+const RecordRule &customRule(CustomKind kind)
+{
+    switch (kind) {
+    case CustomKind::Metric: return CustomMetricRule;
+    case CustomKind::Unified: return CustomUnifiedRule;
+    case CustomKind::Whitworth: break;
+    }
+    return CustomWhitworthRule;
+}
+
+ThreadRecord customRecord(const CustomThread &thread, const std::string &diameterText)
+{
+    const RecordRule &rule = customRule(thread.kind);
+    const std::string helix = Helangle(thread.diameter, thread.pitch, rule.depthFactor);
+    return threadRecord(rule, thread.name, thread.diameter, thread.pitch, helix,
+                        thread.kind == CustomKind::Metric ? diameterText + " mm" : std::string());
+}
+
+Measurement measure(const ShownRecord &shown, const std::string &wireText)
+{
+    Measurement m;
+    m.wire = rt::ReadNumber(wireText);
+    const double diameter = rt::ReadNumber(shown.diameter);
+    const double pitch = rt::ReadNumber(shown.pitch);
+    const double angle = rt::ReadNumber(shown.angle);
+
+    if (wireText.empty()) {
+        m.refusal = WireRefusal::NoWire;
+        return m;
+    }
+    if (rt::ReadNumber(shown.minimum) > m.wire) {
+        m.refusal = WireRefusal::SmallWire;
+        return m;
+    }
+    if (rt::ReadNumber(shown.maximum) < m.wire) {
+        m.refusal = WireRefusal::LargeWire;
+        return m;
+    }
+    const OverWiresFormula *f = formulaFor(angle);
+    if (!f)
+        return m;
+    const double over = rt::checked(rt::checked(diameter - rt::checked(f->pitchFactor * pitch))
+                                    + rt::checked(f->wireFactor * m.wire));
+    m.measured = true;
+    m.overWires = rt::FormatNumber(over, "#0.0000");
+
+    std::string d = shown.diameter;
+    if (d.size() >= 3 && d.compare(d.size() - 3, 3, " mm") == 0)
+        d.erase(d.size() - 3);
+    const std::string a = shortest(f->pitchFactor);
+    const std::string b = shortest(f->wireFactor);
+    m.working = "M = D − " + a + " × P + " + b + " × W = " + d + " − " + a + " × " + shown.pitch
+        + " + " + b + " × " + rt::FormatNumber(m.wire, "#0.0000");
+    return m;
+}
+
+} // namespace kervadin

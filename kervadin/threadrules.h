@@ -1,0 +1,141 @@
+#pragma once
+// The thread rules, without any window: the thread record of a standard or
+// custom thread, the custom thread's choices, the helix angle, and the
+// dimension over wires with its wire-limit checks.
+//
+// Texts in, texts out. Every text is worked out as it will be shown, and a
+// value a later step needs is read back from its shown text, so a window can
+// write what a function returns at once, or, when the function throws an
+// rt::ArithmeticFault, write nothing at all.
+
+#include <string>
+
+namespace kervadin {
+
+// How a thread record follows from a diameter and a pitch: the thread angle,
+// the depth factor, the places shown, the wire-size factors and the unit.
+struct RecordRule {
+    const char *angleCaption;     // "55°", "60°" or "47.5°"
+    double depthFactor;           // depth of thread = factor × P
+    const char *diameterPattern;  // FormatNumber patterns
+    const char *depthPattern;
+    const char *pitchPattern;
+    // Wire sizes are factor × P; B.A. alone takes 0.73 ÷ (1 ÷ P) and P ÷ 2.
+    bool threadsPerUnitWires;
+    double maxFactor;
+    double minFactor;
+    double preferredFactor;
+    const char *unitsWord;        // "inches." or "millimeters."
+};
+
+// Custom threads: 55° inch, metric (60°), and 60° inch (unified).
+inline constexpr RecordRule CustomWhitworthRule{"55°", 0.6403, "#0.000", "#0.0000", "#0.000",
+                                                false, 0.76, 0.54, 0.564, "inches."};
+inline constexpr RecordRule CustomMetricRule{"60°", 0.6493, "#0.000", "#0.000", "#0.000",
+                                             false, 0.9, 0.56, 0.577, "millimeters."};
+inline constexpr RecordRule CustomUnifiedRule{"60°", 0.6134, "#0.000", "#0.000", "#0.000",
+                                              false, 0.9, 0.56, 0.577, "inches."};
+
+// The texts of the thread record as the measurement window shows them, and
+// the wire sizes' formulas in P ("0.9 × P"; for B.A. "0.73 ÷ (1 ÷ P)" and
+// "P ÷ 2"), which the wire-size fields show as tooltips.
+struct ThreadRecord {
+    std::string name;
+    std::string diameter;
+    std::string depth;
+    std::string pitch;
+    std::string angle;
+    std::string helix;
+    std::string units;       // "Dimensions\nin\ninches." or "...millimeters."
+    std::string maximum;
+    std::string minimum;
+    std::string preferred;
+    std::string maximumFormula;
+    std::string minimumFormula;
+    std::string preferredFormula;
+};
+
+// The record of a thread by a rule. The diameter is shown by the rule's
+// pattern unless diameterText is given (a custom metric thread shows it as
+// typed); the helix caption is given.
+ThreadRecord threadRecord(const RecordRule &rule, const std::string &name, double diameter,
+                          double pitch, const std::string &helix,
+                          const std::string &diameterText = {});
+
+// The three wire sizes of a rule for a pitch, unrounded.
+struct WireSizes {
+    double maximum;
+    double minimum;
+    double preferred;
+};
+WireSizes wireSizes(const RecordRule &rule, double pitch);
+
+// The helix angle of a thread in whole minutes of arc: E = D − k × P, then
+// (P ÷ E) × 1094 rounded to the nearest whole number, halves to even.
+// E = 0 throws DivisionByZero; a count outside −32768..32767 throws Overflow.
+int helixMinutes(double diameter, double pitch, double depthFactor);
+
+// The helix caption for a count of minutes: degrees and minutes, each cut
+// toward zero and carrying the sign of the count, written with a blank (or
+// the minus sign) before each number: 204 gives " 3 ° 24 '", −7798 gives
+// "-129 °-58 '".
+std::string helixCaption(int minutes);
+
+// The helix caption of a custom thread: helixCaption(helixMinutes(...)).
+std::string Helangle(double diameter, double pitch, double depthFactor);
+
+// A custom thread as typed: which of the three custom threads it is, its
+// name, diameter and pitch, or why it is refused. The checks, in order: an
+// empty diameter box, an empty pitch box; then a diameter above 2 is a
+// metric thread (millimetres, 60°); otherwise an inch thread, whose pitch
+// entry above 1 is threads per inch, and whose angle must be chosen.
+enum class CustomAngle { None, Deg55, Deg60 };
+enum class CustomRefusal { None, NoDiameter, NoPitch, NoAngle };
+enum class CustomKind { Whitworth, Metric, Unified };
+
+struct CustomThread {
+    CustomRefusal refusal = CustomRefusal::None;
+    CustomKind kind = CustomKind::Whitworth;
+    std::string name;
+    double diameter = 0;
+    double pitch = 0;
+};
+CustomThread customThread(const std::string &diameterText, const std::string &pitchText,
+                          CustomAngle angle);
+
+// The rule of a custom thread.
+const RecordRule &customRule(CustomKind kind);
+
+// The record of a custom thread: its rule, its worked-out helix angle, and
+// for a metric thread the diameter as typed followed by " mm".
+ThreadRecord customRecord(const CustomThread &thread, const std::string &diameterText);
+
+// Calculate: the record as shown and the wire as typed.
+struct ShownRecord {
+    std::string diameter;
+    std::string pitch;
+    std::string angle;
+    std::string minimum;
+    std::string maximum;
+};
+
+enum class WireRefusal { None, NoWire, SmallWire, LargeWire };
+
+struct Measurement {
+    WireRefusal refusal = WireRefusal::None;
+    // False when the angle shown has no formula: nothing is shown then.
+    bool measured = false;
+    double wire = 0;          // as read from the wire box
+    std::string overWires;    // "#0.0000"
+    // The formula, then the same with the values put in: "M = D − 1.5155 ×
+    // P + 3 × W = 6.0000 − 1.5155 × 1.0000 + 3 × 0.5770" (the diameter
+    // without a " mm", the wire as read, to four places).
+    std::string working;
+};
+
+// Reads the wire and the record first (a number that overflows throws),
+// then refuses an empty wire box, a wire below the minimum shown or above
+// the maximum shown, and works out M = D − a × P + b × W by the angle shown.
+Measurement measure(const ShownRecord &shown, const std::string &wireText);
+
+} // namespace kervadin
