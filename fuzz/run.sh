@@ -21,7 +21,7 @@ targets=(fuzz_readnumber fuzz_formatnumber fuzz_kervadin_windows fuzz_dorvic_win
 # The project's own set-up (CMake, Qt), with clang and its libFuzzer runtime.
 scripts/install-deps.sh clang-14 libclang-rt-14-dev
 
-cmake -S . -B "$build" -DFUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 \
+cmake -S . -B "$build" -DFUZZ=ON -DWERROR=ON -DCMAKE_CXX_COMPILER=clang++-14 \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >/dev/null
 

@@ -9,11 +9,11 @@ export QT_QPA_PLATFORM=offscreen
 
 # Sanitizers: valgrind cannot run beside them, and neither timing nor resident
 # memory (the sanitizer holds freed memory back) means anything there.
-BUILD_DIR=build-asan scripts/build.sh -DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DBENCH=OFF
+BUILD_DIR=build-asan scripts/build.sh -DWERROR=ON -DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DBENCH=OFF
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0" \
   ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -E 'memcheck|latency|packaging|soak_(kervadin|dorvic)'
 
 fuzz/run.sh "${FUZZ_SECONDS:-60}"
 
-scripts/build.sh
+scripts/build.sh -DWERROR=ON
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"
