@@ -131,7 +131,7 @@ FrmTriangleRight::FrmTriangleRight(QWidget *parent)
     instructions->setWordWrap(true);
 
     // The boxes are set in 9 pt (12 pixels) rather than the window's 9.75:
-    // at 9.75 the faces of this system need more room than the boxes leave
+    // at 9.75 the faces we have need more room than the boxes leave
     // for results as wide as their patterns make them ("36.87" in an angle
     // box, "123.456" in a side box, "123456.789" in the area box).
     const QFont boxFont = rt::formFont(rt::Face::Triangle, 9);
