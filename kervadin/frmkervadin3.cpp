@@ -1,5 +1,6 @@
 #include "kervadin/frmkervadin3.h"
 
+#include "kervadin/frmcheck.h"
 #include "kervadin/frmtype.h"
 #include "kervadin/kervadin.h"
 #include "runtime/controls.h"
@@ -167,8 +168,15 @@ FrmKervadin3::FrmKervadin3(QWidget *parent)
                         rt::twipsRect(5160, 6960, 1455, 495), plain);
     cmdQuit = addButton(QStringLiteral("cmdQuit"), QStringLiteral("Exit"),
                         rt::twipsRect(5160, 8280, 1455, 500), plain);
+    cmdCheck = addButton(QStringLiteral("cmdCheck"), QStringLiteral("Check Reading"),
+                         rt::twipsRect(5160, 9240, 1455, 495), plain);
+    // Reached by Alt+R, as Click to Select by Alt+S; the tab order stays as it is.
+    cmdCheck->setFocusPolicy(Qt::NoFocus);
+    cmdCheck->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
+    cmdCheck->setToolTip(QStringLiteral("Check a measured reading against the limits (Alt+R)"));
     rt::setColours(cmdCalc, ButtonFace);
     rt::setColours(cmdQuit, ButtonFace);
+    rt::setColours(cmdCheck, ButtonFace);
 
     setTabOrder(txtActual, cmdQuit);
     setTabOrder(cmdQuit, cmdCalc);
@@ -176,6 +184,7 @@ FrmKervadin3::FrmKervadin3(QWidget *parent)
     rt::onClick(cmdCalc, this, &FrmKervadin3::cmdCalc_Click);
     rt::onClick(cmdQuit, this, &FrmKervadin3::cmdQuit_Click);
     rt::onClick(CtS, this, &FrmKervadin3::CtS_Click);
+    rt::onClick(cmdCheck, this, &FrmKervadin3::cmdCheck_Click);
 }
 
 void FrmKervadin3::drawPicture()
@@ -274,6 +283,8 @@ void FrmKervadin3::cmdCalc_Click()
     if (dimensionOverWires(angle, diameter, pitch, wire, &over)) {
         lblOver->setText(QString::fromStdString(rt::FormatNumber(over, "#0.0000")));
         lblOver->setToolTip(overWiresWorking(angle, lblDia->text(), lblPitch->text(), wire));
+        m_calculatedWire = txtActual->text();
+        emit dimensionCalculated();
     }
 }
 
@@ -287,7 +298,13 @@ void FrmKervadin3::CtS_Click()
     txtActual->setText(QString());
     lblOver->setText(QString());
     lblOver->setToolTip(QString());
+    forgetCalculation();
     frmType()->showForm();
+}
+
+void FrmKervadin3::cmdCheck_Click()
+{
+    frmCheck()->open();
 }
 
 void FrmKervadin3::closeEvent(QCloseEvent *event)

@@ -13,6 +13,7 @@ class QPushButton;
 namespace kervadin {
 
 class FrmKervadin3 : public rt::Form {
+    Q_OBJECT
 public:
     explicit FrmKervadin3(QWidget *parent = nullptr);
 
@@ -33,6 +34,8 @@ public:
     rt::ClickLabel *CtS;
     QPushButton *cmdCalc;
     QPushButton *cmdQuit;
+    // Opens the check of a measured reading; Alt+R, outside the tab order.
+    QPushButton *cmdCheck;
 
     // Puts the keyboard focus in txtActual, bringing this window to the front.
     void focusActual();
@@ -40,12 +43,28 @@ public:
     void cmdCalc_Click();
     void cmdQuit_Click();
     void CtS_Click();
+    void cmdCheck_Click();
+
+    // The wire size as typed for the last successful Calculate of the thread
+    // shown; empty when there is none (none yet, or the thread has changed
+    // or Click to Select has emptied the result since).
+    QString calculatedWire() const { return m_calculatedWire; }
+    // The thread record is being replaced: its calculation no longer holds.
+    void forgetCalculation() { m_calculatedWire.clear(); }
+
+signals:
+    // After a thread record has been written in full.
+    void recordWritten();
+    // After Calculate has written the dimension over wires.
+    void dimensionCalculated();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void drawPicture();
+
+    QString m_calculatedWire;
 };
 
 // The dimension over three wires for a thread angle in degrees; false when

@@ -1,5 +1,6 @@
 #include "kervadin/kervadin.h"
 
+#include "kervadin/frmcheck.h"
 #include "kervadin/frmcustom.h"
 #include "kervadin/frmkervadin3.h"
 #include "kervadin/frmtype.h"
@@ -64,6 +65,12 @@ SizeWindow *frmMetsize() { return sizeWindow(Family::Metric); }
 FrmCustom *frmCustom()
 {
     static QPointer<FrmCustom> slot;
+    return instance(slot);
+}
+
+FrmCheck *frmCheck()
+{
+    static QPointer<FrmCheck> slot;
     return instance(slot);
 }
 

@@ -9,6 +9,7 @@ class FrmKervadin3;
 class FrmType;
 class SizeWindow;
 class FrmCustom;
+class FrmCheck;
 
 // Shows the measurement window with the focus in its wire-size box; nothing
 // else is done at start.
@@ -23,5 +24,6 @@ SizeWindow *frmUNFsize();
 SizeWindow *frmBAsize();
 SizeWindow *frmMetsize();
 FrmCustom *frmCustom();
+FrmCheck *frmCheck();
 
 } // namespace kervadin

@@ -57,6 +57,7 @@ WireSizes wireSizes(const RecordRule &rule, double pitch)
 void writeRecord(FrmKervadin3 *window, const RecordRule &rule, const QString &name, double diameter,
                  double pitch, const std::function<void()> &writeHelix, const QString &diameterText)
 {
+    window->forgetCalculation();
     window->lblSelected->setText(name);
     window->lblDia->setText(diameterText.isNull() ? format(diameter, rule.diameterPattern)
                                                   : diameterText);
@@ -75,6 +76,7 @@ void writeRecord(FrmKervadin3 *window, const RecordRule &rule, const QString &na
     window->lblPref->setText(format(wires.preferred, "#0.0000"));
     window->lblPref->setToolTip(formulas.preferred);
     window->focusActual();
+    emit window->recordWritten();
 }
 
 } // namespace kervadin

@@ -40,8 +40,9 @@ extern const RecordRule CustomUnifiedRule;
 // thread angle, units caption, helix angle (by writeHelix, which may write
 // nothing more than lblHangle and may throw an arithmetic fault), maximum,
 // minimum and preferred wire, each wire size with its formula as tooltip;
-// then puts the focus in txtActual. A fault stops the writing where it
-// happens.
+// then puts the focus in txtActual and tells the window the record is
+// written. Any calculation of the window's earlier thread is forgotten first.
+// A fault stops the writing where it happens.
 void writeRecord(FrmKervadin3 *window, const RecordRule &rule, const QString &name, double diameter,
                  double pitch, const std::function<void()> &writeHelix,
                  const QString &diameterText = QString());
