@@ -147,6 +147,8 @@ CheckTexts checkReadings(const CheckEntry &entry)
         return out;
     }
     out.calculated = true;
+    const double wire = rt::ReadNumber(entry.wire);
+    out.thread += "; wire " + shown(wire);
     const bool inch = endsWith(thread.units, "inches.");
     out.classesOffered = inch && angle == 60;
     out.note = out.classesOffered
@@ -171,7 +173,6 @@ CheckTexts checkReadings(const CheckEntry &entry)
     out.basicWorking = std::string("E = D − ") + rule->basicFactorText + " × P = " + diameterText
         + " − " + rule->basicFactorText + " × " + pitchText;
 
-    const double wire = rt::ReadNumber(entry.wire);
     const double half = angle / 2 * Pi / 180;
     const double sine = std::sin(half);
     const double constant = asShown(subtract(multiply(wire, add(1, rt::divide(1, sine))),

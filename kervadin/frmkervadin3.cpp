@@ -177,6 +177,9 @@ FrmKervadin3::FrmKervadin3(QWidget *parent)
     rt::setColours(cmdCalc, ButtonFace);
     rt::setColours(cmdQuit, ButtonFace);
     rt::setColours(cmdCheck, ButtonFace);
+    // The longest caption of the window's buttons: no padding beside it, so it
+    // fits the width the button shares with Calculate and Exit.
+    cmdCheck->setStyleSheet(QStringLiteral("QPushButton { padding-left: 0px; padding-right: 0px; }"));
 
     setTabOrder(txtActual, cmdQuit);
     setTabOrder(cmdQuit, cmdCalc);
