@@ -79,11 +79,13 @@ std::string unitsWord(const std::string &caption)
     return word;
 }
 
-std::string withoutMillimetres(std::string diameter)
+// A custom metric diameter is shown as typed, followed by " mm"; here it is
+// shown as read, to the custom thread's three places.
+std::string diameterShown(const std::string &diameter)
 {
-    if (endsWith(diameter, " mm"))
-        diameter.resize(diameter.size() - 3);
-    return diameter;
+    if (!endsWith(diameter, " mm"))
+        return diameter;
+    return rt::FormatNumber(rt::ReadNumber(diameter), "#0.000");
 }
 
 bool readsAboveZero(const std::string &text)
@@ -131,10 +133,12 @@ CheckTexts checkReadings(const CheckEntry &entry)
 {
     const ShownThread &thread = entry.thread;
     CheckTexts out;
+    const std::string diameterText = diameterShown(thread.diameter);
+    const char *mm = endsWith(thread.diameter, " mm") ? " mm" : "";
     out.thread = thread.name;
     if (!thread.name.empty())
-        out.thread += ": D " + thread.diameter + ", P " + thread.pitch + ", " + thread.angle + ", "
-            + unitsWord(thread.units);
+        out.thread += ": D " + diameterText + mm + ", P " + thread.pitch + ", " + thread.angle
+            + ", " + unitsWord(thread.units);
 
     const double angle = rt::ReadNumber(thread.angle);
     const AngleRule *rule = angleRule(angle);
@@ -166,7 +170,6 @@ CheckTexts checkReadings(const CheckEntry &entry)
         pitch = rt::divide(1, threadsPerInch);
         pitchText = "(1 ÷ " + std::to_string(threadsPerInch) + ")";
     }
-    const std::string diameterText = withoutMillimetres(thread.diameter);
 
     const double basic = asShown(subtract(diameter, multiply(rule->basicFactor, pitch)));
     out.basic = shown(basic);
