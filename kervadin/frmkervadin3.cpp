@@ -1,5 +1,6 @@
 #include "kervadin/frmkervadin3.h"
 
+#include "kervadin/frmcheck.h"
 #include "kervadin/frmtype.h"
 #include "kervadin/kervadin.h"
 #include "runtime/messages.h"
@@ -118,8 +119,18 @@ FrmKervadin3::FrmKervadin3(Kervadin &program, QWidget *parent)
                         rt::twipsRect(5160, 6960, 1455, 495), plain);
     cmdQuit = addButton(QStringLiteral("cmdQuit"), QStringLiteral("Exit"),
                         rt::twipsRect(5160, 8280, 1455, 500), plain);
+    cmdCheck = addButton(QStringLiteral("cmdCheck"), QStringLiteral("Check Reading"),
+                         rt::twipsRect(5160, 9240, 1455, 495), plain);
+    // Reached by Alt+R, as Click to Select by Alt+S; the tab order stays as it is.
+    cmdCheck->setFocusPolicy(Qt::NoFocus);
+    cmdCheck->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
+    cmdCheck->setToolTip(QStringLiteral("Check a measured reading against the limits (Alt+R)"));
     rt::setColours(cmdCalc, ButtonFace);
     rt::setColours(cmdQuit, ButtonFace);
+    rt::setColours(cmdCheck, ButtonFace);
+    // The longest caption of the window's buttons: no padding beside it, so it
+    // fits the width the button shares with Calculate and Exit.
+    cmdCheck->setStyleSheet(QStringLiteral("QPushButton { padding-left: 0px; padding-right: 0px; }"));
 
     setTabOrder(txtActual, cmdQuit);
     setTabOrder(cmdQuit, cmdCalc);
@@ -127,6 +138,7 @@ FrmKervadin3::FrmKervadin3(Kervadin &program, QWidget *parent)
     rt::onClick(cmdCalc, this, &FrmKervadin3::cmdCalc_Click);
     rt::onClick(cmdQuit, this, &FrmKervadin3::cmdQuit_Click);
     rt::onClick(CtS, this, &FrmKervadin3::CtS_Click);
+    rt::onClick(cmdCheck, this, &FrmKervadin3::cmdCheck_Click);
 }
 
 void FrmKervadin3::drawPicture()
@@ -198,6 +210,7 @@ void FrmKervadin3::focusActual()
 
 void FrmKervadin3::showRecord(const ThreadRecord &record)
 {
+    forgetCalculation();
     lblSelected->setText(qt(record.name));
     lblDia->setText(qt(record.diameter));
     lblDoT->setText(qt(record.depth));
@@ -243,6 +256,7 @@ void FrmKervadin3::cmdCalc_Click()
         return;
     lblOver->setText(qt(m.overWires));
     lblOver->setToolTip(qt(m.working));
+    m_calculatedWire = txtActual->text();
     emit dimensionCalculated();
 }
 
@@ -256,7 +270,13 @@ void FrmKervadin3::CtS_Click()
     txtActual->setText(QString());
     lblOver->setText(QString());
     lblOver->setToolTip(QString());
+    forgetCalculation();
     m_program.frmType()->showForm();
+}
+
+void FrmKervadin3::cmdCheck_Click()
+{
+    m_program.frmCheck()->open();
 }
 
 void FrmKervadin3::closeEvent(QCloseEvent *event)

@@ -39,6 +39,8 @@ public:
     rt::ClickLabel *CtS;
     QPushButton *cmdCalc;
     QPushButton *cmdQuit;
+    // Opens the check of a measured reading; Alt+R, outside the tab order.
+    QPushButton *cmdCheck;
 
     // Puts the keyboard focus in txtActual, bringing this window to the front.
     void focusActual();
@@ -50,9 +52,19 @@ public:
     void cmdCalc_Click();
     void cmdQuit_Click();
     void CtS_Click();
+    void cmdCheck_Click();
+
+    // The wire size as typed for the last successful Calculate of the thread
+    // shown; empty when there is none (none yet, or the thread has changed
+    // or Click to Select has emptied the result since).
+    QString calculatedWire() const { return m_calculatedWire; }
+    // The thread record is being replaced: its calculation no longer holds.
+    void forgetCalculation() { m_calculatedWire.clear(); }
 
 signals:
+    // After a thread record has been written in full.
     void recordWritten();
+    // After Calculate has written the dimension over wires.
     void dimensionCalculated();
 
 protected:
@@ -62,6 +74,7 @@ private:
     void drawPicture();
 
     Kervadin &m_program;
+    QString m_calculatedWire;
 };
 
 } // namespace kervadin

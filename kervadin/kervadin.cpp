@@ -1,5 +1,6 @@
 #include "kervadin/kervadin.h"
 
+#include "kervadin/frmcheck.h"
 #include "kervadin/frmcustom.h"
 #include "kervadin/frmkervadin3.h"
 #include "kervadin/frmtype.h"
@@ -25,6 +26,7 @@ Kervadin::Kervadin() = default;
 Kervadin::~Kervadin()
 {
     // The other windows go before the measurement window they write to.
+    m_check.reset();
     m_custom.reset();
     for (auto &window : m_sizes)
         window.reset();
@@ -45,7 +47,7 @@ void Kervadin::start()
 QList<rt::Form *> Kervadin::windows() const
 {
     QList<rt::Form *> list;
-    rt::Form *const all[] = {m_main.get(), m_type.get(), m_custom.get()};
+    rt::Form *const all[] = {m_main.get(), m_type.get(), m_custom.get(), m_check.get()};
     for (rt::Form *w : all) {
         if (w)
             list.append(w);
@@ -65,5 +67,7 @@ SizeWindow *Kervadin::sizeWindow(Family family)
 {
     return made(m_sizes[static_cast<size_t>(family)], *this, family);
 }
+
+FrmCheck *Kervadin::frmCheck() { return made(m_check, *this); }
 
 } // namespace kervadin

@@ -15,6 +15,7 @@ class FrmKervadin3;
 class FrmType;
 class SizeWindow;
 class FrmCustom;
+class FrmCheck;
 
 class Kervadin : public rt::Program {
 public:
@@ -30,12 +31,14 @@ public:
     FrmType *frmType();
     SizeWindow *sizeWindow(Family family);
     FrmCustom *frmCustom();
+    FrmCheck *frmCheck();
 
 private:
     std::unique_ptr<FrmKervadin3> m_main;
     std::unique_ptr<FrmType> m_type;
     std::array<std::unique_ptr<SizeWindow>, FamilyCount> m_sizes;
     std::unique_ptr<FrmCustom> m_custom;
+    std::unique_ptr<FrmCheck> m_check;
 };
 
 } // namespace kervadin

@@ -3,6 +3,7 @@
 // caption the control stands under or beside; Click to Select is a button
 // that can be pressed without the mouse.
 #include "accessibility.h"
+#include "kervadin/frmcheck.h"
 #include "kervadin/frmkervadin3.h"
 #include "kervadin/frmtype.h"
 #include "kervadin/kervadin.h"
@@ -51,7 +52,10 @@ class TestKervadinAccessibility : public QObject {
             {"frmUNFsize", "cmdUNF"}, {"frmBAsize", "cmdBA"},     {"frmMetsize", "cmdMetric"},
             {"frmCustom", "cmdCustom"},
         };
-        if (window != QLatin1String("frmKervadin3")) {
+        if (window == QLatin1String("frmCheck")) {
+            if (!click(QStringLiteral("frmKervadin3.cmdCheck")))
+                return nullptr;
+        } else if (window != QLatin1String("frmKervadin3")) {
             if (!click(QStringLiteral("frmKervadin3.CtS")))
                 return nullptr;
             if (typeButtons.contains(window)
@@ -75,7 +79,7 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("controls"); // labels, boxes, buttons and options it shows
-        QTest::newRow("measurement") << "frmKervadin3" << 29;
+        QTest::newRow("measurement") << "frmKervadin3" << 30;
         QTest::newRow("chooser") << "frmType" << 8;
         QTest::newRow("B.S.F.") << "frmBSFsize" << 13;
         QTest::newRow("Whitworth") << "frmWhitsize" << 13;
@@ -84,6 +88,7 @@ private slots:
         QTest::newRow("B.A.") << "frmBAsize" << 13;
         QTest::newRow("Metric") << "frmMetsize" << 15;
         QTest::newRow("custom") << "frmCustom" << 9;
+        QTest::newRow("check") << "frmCheck" << 40;
     }
 
     void everyControlIsNamed()
@@ -123,6 +128,11 @@ private slots:
         QTest::newRow("custom diameter") << "frmCustom" << "txtCustdia" << box << "Diameter";
         QTest::newRow("custom pitch") << "frmCustom" << "txtCustpitch" << box << "Pitch or T.P.I.";
         QTest::newRow("custom angle") << "frmCustom" << "opt60" << option << "60 deg. Angle.";
+        QTest::newRow("check reading") << "frmKervadin3" << "cmdCheck" << push << "Check Reading";
+        QTest::newRow("reading box") << "frmCheck" << "txtReading3" << box << "Reading 3";
+        QTest::newRow("limit box") << "frmCheck" << "txtPDmin" << box << "Minimum Pitch Diameter";
+        QTest::newRow("class") << "frmCheck" << "opt2A" << option << "Class 2A";
+        QTest::newRow("verdict") << "frmCheck" << "lblVerdict" << label << "Verdict";
     }
 
     void namesAreTheCaptions()
@@ -184,6 +194,22 @@ private slots:
         QTest::keyClick(w->txtActual, Qt::Key_S, Qt::AltModifier);
         QVERIFY(frmType()->isVisible());
         QVERIFY(w->txtActual->text().isEmpty());
+    }
+
+    // Alt+R opens the check with the focus in its first reading box, though
+    // Check Reading is no stop of the measurement window's tab order.
+    void altROpensTheCheckFromTheKeyboard()
+    {
+        frmCheck()->hide();
+        frmType()->hide();
+        w->focusActual();
+        QTRY_COMPARE(QApplication::focusWidget(), w->txtActual);
+        QCOMPARE(w->cmdCheck->focusPolicy(), Qt::NoFocus);
+        QTest::keyClick(w->txtActual, Qt::Key_R, Qt::AltModifier);
+        // A button's shortcut presses it as a click shown on the screen, a
+        // moment later.
+        QTRY_VERIFY(frmCheck()->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), frmCheck()->txtReading[0]);
     }
 };
 

@@ -1,5 +1,6 @@
 // Every text of every window fits its control, with the longest names and
 // results the windows show. CTest runs this at scale factor 1 and 2.
+#include "kervadin/frmcheck.h"
 #include "kervadin/frmcustom.h"
 #include "kervadin/frmkervadin3.h"
 #include "kervadin/frmtype.h"
@@ -119,6 +120,34 @@ private slots:
         QCOMPARE(messages, QStringList());
         QVERIFY(!w->lblOver->text().isEmpty());
         VERIFY_TEXTS_FIT(w);
+    }
+
+    // The check window with its longest texts: the widest thread line (a
+    // custom metric thread), the note on typed limits, five readings and
+    // an oversize verdict.
+    void checkWindowFits()
+    {
+        messages.clear();
+        QTest::mouseClick(w->CtS, Qt::LeftButton);
+        QTest::mouseClick(frmType()->cmdCustom, Qt::LeftButton);
+        FrmCustom *custom = frmCustom();
+        typeInto(custom->txtCustdia, QStringLiteral("18.345"));
+        typeInto(custom->txtCustpitch, QStringLiteral("2.75"));
+        QTest::mouseClick(custom->opt60, Qt::LeftButton);
+        QTest::mouseClick(custom->cmdAppcust, Qt::LeftButton);
+        typeInto(w->txtActual, w->lblMax->text());
+        QTest::mouseClick(w->cmdCalc, Qt::LeftButton);
+        QTest::mouseClick(w->cmdCheck, Qt::LeftButton);
+        FrmCheck *check = frmCheck();
+        QVERIFY(check->isVisible());
+        typeInto(check->txtPDmax, QStringLiteral("16.5555"));
+        typeInto(check->txtPDmin, QStringLiteral("16.4444"));
+        for (QLineEdit *box : check->txtReading)
+            typeInto(box, QStringLiteral("21.8888"));
+        QTest::mouseClick(check->cmdEvaluate, Qt::LeftButton);
+        QCOMPARE(messages, QStringList());
+        QVERIFY(check->lblVerdict->text().startsWith(QStringLiteral("Oversize by ")));
+        VERIFY_TEXTS_FIT(check);
     }
 };
 

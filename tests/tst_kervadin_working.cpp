@@ -2,6 +2,7 @@
 // their formulas as tooltips, and value fields can be selected with the
 // mouse without taking the focus. Driven through the windows as a person
 // uses them; the expected texts were written out by hand from the formulas.
+#include "kervadin/frmcheck.h"
 #include "kervadin/frmcustom.h"
 #include "kervadin/frmkervadin3.h"
 #include "kervadin/frmtype.h"
@@ -166,6 +167,43 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), w->txtActual);
         }
         QCOMPARE(w->lblOver->selectedText(), QStringLiteral("6.2155"));
+    }
+
+    // The check shows its working with the values used: E and C, a class's
+    // T and allowance, and the verdict's difference.
+    void checkShowsItsWorking()
+    {
+        messages.clear();
+        applyThread(QStringLiteral("cmdUNC"), QStringLiteral("optUnc1"));
+        typeInto(w->txtActual, QStringLiteral("0.0289"));
+        QTest::mouseClick(w->cmdCalc, Qt::LeftButton);
+        QTest::mouseClick(w->cmdCheck, Qt::LeftButton);
+        FrmCheck *check = frmCheck();
+        QTest::mouseClick(check->opt2A, Qt::LeftButton);
+        typeInto(check->txtReading[0], QStringLiteral("0.2600"));
+        QTest::mouseClick(check->cmdEvaluate, Qt::LeftButton);
+        QCOMPARE(messages, QStringList());
+
+        const QString tLine = QStringLiteral(
+            "Class 2A: T = 0.0015 × ∛D + 0.0015 × √D + 0.015 × ∛(P²) = 0.0037\n");
+        QCOMPARE(check->lblBasic->toolTip(),
+                 QStringLiteral("E = D − 0.649519 × P = 0.2500 − 0.649519 × (1 ÷ 20)"));
+        QCOMPARE(check->lblConstant->toolTip(),
+                 QStringLiteral("C = W × (1 + 1 ÷ sin(A ÷ 2)) − P ÷ 2 × cot(A ÷ 2) = 0.0289 × "
+                                "(1 + 1 ÷ sin 30°) − (1 ÷ 20) ÷ 2 × cot 30°"));
+        QCOMPARE(check->txtPDmax->toolTip(),
+                 tLine + QStringLiteral("allowance 0.3 × T = 0.0011\n"
+                                        "maximum = E − allowance = 0.2175 − 0.0011"));
+        QCOMPARE(check->txtPDmin->toolTip(),
+                 tLine + QStringLiteral("tolerance T = 0.0037\n"
+                                        "minimum = maximum − tolerance = 0.2164 − 0.0037"));
+        QCOMPARE(check->lblVerdict->text(),
+                 QStringLiteral("Oversize by 0.0002: take 0.0002 off the pitch diameter "
+                                "(0.0001 radial infeed)."));
+        QCOMPARE(check->lblVerdict->toolTip(),
+                 QStringLiteral("mean pitch diameter − maximum = 0.2166 − 0.2164 = 0.0002\n"
+                                "radial infeed = 0.0002 ÷ 2"));
+        check->cmdBackcheck->click();
     }
 };
 
