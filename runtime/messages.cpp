@@ -54,14 +54,52 @@ int messageWidthFor(const QString &title)
                     QFontMetrics(font).horizontalAdvance(title) + TitleBarAllowance);
 }
 
+// A message box centred over the window it belongs to. The box sizes itself
+// to its text as it is shown (and may wrap it again once more), so it is
+// placed then and whenever its size changes.
+class OwnedMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        centreOverOwner();
+    }
+
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QMessageBox::resizeEvent(event);
+        if (isVisible())
+            centreOverOwner();
+    }
+
+private:
+    // The box's client area over the centre of its window's.
+    void centreOverOwner()
+    {
+        const QWidget *owner = parentWidget();
+        if (!owner)
+            return;
+        QRect area(QPoint(), size());
+        area.moveCenter(owner->geometry().center());
+        setGeometry(area);
+    }
+};
+
 void showMessageBox(int style, const QString &title, const QString &prompt)
 {
     // Parented to its window, the box is a dialog of it: Qt marks it
-    // transient for that window (so a window manager gives it no minimise or
-    // maximise button) and centres it over the window when it is shown.
+    // transient for that window.
     QWidget *owner = messageOwner();
-    QMessageBox box(iconFor(style), title, prompt, QMessageBox::Ok, owner ? owner->window() : nullptr);
+    OwnedMessageBox box(iconFor(style), title, prompt, QMessageBox::Ok,
+                        owner ? owner->window() : nullptr);
     box.setTextFormat(Qt::PlainText);
+    // A title and a close button: a message is answered, not minimised or
+    // maximised.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                       | Qt::WindowCloseButtonHint);
     // The box sizes itself to its text; a row of fixed width across its
     // layout keeps it wide enough for the title bar to show the whole title.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
