@@ -11,7 +11,7 @@ export QT_QPA_PLATFORM=offscreen
 # memory (the sanitizer holds freed memory back) means anything there.
 BUILD_DIR=build-asan scripts/build.sh -DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DBENCH=OFF
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0" \
-  ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -E 'memcheck|latency|packaging|soak_(kervadin|dorvic)'
+  ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -E 'memcheck|latency|packaging|soak_(kervadin|dorvic)|desktop_(kervadin|dorvic)'
 
 fuzz/run.sh "${FUZZ_SECONDS:-60}"
 
