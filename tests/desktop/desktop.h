@@ -107,6 +107,7 @@ inline void screenshot(const QString &name)
     const QString dir = qEnvironmentVariable("DESKTOP_SCREENSHOTS");
     if (dir.isEmpty())
         return;
+    QTest::qWait(300); // let the windows paint
     QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
                                                  dir + QLatin1Char('/') + name + QStringLiteral(".png")});
 }

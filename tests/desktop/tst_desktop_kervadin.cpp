@@ -163,6 +163,10 @@ private slots:
             qobject_cast<QLineEdit *>(control("frmCustom", "txtCustpitch"))->setText(QStringLiteral("20"));
             click("frmCustom", "opt60");
         }
+        // As a person would: the window just opened is active before the
+        // measurement window is minimised.
+        QWidget *opened = window(qPrintable(apply));
+        QVERIFY(waitFor([opened] { return activeWindow() == opened->winId(); }));
         main->showMinimized();
         QVERIFY2(waitFor([main] { return wmState(main) == QLatin1String("Iconic"); }),
                  "the window manager did not minimise the measurement window");
