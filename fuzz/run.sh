@@ -18,8 +18,11 @@ seconds="${1:-60}"
 build="${FUZZ_BUILD_DIR:-build-fuzz}"
 targets=(fuzz_readnumber fuzz_formatnumber fuzz_kervadin_windows fuzz_dorvic_windows)
 
-# The project's own set-up (CMake, Qt), with clang and its libFuzzer runtime.
-scripts/install-deps.sh clang-14 libclang-rt-14-dev
+# The project's own set-up (CMake, Qt), with clang, its libFuzzer runtime and
+# the symbolizer that turns a finding's stack trace into files and lines.
+scripts/install-deps.sh clang-14 libclang-rt-14-dev llvm-14
+export ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer
+export UBSAN_OPTIONS="print_stacktrace=1:external_symbolizer_path=$ASAN_SYMBOLIZER_PATH"
 
 cmake -S . -B "$build" -DFUZZ=ON -DWERROR=ON -DCMAKE_CXX_COMPILER=clang++-14 \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null

@@ -2,7 +2,13 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QShortcut>
 
 namespace rt {
@@ -124,6 +130,76 @@ void installAccessibleFactory()
     Q_UNUSED(installed);
 }
 
+// The value field of a window that holds a selection, if any.
+ValueLabel *selectedValue(QWidget *window)
+{
+    if (!window)
+        return nullptr;
+    for (ValueLabel *label : window->findChildren<ValueLabel *>()) {
+        if (label->hasSelectedText())
+            return label;
+    }
+    return nullptr;
+}
+
+bool isModifierKey(int key)
+{
+    return key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt
+        || key == Qt::Key_Meta || key == Qt::Key_AltGr;
+}
+
+// Value fields never hold the focus, so the copy key goes to the focused
+// control of their window (a text box would copy its own selection). This
+// watches the program's input: while a value field of the window holds a
+// selection, the copy key copies it; a click elsewhere in the window or any
+// other key clears that selection, so what Ctrl+C copies is always what was
+// selected last.
+class ValueCopyWatcher : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress
+            && type != QEvent::MouseButtonPress)
+            return false;
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget)
+            return false;
+        ValueLabel *selected = selectedValue(widget->window());
+        if (!selected)
+            return false;
+        if (type == QEvent::MouseButtonPress) {
+            if (widget != selected)
+                selected->setSelection(0, 0);
+            return false;
+        }
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Copy)) {
+            // Accepting the override keeps the key from any shortcut; the
+            // key press that follows does the copy.
+            event->accept();
+            if (type == QEvent::KeyPress)
+                selected->copy();
+            return true;
+        }
+        if (type == QEvent::KeyPress && !isModifierKey(key->key()))
+            selected->setSelection(0, 0);
+        return false;
+    }
+};
+
+void watchValueCopy()
+{
+    static QPointer<ValueCopyWatcher> watcher;
+    if (watcher || !QCoreApplication::instance())
+        return;
+    watcher = new ValueCopyWatcher(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(watcher);
+}
+
 } // namespace
 
 ClickLabel::ClickLabel(const QString &text, QWidget *parent)
@@ -136,10 +212,36 @@ ValueLabel::ValueLabel(const QString &caption, QWidget *parent)
     : QLabel(parent)
 {
     installAccessibleFactory();
+    watchValueCopy();
     setAccessibleName(caption);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Selectable text would make the label take the focus on a click.
     setFocusPolicy(Qt::NoFocus);
+}
+
+void ValueLabel::copy()
+{
+    QGuiApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text());
+}
+
+void ValueLabel::selectAll()
+{
+    setSelection(0, int(text().size()));
+}
+
+void ValueLabel::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    QAction *copyAction = menu.addAction(tr("&Copy"), this, &ValueLabel::copy);
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setEnabled(!text().isEmpty());
+    // The key is shown; it works through the window (see ValueCopyWatcher).
+    copyAction->setShortcutContext(Qt::WidgetShortcut);
+    copyAction->setShortcutVisibleInContextMenu(true);
+    QAction *selectAllAction = menu.addAction(tr("Select &All"), this, &ValueLabel::selectAll);
+    selectAllAction->setEnabled(!text().isEmpty());
+    menu.exec(event->globalPos());
+    event->accept();
 }
 
 void ClickLabel::setShortcut(const QKeySequence &keys)

@@ -37,13 +37,24 @@ private:
 
 // A label that shows a value of the window. Assistive technology speaks the
 // caption it stands under as its name and offers the text it shows as its
-// value and text. The text can be selected with the mouse and copied (from
-// the context menu, or pasted from the selection), yet the label never takes
-// the keyboard focus.
+// value and text. The text can be selected with the mouse, yet the label
+// never takes the keyboard focus. Ctrl+C copies the selection wherever the
+// focus of its window is, as long as the selection stands (a click elsewhere
+// in the window or a key pressed clears it); the context menu offers Copy
+// (the selection, or the whole value when nothing is selected) and Select
+// All.
 class ValueLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ValueLabel(const QString &caption, QWidget *parent = nullptr);
+
+    // The selection, or the whole value when nothing is selected, to the
+    // clipboard.
+    void copy();
+    void selectAll();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
 };
 
 // An option button of a group: at most one of the window's options is
@@ -62,19 +73,24 @@ private:
     void keepEveryOptionATabStop();
 };
 
-// Connects a click to a handler of the window, run guarded.
+// Connects a click to a handler of the window, run guarded; the messages it
+// shows belong to the window.
 template <typename Window>
 void onClick(QAbstractButton *button, Window *window, void (Window::*handler)())
 {
-    QObject::connect(button, &QAbstractButton::clicked, window,
-                     [window, handler] { guarded([&] { (window->*handler)(); }); });
+    QObject::connect(button, &QAbstractButton::clicked, window, [window, handler] {
+        MessageSource source(window);
+        guarded([&] { (window->*handler)(); });
+    });
 }
 
 template <typename Window>
 void onClick(ClickLabel *label, Window *window, void (Window::*handler)())
 {
-    QObject::connect(label, &ClickLabel::clicked, window,
-                     [window, handler] { guarded([&] { (window->*handler)(); }); });
+    QObject::connect(label, &ClickLabel::clicked, window, [window, handler] {
+        MessageSource source(window);
+        guarded([&] { (window->*handler)(); });
+    });
 }
 
 } // namespace rt

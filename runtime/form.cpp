@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
@@ -16,6 +18,41 @@
 namespace rt {
 
 namespace {
+// At the end of a desktop session the session manager tells the program to
+// quit, and Qt sends the program a Quit event: it closes every visible
+// window first and gives up the quit when one of them refuses its close
+// event, as a window that hides on close does. The program would then run
+// on with no window showing. So before Qt closes the windows, every window
+// but the main one is hidden (Qt passes hidden windows by); the main
+// window's close ends the program.
+class SessionEnd : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+void watchSessionEnd()
+{
+    static QPointer<SessionEnd> watcher;
+    if (watcher || !QCoreApplication::instance())
+        return;
+    watcher = new SessionEnd(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(watcher);
+}
+
+// The program's icon, from the resources built into it under its name
+// (":/icons/NAME/SIZE.png"); null for a program that has none.
+QIcon builtInIcon(const QString &program)
+{
+    QIcon icon;
+    const QDir dir(QStringLiteral(":/icons/") + program);
+    for (const QString &file : dir.entryList({QStringLiteral("*.png")}, QDir::Files))
+        icon.addFile(dir.filePath(file));
+    return icon;
+}
+
 constexpr double TwipsPerPixel = 15.0;
 QPointer<Form> mainForm;
 // What a window manager's frame usually adds around the client area.
@@ -25,6 +62,9 @@ constexpr int TitleAllowance = 40;
 
 void bringToFront(QWidget *window)
 {
+    // Front means visible: a minimised window is restored first.
+    if (window->isMinimized())
+        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     // The offscreen platform has no stacking order and warns on raise().
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         window->raise();
@@ -105,10 +145,28 @@ void setColours(QWidget *control, const QColor &background, const QColor &text)
     control->setPalette(pal);
 }
 
+namespace {
+bool SessionEnd::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (dynamic_cast<Form *>(w) && w != mainForm && w->isVisible())
+                w->hide();
+        }
+    }
+    return false;
+}
+} // namespace
+
 Form::Form(const QString &name, const QString &caption, int widthTwips, int heightTwips,
            const QColor &background, QWidget *parent)
     : QWidget(parent)
 {
+    // The first window sets the program's icon for all its windows, message
+    // boxes included.
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(builtInIcon(QCoreApplication::applicationName()));
+    watchSessionEnd();
     setObjectName(name);
     setWindowTitle(caption);
     setFixedSize(px(widthTwips), px(heightTwips));

@@ -20,7 +20,7 @@ namespace rt {
 class ClickLabel;
 class ValueLabel;
 
-// Raises and activates a window.
+// Restores a minimised window, raises it and activates it.
 void bringToFront(QWidget *window);
 
 // Twips to device-independent pixels; the one conversion every layout uses.

@@ -7,19 +7,39 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 namespace rt {
 
 // Icon styles of ShowMessage.
 enum MessageStyle { Critical = 16, Question = 32, Exclamation = 48 };
 
 // Shows a message and returns once it is answered. The default presenter is
-// a modal QMessageBox with one OK button; a line feed in the prompt breaks
-// the line.
+// a modal QMessageBox with one OK button, a dialog of the window the message
+// comes from (see MessageSource): transient for it, centred over it and wide
+// enough for its whole title; a line feed in the prompt breaks the line.
 using MessagePresenter =
     std::function<void(int style, const QString &title, const QString &prompt)>;
 void ShowMessage(const QString &prompt, int style, const QString &title);
 // An empty presenter restores the default message box.
 void setMessagePresenter(MessagePresenter presenter);
+
+// While it exists, messages come from `window`: the handler of that window
+// is running. Without one, a message belongs to the active window.
+class MessageSource {
+public:
+    explicit MessageSource(QWidget *window);
+    ~MessageSource();
+    MessageSource(const MessageSource &) = delete;
+    MessageSource &operator=(const MessageSource &) = delete;
+
+private:
+    QWidget *m_previous;
+};
+
+// The window a message shown now belongs to: the innermost MessageSource's,
+// else the active window; null when there is none.
+QWidget *messageOwner();
 
 // One orderly message for a fault: style 16, titled with the program's name.
 void reportFault(const ArithmeticFault &fault);

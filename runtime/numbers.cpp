@@ -15,11 +15,18 @@ ArithmeticFault::ArithmeticFault(Fault kind)
 const char *faultText(Fault kind)
 {
     switch (kind) {
-    case Fault::DivisionByZero: return "Division by zero.";
-    case Fault::Overflow: return "Overflow.";
-    case Fault::InvalidArgument: return "Invalid argument.";
+    case Fault::DivisionByZero:
+        return "Division by zero: the calculation had to divide by a value that is 0.\n"
+               "Check that every value it needs is entered and is not 0.";
+    case Fault::Overflow:
+        return "Overflow: a number became too large to calculate with.\n"
+               "Check the values entered for a misplaced point, an extra digit or a large exponent.";
+    case Fault::InvalidArgument:
+        break;
     }
-    return "Invalid argument.";
+    return "Invalid argument: these values cannot be worked out together "
+           "(such as the square root of a negative number).\n"
+           "Check that the values entered fit together.";
 }
 
 namespace {

@@ -24,8 +24,10 @@ private:
     Fault m_kind;
 };
 
-// The sentence the user is shown for a fault: "Division by zero.",
-// "Overflow." or "Invalid argument.".
+// What the user is shown for a fault: a first line naming what happened
+// ("Division by zero: ...", "Overflow: ...", "Invalid argument: ...") and a
+// second saying what to check. Short and generic: the same fault comes from
+// several calculations.
 const char *faultText(Fault kind);
 
 // The leading number of a text. Blanks, tabs and line feeds are removed

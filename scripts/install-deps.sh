@@ -8,9 +8,9 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth openbox x11-utils
   python3 valgrind
-  desktop-file-utils appstream dpkg-dev librsvg2-bin
+  desktop-file-utils appstream dpkg-dev file librsvg2-bin
   "$@"
 )
 

@@ -322,9 +322,9 @@ void TestTriangleWindow::reportsArithmeticFaults_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<Entries>("after");
 
-    const QString byZero = QStringLiteral("16 dorvic: Division by zero.");
-    const QString overflow = QStringLiteral("16 dorvic: Overflow.");
-    const QString invalid = QStringLiteral("16 dorvic: Invalid argument.");
+    const QString byZero = QStringLiteral("16 dorvic: Division by zero: the calculation had to divide by a value that is 0.\nCheck that every value it needs is entered and is not 0.");
+    const QString overflow = QStringLiteral("16 dorvic: Overflow: a number became too large to calculate with.\nCheck the values entered for a misplaced point, an extra digit or a large exponent.");
+    const QString invalid = QStringLiteral("16 dorvic: Invalid argument: these values cannot be worked out together (such as the square root of a negative number).\nCheck that the values entered fit together.");
     // b and c of a = 1e160, B = 45 are near 7.07e159: 15 digits, then 145 zeros.
     const QString hugeB = QStringLiteral("707106842423796") + QString(145, '0') + '.';
     const QString hugeC = QStringLiteral("707106719949293") + QString(145, '0') + '.';

@@ -364,17 +364,17 @@ private slots:
 
         const QStringList untouched(6, QStringLiteral("old"));
         QTest::newRow("D and P both 0")
-            << "0" << "0" << 55 << "Division by zero."
+            << "0" << "0" << 55 << "Division by zero: the calculation had to divide by a value that is 0.\nCheck that every value it needs is entered and is not 0."
             << QStringList{"Whitwoth Form", "0.000", "0.0000", "0.000", "55°", Inches};
         QTest::newRow("metric D equal to k P")
-            << "2.5972" << "4" << 0 << "Division by zero."
+            << "2.5972" << "4" << 0 << "Division by zero: the calculation had to divide by a value that is 0.\nCheck that every value it needs is entered and is not 0."
             << QStringList{"Metric Thread", "2.5972 mm", "2.597", "4.000", "60°", Millimetres};
         QTest::newRow("minute count out of range")
-            << "0.3077" << "0.5" << 60 << "Overflow."
+            << "0.3077" << "0.5" << 60 << "Overflow: a number became too large to calculate with.\nCheck the values entered for a misplaced point, an extra digit or a large exponent."
             << QStringList{"Unified Thread", "0.308", "0.307", "0.500", "60°", Inches};
-        QTest::newRow("typed diameter overflows") << "1e999" << "1" << 55 << "Overflow." << untouched;
-        QTest::newRow("typed TPI overflows") << "1" << "1e999" << 55 << "Overflow." << untouched;
-        QTest::newRow("typed metric pitch overflows") << "10" << "1e999" << 0 << "Overflow." << untouched;
+        QTest::newRow("typed diameter overflows") << "1e999" << "1" << 55 << "Overflow: a number became too large to calculate with.\nCheck the values entered for a misplaced point, an extra digit or a large exponent." << untouched;
+        QTest::newRow("typed TPI overflows") << "1" << "1e999" << 55 << "Overflow: a number became too large to calculate with.\nCheck the values entered for a misplaced point, an extra digit or a large exponent." << untouched;
+        QTest::newRow("typed metric pitch overflows") << "10" << "1e999" << 0 << "Overflow: a number became too large to calculate with.\nCheck the values entered for a misplaced point, an extra digit or a large exponent." << untouched;
     }
 
     void faults()

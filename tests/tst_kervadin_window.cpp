@@ -141,7 +141,7 @@ private slots:
                                << "Wire size is less than minimum allowed.\nPlease enter another wire size.";
         QTest::newRow("large") << "2" << 48 << "Large Wire"
                                << "Wire size is greater than maximum allowed.\nPlease enter another wire size.";
-        QTest::newRow("fault") << "-1e400" << 16 << "kervadin" << "Overflow.";
+        QTest::newRow("fault") << "-1e400" << 16 << "kervadin" << "Overflow: a number became too large to calculate with.\nCheck the values entered for a misplaced point, an extra digit or a large exponent.";
     }
 
     void messagesCarryExactTexts()

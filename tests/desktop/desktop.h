@@ -1,0 +1,145 @@
+#pragma once
+// Looking at a program's windows as a window manager and a person see them:
+// the X properties of the real windows, read with xprop, on the display
+// tests/desktop/run.sh makes (Xvfb with openbox).
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace desktop {
+
+inline QString xprop(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral("xprop"), args);
+    if (!p.waitForFinished(5000))
+        return QStringLiteral("xprop timed out");
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+inline QString windowProperty(const QWidget *window, const char *name)
+{
+    return xprop({QStringLiteral("-id"), QString::number(window->winId()), QLatin1String(name)});
+}
+
+// The window ids a WINDOW property holds (WM_TRANSIENT_FOR, _NET_ACTIVE_WINDOW).
+inline QList<WId> windowIds(const QString &xpropOutput)
+{
+    QList<WId> ids;
+    const QRegularExpression id(QStringLiteral("0x[0-9a-fA-F]+"));
+    for (auto it = id.globalMatch(xpropOutput.section(QLatin1Char('#'), 1)); it.hasNext();)
+        ids.append(it.next().captured().toULongLong(nullptr, 16));
+    return ids;
+}
+
+// Whether the window asks the window manager for no minimise and no maximise
+// button or action (its Motif hints, which Qt sets from the window flags).
+// Some window managers (openbox among them) keep the minimise button of
+// every dialog all the same; none offers to maximise a box of fixed size.
+inline bool asksForNoMinimiseOrMaximise(const QWidget *window)
+{
+    const QString hints = windowProperty(window, "_MOTIF_WM_HINTS").section(QLatin1Char('='), 1);
+    const QStringList fields = hints.split(QLatin1Char(','));
+    if (fields.size() < 3)
+        return false;
+    const uint flags = fields[0].trimmed().toUInt(nullptr, 16);
+    const uint functions = fields[1].trimmed().toUInt(nullptr, 16);
+    const uint decorations = fields[2].trimmed().toUInt(nullptr, 16);
+    // flags: 1 functions, 2 decorations given; functions: 1 all, 8 minimise,
+    // 16 maximise; decorations: 1 all, 32 minimise, 64 maximise.
+    return (flags & 3) == 3 && !(functions & (1 | 8 | 16)) && !(decorations & (1 | 32 | 64));
+}
+
+// Whether a dialog whose frame centre is `offset` from its window's is
+// centred over it. A window manager may place a new dialog's frame around
+// the client area asked for rather than at it, so the height of the title
+// bar is allowed vertically.
+inline bool centred(const QPoint &offset, const QWidget *window)
+{
+    const int titleBar = window->geometry().top() - window->frameGeometry().top();
+    return qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= titleBar + 2;
+}
+
+// The sizes of the icons in the window's _NET_WM_ICON ("16x16", ...).
+inline QStringList iconSizes(const QWidget *window)
+{
+    QStringList sizes;
+    const QRegularExpression icon(QStringLiteral("Icon \\((\\d+) x (\\d+)\\)"));
+    for (auto it = icon.globalMatch(windowProperty(window, "_NET_WM_ICON")); it.hasNext();) {
+        const auto m = it.next();
+        sizes.append(m.captured(1) + QLatin1Char('x') + m.captured(2));
+    }
+    return sizes;
+}
+
+// "Normal", "Iconic" or "Withdrawn" (ICCCM WM_STATE, set by the window manager).
+inline QString wmState(const QWidget *window)
+{
+    const QRegularExpression state(QStringLiteral("window state: (\\w+)"));
+    const auto m = state.match(windowProperty(window, "WM_STATE"));
+    return m.hasMatch() ? m.captured(1) : QStringLiteral("none");
+}
+
+inline WId activeWindow()
+{
+    const QList<WId> ids = windowIds(xprop({QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")}));
+    return ids.isEmpty() ? 0 : ids.first();
+}
+
+// Polls (processing events) until `done` holds or 5 s have passed.
+inline bool waitFor(const std::function<bool()> &done)
+{
+    return QTest::qWaitFor(done, 5000);
+}
+
+// The whole screen to DIR/NAME.png when DESKTOP_SCREENSHOTS=DIR is set, for
+// a person to look at; needs ImageMagick's import.
+inline void screenshot(const QString &name)
+{
+    const QString dir = qEnvironmentVariable("DESKTOP_SCREENSHOTS");
+    if (dir.isEmpty())
+        return;
+    QTest::qWait(300); // let the windows paint
+    QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
+                                                 dir + QLatin1Char('/') + name + QStringLiteral(".png")});
+}
+
+// Runs `trigger`, which shows a message box and returns once it is answered;
+// once the box is on screen (mapped by the window manager), `inspect` looks
+// at it and the box is answered with OK. False when no box came up.
+inline bool whileMessageShows(const std::function<void()> &trigger,
+                              const std::function<void(QMessageBox *)> &inspect)
+{
+    bool seen = false;
+    QElapsedTimer clock;
+    clock.start();
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        const bool mapped = box->isVisible() && wmState(box) == QLatin1String("Normal");
+        if (!mapped && clock.elapsed() < 5000)
+            return;
+        poll.stop();
+        seen = mapped;
+        if (mapped)
+            inspect(box);
+        box->button(QMessageBox::Ok)->click();
+    });
+    poll.start();
+    trigger();
+    poll.stop();
+    return seen;
+}
+
+} // namespace desktop

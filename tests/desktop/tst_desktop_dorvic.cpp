@@ -1,0 +1,83 @@
+// dorvic under a real window manager: its window's icon and a fault's
+// message box, as a window manager and a person see them. Runs through
+// tests/desktop/run.sh.
+
+#include "desktop.h"
+#include "dorvic/dorvic.h"
+
+#include <QLineEdit>
+
+using namespace desktop;
+
+class TestDesktopDorvic : public QObject {
+    Q_OBJECT
+
+    QWidget *main = nullptr;
+
+    QWidget *control(const char *name) const { return main->findChild<QWidget *>(QLatin1String(name)); }
+
+private slots:
+    void initTestCase()
+    {
+        dorvic::start();
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String("frmTriangleRight"))
+                main = w;
+        }
+        QVERIFY(main);
+        QVERIFY(waitFor([this] { return wmState(main) == QLatin1String("Normal"); }));
+    }
+
+    void iconOnTheWindow()
+    {
+        const QStringList sizes = iconSizes(main);
+        QVERIFY2(sizes.contains(QLatin1String("16x16")) && sizes.contains(QLatin1String("128x128")),
+                 qPrintable(sizes.join(' ')));
+    }
+
+    // A fault's message box: titled with the program's name, transient for
+    // the triangle window, with no minimise or maximise action, centred over
+    // the window, wide enough for its title, with the program's icon.
+    void faultMessageBelongsToTheWindow()
+    {
+        qobject_cast<QLineEdit *>(control("txtRightSidea"))->setText(QStringLiteral("1e999"));
+        qobject_cast<QLineEdit *>(control("txtRightSideb"))->setText(QStringLiteral("3"));
+        QString title, transientFor, actions, prompt;
+        QStringList icons;
+        bool noMinMax = false;
+        QPoint offCentre;
+        int spare = 0;
+        const bool shown = whileMessageShows(
+            [this] { QTest::mouseClick(control("cmdRightCalculate"), Qt::LeftButton); },
+            [&](QMessageBox *box) {
+                title = box->windowTitle();
+                prompt = box->text();
+                transientFor = windowProperty(box, "WM_TRANSIENT_FOR");
+                actions = windowProperty(box, "_NET_WM_ALLOWED_ACTIONS");
+            noMinMax = asksForNoMinimiseOrMaximise(box);
+                icons = iconSizes(box);
+                // Where the window manager has put it, once it has framed it.
+                waitFor([&] {
+                    offCentre = box->frameGeometry().center() - main->frameGeometry().center();
+                    return centred(offCentre, main);
+                });
+                QFont font = box->font();
+                font.setBold(true);
+                spare = box->width() - QFontMetrics(font).horizontalAdvance(title);
+                screenshot(QStringLiteral("dorvic-fault"));
+            });
+        QVERIFY2(shown, "no message box was mapped");
+        QCOMPARE(title, QStringLiteral("dorvic"));
+        QVERIFY2(prompt.startsWith(QLatin1String("Overflow: ")), qPrintable(prompt));
+        QCOMPARE(windowIds(transientFor), QList<WId>{main->winId()});
+        QVERIFY2(noMinMax, "the box asks for a minimise or maximise button");
+        QVERIFY2(!actions.contains(QLatin1String("_NET_WM_ACTION_MAXIMIZE")), qPrintable(actions));
+        QVERIFY2(!icons.isEmpty(), "the message box has no icon");
+        QVERIFY2(centred(offCentre, main),
+                 qPrintable(QStringLiteral("off centre by %1, %2").arg(offCentre.x()).arg(offCentre.y())));
+        QVERIFY2(spare >= 120, qPrintable(QStringLiteral("%1 px beside the title").arg(spare)));
+    }
+};
+
+QTEST_MAIN(TestDesktopDorvic)
+#include "tst_desktop_dorvic.moc"

@@ -1,0 +1,143 @@
+// kervadin as a desktop program: copying the value fields with the keyboard
+// and the context menu, and the end of a desktop session.
+
+#include "kervadin/frmkervadin3.h"
+#include "kervadin/kervadin.h"
+#include "runtime/controls.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using kervadin::frmKervadin3;
+
+namespace {
+
+QWidget *topLevel(const char *name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String(name))
+            return w;
+    }
+    return nullptr;
+}
+
+// A right click at the middle of `widget`, delivered through its window as
+// the platform delivers it, so the toolkit turns it into a context menu;
+// `choose` picks the menu's action by its text, with the mouse.
+void chooseFromContextMenu(QWidget *widget, const QString &choose)
+{
+    QTimer::singleShot(0, [choose] {
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction *action : menu->actions()) {
+            if (action->text().remove(QLatin1Char('&')) == choose) {
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                return;
+            }
+        }
+        menu->close();
+        QFAIL(qPrintable(QStringLiteral("no action %1").arg(choose)));
+    });
+    QWindow *window = widget->window()->windowHandle();
+    const QPoint at = widget->mapTo(widget->window(), widget->rect().center());
+    QTest::mouseClick(window, Qt::RightButton, {}, at);
+}
+
+} // namespace
+
+class TestKervadinDesktop : public QObject {
+    Q_OBJECT
+
+    kervadin::FrmKervadin3 *w = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        kervadin::start();
+        w = frmKervadin3();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+    }
+
+    void init()
+    {
+        QGuiApplication::clipboard()->clear();
+        w->lblOver->setText(QStringLiteral("6.2155"));
+        w->txtActual->setText(QStringLiteral("0.5770"));
+        w->txtActual->setFocus();
+    }
+
+    // Ctrl+C copies a value field's selection while the focus stays in the
+    // text box; when the text box's own text was selected last, Ctrl+C is
+    // the text box's.
+    void copyKeys_data()
+    {
+        QTest::addColumn<QString>("steps"); // a: Ctrl+A in the text box, d: drag over the result
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("result selected last") << "ad" << "6.2155";
+        QTest::newRow("text box selected last") << "da" << "0.5770";
+        QTest::newRow("result not selected") << "a" << "0.5770";
+    }
+    void copyKeys()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, copied);
+        auto *over = qobject_cast<rt::ValueLabel *>(w->lblOver);
+        QVERIFY(over);
+        const int y = over->height() / 2;
+        for (QChar step : steps) {
+            if (step == QLatin1Char('a')) {
+                QTest::keyClick(w->txtActual, Qt::Key_A, Qt::ControlModifier);
+            } else {
+                QTest::mousePress(over, Qt::LeftButton, {}, QPoint(1, y));
+                QTest::mouseMove(over, QPoint(over->width() - 1, y));
+                QTest::mouseRelease(over, Qt::LeftButton, {}, QPoint(over->width() - 1, y));
+                QCOMPARE(over->selectedText(), QStringLiteral("6.2155"));
+            }
+        }
+        QCOMPARE(QApplication::focusWidget(), w->txtActual);
+        QTest::keyClick(w->txtActual, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+        QCOMPARE(QApplication::focusWidget(), w->txtActual);
+        QCOMPARE(w->txtActual->text(), QStringLiteral("0.5770"));
+    }
+
+    // The context menu of a value field: Copy takes the selection, or the
+    // whole value when nothing is selected; Select All selects the value.
+    void contextMenu()
+    {
+        auto *over = qobject_cast<rt::ValueLabel *>(w->lblOver);
+        chooseFromContextMenu(over, QStringLiteral("Copy"));
+        QTRY_COMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("6.2155"));
+        QGuiApplication::clipboard()->clear();
+        chooseFromContextMenu(over, QStringLiteral("Select All"));
+        QTRY_COMPARE(over->selectedText(), QStringLiteral("6.2155"));
+        QTest::keyClick(w->txtActual, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("6.2155"));
+    }
+
+    // At the end of a desktop session Qt sends the program a Quit event
+    // (the session manager's "die"); it must never be refused, whichever
+    // windows are open, and every window goes.
+    void sessionEndIsNeverRefused()
+    {
+        QTest::mouseClick(w->CtS, Qt::LeftButton);
+        QWidget *type = topLevel("frmType");
+        QVERIFY(type && type->isVisible());
+        // Qt asks the windows in no fixed order; a secondary window that
+        // refused would stop it before the measurement window is asked.
+        QEvent quit(QEvent::Quit);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+        QVERIFY2(quit.isAccepted(), "the program refused to quit");
+        QVERIFY(!type->isVisible());
+        QVERIFY(!w->isVisible());
+    }
+};
+
+QTEST_MAIN(TestKervadinDesktop)
+#include "tst_kervadin_desktop.moc"
