@@ -150,7 +150,7 @@ bool SessionEnd::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) {
         for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (dynamic_cast<Form *>(w) && w != mainForm && w->isVisible())
+            if (qobject_cast<Form *>(w) && w != mainForm && w->isVisible())
                 w->hide();
         }
     }
