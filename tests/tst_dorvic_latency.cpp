@@ -69,12 +69,10 @@ class TestDorvicLatency : public QObject {
 
     QString describe() const
     {
-        QStringList lines{QStringLiteral("c %1, B %2, area %3")
-                              .arg(box("txtRightSidec")->text(), box("txtRightAngleB")->text(),
-                                   box("txtRightArea")->text())};
-        for (const windowtest::Message &m : s.messages)
-            lines << QStringLiteral("%1 %2: %3").arg(m.style).arg(m.title, m.prompt);
-        return lines.join(QLatin1Char('\n'));
+        return QStringLiteral("c %1, B %2, area %3\n")
+                   .arg(box("txtRightSidec")->text(), box("txtRightAngleB")->text(),
+                        box("txtRightArea")->text())
+            + s.messageLines().join(QLatin1Char('\n'));
     }
 
 private slots:

@@ -50,8 +50,7 @@ private:
     QLineEdit *box(const QString &name) const { return s.find<QLineEdit>("frmTriangleRight." + name); }
     QString text(const QString &name) const { return box(name)->text(); }
     QStringList boxTexts() const;
-    // The messages as "style title: prompt".
-    QStringList messages() const;
+    QStringList messages() const { return s.messageLines(); }
     void enter(const Entries &entries);
     void click(const QString &button) { s.click("frmTriangleRight." + button); }
 
@@ -64,14 +63,6 @@ QStringList TestTriangleWindow::boxTexts() const
     for (const QString &name : BoxNames)
         texts << text(name);
     return texts;
-}
-
-QStringList TestTriangleWindow::messages() const
-{
-    QStringList lines;
-    for (const windowtest::Message &m : s.messages)
-        lines << QStringLiteral("%1 %2: %3").arg(m.style).arg(m.title, m.prompt);
-    return lines;
 }
 
 void TestTriangleWindow::enter(const Entries &entries)

@@ -67,10 +67,8 @@ class TestKervadinLatency : public QObject {
 
     QString failure() const
     {
-        QStringList lines{QStringLiteral("over wires ") + s->frmKervadin3()->lblOver->text()};
-        for (const windowtest::Message &m : s.messages)
-            lines << QStringLiteral("%1 %2: %3").arg(m.style).arg(m.title, m.prompt);
-        return lines.join(QLatin1Char('\n'));
+        return QStringLiteral("over wires %1\n").arg(s->frmKervadin3()->lblOver->text())
+            + s.messageLines().join(QLatin1Char('\n'));
     }
 
 private slots:

@@ -33,6 +33,15 @@ public:
     QList<Message> messages;
     int ends = 0;
 
+    // The messages shown, each as "style title: prompt".
+    QStringList messageLines() const
+    {
+        QStringList lines;
+        for (const Message &m : messages)
+            lines << QStringLiteral("%1 %2: %3").arg(m.style).arg(m.title, m.prompt);
+        return lines;
+    }
+
     // Makes and starts the program; its main window is active afterwards.
     void begin()
     {
