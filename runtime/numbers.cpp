@@ -245,13 +245,4 @@ double squareRoot(double value)
     return std::sqrt(value);
 }
 
-double power(double base, double exponent)
-{
-    checked(base);
-    checked(exponent);
-    if (base == 0.0 && exponent < 0.0)
-        throw ArithmeticFault(Fault::DivisionByZero);
-    return checked(std::pow(base, exponent));
-}
-
 } // namespace rt

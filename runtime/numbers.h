@@ -58,6 +58,5 @@ int RoundToInteger(double value);
 double checked(double value);             // inf: Overflow, NaN: InvalidArgument
 double divide(double num, double den);    // den == 0 (0/0 too): DivisionByZero
 double squareRoot(double value);          // value < 0: InvalidArgument
-double power(double base, double exponent);
 
 } // namespace rt

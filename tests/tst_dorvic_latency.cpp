@@ -7,6 +7,7 @@
 #include "dorvic/frmtriangleright.h"
 #include "runtime/messages.h"
 #include "latency.h"
+#include "windowtest.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,36 +17,22 @@
 
 using namespace dorvic;
 
-namespace {
-
 using latency::click;
 using latency::settle;
-
-template <typename Control>
-Control *control(const char *name)
-{
-    auto *found = frmTriangleRight()->findChild<Control *>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-QLineEdit *box(const char *name)
-{
-    return control<QLineEdit>(name);
-}
-
-QPushButton *button(const char *name)
-{
-    return control<QPushButton>(name);
-}
-
-} // namespace
 
 class TestDorvicLatency : public QObject {
     Q_OBJECT
 
-    QStringList messages;
+    windowtest::Session<Dorvic> s;
+
+    QLineEdit *box(const char *name) const
+    {
+        return s.find<QLineEdit>(QStringLiteral("frmTriangleRight.") + QLatin1String(name));
+    }
+    QPushButton *button(const char *name) const
+    {
+        return s.find<QPushButton>(QStringLiteral("frmTriangleRight.") + QLatin1String(name));
+    }
 
     // Sides a = 5 and b = 3 give c = 4 and an area of 6. Returns the time
     // the clicks took (Clear, into each box, Calculate), from each press to
@@ -77,32 +64,26 @@ class TestDorvicLatency : public QObject {
     {
         return box("txtRightSidec")->text() == QLatin1String("4.")
             && box("txtRightArea")->text() == QLatin1String("6.")
-            && !box("txtRightAngleB")->text().isEmpty() && messages.isEmpty();
+            && !box("txtRightAngleB")->text().isEmpty() && s.messages.isEmpty();
     }
 
     QString describe() const
     {
-        return QStringLiteral("c %1, B %2, area %3; %4")
-            .arg(box("txtRightSidec")->text(), box("txtRightAngleB")->text(),
-                 box("txtRightArea")->text(), messages.join(QLatin1Char('\n')));
+        return QStringLiteral("c %1, B %2, area %3\n")
+                   .arg(box("txtRightSidec")->text(), box("txtRightAngleB")->text(),
+                        box("txtRightArea")->text())
+            + s.messageLines().join(QLatin1Char('\n'));
     }
 
 private slots:
-    void initTestCase()
+    // A fresh program each time; its first cycle is not timed.
+    void init()
     {
-        rt::setMessagePresenter([this](int style, const QString &title, const QString &prompt) {
-            messages << QStringLiteral("%1 %2: %3").arg(style).arg(title, prompt);
-        });
-        start();
-        QVERIFY(QTest::qWaitForWindowActive(frmTriangleRight()));
+        s.begin();
         cycle();
         QVERIFY2(cycleWorked(), qPrintable(describe()));
     }
-
-    void cleanupTestCase()
-    {
-        rt::setMessagePresenter({});
-    }
+    void cleanup() { s.end(); }
 
     void clearEnterCalculate()
     {

@@ -3,32 +3,24 @@
 // runs this at scale factor 1 and 2.
 #include "dorvic/dorvic.h"
 #include "dorvic/frmtriangleright.h"
-#include "runtime/messages.h"
 #include "textfit.h"
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
+#include "windowtest.h"
 
 class TestDorvicScale : public QObject {
     Q_OBJECT
 
+    windowtest::Session<dorvic::Dorvic> s;
     dorvic::FrmTriangleRight *w = nullptr;
-    QStringList messages;
 
     QLineEdit *box(const char *name) const { return w->findChild<QLineEdit *>(QLatin1String(name)); }
 
 private slots:
-    void initTestCase()
+    void init()
     {
-        rt::setMessagePresenter([this](int, const QString &title, const QString &) {
-            messages << title;
-        });
-        rt::setEndHandler([] {});
-        dorvic::start();
-        w = dorvic::frmTriangleRight();
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        s.begin();
+        w = s->frmTriangleRight();
     }
+    void cleanup() { s.end(); }
 
     void emptyWindowFits()
     {
@@ -59,17 +51,12 @@ private slots:
         QFETCH(QStringList, shown);
         const char *const names[] = {"txtRightSidea", "txtRightSideb", "txtRightSidec",
                                      "txtRightAngleB", "txtRightAngleC", "txtRightArea"};
-        messages.clear();
-        QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("CmdClear")), Qt::LeftButton);
         for (int i = 0; i < 5; ++i) {
-            if (!given[i].isEmpty()) {
-                QTest::mouseClick(box(names[i]), Qt::LeftButton);
-                QTest::keyClicks(box(names[i]), given[i]);
-            }
+            if (!given[i].isEmpty())
+                s.type(box(names[i]), given[i]);
         }
-        QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("cmdRightCalculate")),
-                          Qt::LeftButton);
-        QCOMPARE(messages, QStringList());
+        s.click(QStringLiteral("frmTriangleRight.cmdRightCalculate"));
+        QVERIFY(s.messages.isEmpty());
         QStringList texts;
         for (const char *name : names)
             texts << box(name)->text();

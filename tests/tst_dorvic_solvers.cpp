@@ -1,78 +1,65 @@
-// The solvers without a window: the order in which each writes its boxes
-// (which decides what a fault leaves behind).
+// The solvers without a window: each gives exactly the three values not
+// given, every one with its relation, or a refusal and nothing at all.
 
 #include "dorvic/solvers.h"
 
 #include <QTest>
-#include <map>
+#include <algorithm>
 
 using dorvic::Box;
 using dorvic::Solver;
-
-namespace {
-
-char letter(Box box)
-{
-    return "abcBC"[static_cast<int>(box)];
-}
-
-class RecordingBoxes : public dorvic::Boxes {
-public:
-    std::map<Box, std::string> texts;
-    QString written; // the letters of the boxes in the order written
-
-    std::string text(Box box) const override
-    {
-        const auto it = texts.find(box);
-        return it == texts.end() ? std::string() : it->second;
-    }
-    void write(Box box, const std::string &text, const std::string &) override
-    {
-        texts[box] = text;
-        written += QLatin1Char(letter(box));
-    }
-};
-
-} // namespace
 
 class TestTriangleSolvers : public QObject {
     Q_OBJECT
 
 private slots:
-    void writesInOrder_data();
-    void writesInOrder();
+    void givesTheMissingValues_data();
+    void givesTheMissingValues();
 };
 
-void TestTriangleSolvers::writesInOrder_data()
+void TestTriangleSolvers::givesTheMissingValues_data()
 {
     QTest::addColumn<Solver>("solver");
     QTest::addColumn<double>("first");
     QTest::addColumn<double>("second");
-    QTest::addColumn<QString>("order");
+    QTest::addColumn<QString>("written"); // letters of a, b, c, B, C given back
+    QTest::addColumn<QString>("refusal");
 
-    QTest::newRow("EnterRightSideaSideb") << Solver::SideaSideb << 5.0 << 3.0 << "cBC";
-    QTest::newRow("EnterRightSideaSidec") << Solver::SideaSidec << 5.0 << 4.0 << "bBC";
-    QTest::newRow("EnterRightSidebSidec") << Solver::SidebSidec << 3.0 << 4.0 << "aBC";
-    QTest::newRow("EnterRightSideaAngleB") << Solver::SideaAngleB << 5.0 << 30.0 << "bcC";
-    QTest::newRow("EnterRightSideaAngleC") << Solver::SideaAngleC << 5.0 << 30.0 << "bcB";
-    QTest::newRow("EnterRightSidebAngleB") << Solver::SidebAngleB << 3.0 << 30.0 << "acC";
-    QTest::newRow("EnterRightSidebAngleC") << Solver::SidebAngleC << 3.0 << 30.0 << "acB";
-    QTest::newRow("EnterRightSidecAngleB") << Solver::SidecAngleB << 4.0 << 30.0 << "abC";
-    QTest::newRow("EnterRightSidecAngleC") << Solver::SidecAngleC << 4.0 << 30.0 << "abB";
+    const QString sideB = QStringLiteral(
+        "Invalid entry. Side 'a' cannot be the same length as or shorter than side 'b'.");
+    const QString sideC = QStringLiteral(
+        "Invalid entry. Side 'a' cannot be the same length as or shorter than side 'c'.");
+    QTest::newRow("a, b") << Solver::SideaSideb << 5.0 << 3.0 << "BCc" << "";
+    QTest::newRow("a, c") << Solver::SideaSidec << 5.0 << 4.0 << "BCb" << "";
+    QTest::newRow("b, c") << Solver::SidebSidec << 3.0 << 4.0 << "BCa" << "";
+    QTest::newRow("a, B") << Solver::SideaAngleB << 5.0 << 30.0 << "Cbc" << "";
+    QTest::newRow("a, C") << Solver::SideaAngleC << 5.0 << 30.0 << "Bbc" << "";
+    QTest::newRow("b, B") << Solver::SidebAngleB << 3.0 << 30.0 << "Cac" << "";
+    QTest::newRow("b, C") << Solver::SidebAngleC << 3.0 << 30.0 << "Bac" << "";
+    QTest::newRow("c, B") << Solver::SidecAngleB << 4.0 << 30.0 << "Cab" << "";
+    QTest::newRow("c, C") << Solver::SidecAngleC << 4.0 << 30.0 << "Bab" << "";
+    QTest::newRow("a equal to b") << Solver::SideaSideb << 5.0 << 5.0 << "" << sideB;
+    QTest::newRow("a shorter than c") << Solver::SideaSidec << 3.0 << 4.0 << "" << sideC;
 }
 
-void TestTriangleSolvers::writesInOrder()
+void TestTriangleSolvers::givesTheMissingValues()
 {
     QFETCH(Solver, solver);
     QFETCH(double, first);
     QFETCH(double, second);
-    QFETCH(QString, order);
+    QFETCH(QString, written);
+    QFETCH(QString, refusal);
 
-    RecordingBoxes boxes;
-    // The given angle's box shows what the solver was handed.
-    boxes.texts[Box::AngleB] = boxes.texts[Box::AngleC] = "30";
-    QCOMPARE(QString::fromStdString(dorvic::solve(solver, first, second, boxes)), QString());
-    QCOMPARE(boxes.written, order);
+    const dorvic::Solution solution = dorvic::solve(solver, first, second);
+    QCOMPARE(QString::fromStdString(solution.refusal), refusal);
+    QString letters;
+    for (const dorvic::Written &w : solution.written) {
+        letters += QLatin1Char("abcBC"[static_cast<int>(w.box)]);
+        QVERIFY(!w.text.empty());
+        QVERIFY(!w.relation.empty());
+    }
+    std::sort(letters.begin(), letters.end());
+    QCOMPARE(letters, written);
 }
 
 QTEST_APPLESS_MAIN(TestTriangleSolvers)

@@ -4,6 +4,7 @@
 #include "kervadin/frmkervadin3.h"
 #include "kervadin/kervadin.h"
 #include "runtime/controls.h"
+#include "windowtest.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,18 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-using kervadin::frmKervadin3;
-
 namespace {
-
-QWidget *topLevel(const char *name)
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String(name))
-            return w;
-    }
-    return nullptr;
-}
 
 // A right click at the middle of `widget`, delivered through its window as
 // the platform delivers it, so the toolkit turns it into a context menu;
@@ -54,23 +44,21 @@ void chooseFromContextMenu(QWidget *widget, const QString &choose)
 class TestKervadinDesktop : public QObject {
     Q_OBJECT
 
+    windowtest::Session<kervadin::Kervadin> session;
     kervadin::FrmKervadin3 *w = nullptr;
 
 private slots:
-    void initTestCase()
-    {
-        kervadin::start();
-        w = frmKervadin3();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-    }
-
     void init()
     {
+        session.begin();
+        w = session->frmKervadin3();
         QGuiApplication::clipboard()->clear();
         w->lblOver->setText(QStringLiteral("6.2155"));
         w->txtActual->setText(QStringLiteral("0.5770"));
         w->txtActual->setFocus();
     }
+
+    void cleanup() { session.end(); }
 
     // Ctrl+C copies a value field's selection while the focus stays in the
     // text box; when the text box's own text was selected last, Ctrl+C is
@@ -127,7 +115,7 @@ private slots:
     void sessionEndIsNeverRefused()
     {
         QTest::mouseClick(w->CtS, Qt::LeftButton);
-        QWidget *type = topLevel("frmType");
+        QWidget *type = session.find("frmType");
         QVERIFY(type && type->isVisible());
         // Qt asks the windows in no fixed order; a secondary window that
         // refused would stop it before the measurement window is asked.

@@ -11,6 +11,7 @@
 #include "runtime/controls.h"
 #include "runtime/messages.h"
 #include "latency.h"
+#include "windowtest.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -32,20 +33,21 @@ using latency::settle;
 class TestKervadinLatency : public QObject {
     Q_OBJECT
 
-    QStringList messages;
+    windowtest::Session<Kervadin> s;
 
     // 1/2 B.S.F. over a 0.0353 wire. Returns the time the five clicks took,
     // from each press to its result painted; typing the wire size is not
     // counted.
     qint64 cycle()
     {
-        FrmKervadin3 *main = frmKervadin3();
+        FrmKervadin3 *main = s->frmKervadin3();
+        SizeWindow *bsf = s->sizeWindow(Family::BSF);
         QElapsedTimer timer;
         timer.start();
         click(main->CtS);
-        click(frmType()->cmdBSF);
-        click(frmBSFsize()->options.at(4));
-        click(frmBSFsize()->cmdApply);
+        click(s->frmType()->familyButton(Family::BSF));
+        click(bsf->options.at(4));
+        click(bsf->cmdApply);
         const qint64 beforeTyping = timer.nsecsElapsed();
         QTest::keyClicks(main->txtActual, QStringLiteral("0.0353"));
         settle();
@@ -58,46 +60,41 @@ class TestKervadinLatency : public QObject {
     // shows that this cycle computed it.
     bool cycleWorked() const
     {
-        return frmKervadin3()->lblOver->text() == QLatin1String("0.5117") && messages.isEmpty()
-            && frmBSFsize()->isVisible() && !frmType()->isVisible();
+        return s->frmKervadin3()->lblOver->text() == QLatin1String("0.5117")
+            && s.messages.isEmpty() && s->sizeWindow(Family::BSF)->isVisible()
+            && !s->frmType()->isVisible();
+    }
+
+    QString failure() const
+    {
+        return QStringLiteral("over wires %1\n").arg(s->frmKervadin3()->lblOver->text())
+            + s.messageLines().join(QLatin1Char('\n'));
     }
 
 private slots:
-    void initTestCase()
+    // A fresh program each time; its first cycle makes the chooser and the
+    // size window and is not timed.
+    void init()
     {
-        rt::setMessagePresenter([this](int style, const QString &title, const QString &prompt) {
-            messages << QStringLiteral("%1 %2: %3").arg(style).arg(title, prompt);
-        });
-        start();
-        QVERIFY(QTest::qWaitForWindowActive(frmKervadin3()));
-        // The first cycle creates the chooser and the size window.
+        s.begin();
         cycle();
-        QVERIFY2(cycleWorked(), qPrintable(messages.join(QLatin1Char('\n'))));
+        QVERIFY2(cycleWorked(), qPrintable(failure()));
     }
-
-    void cleanupTestCase()
-    {
-        rt::setMessagePresenter({});
-    }
+    void cleanup() { s.end(); }
 
     void selectApplyCalculate()
     {
         QBENCHMARK {
             cycle();
         }
-        QVERIFY2(cycleWorked(), qPrintable(messages.join(QLatin1Char('\n'))));
+        QVERIFY2(cycleWorked(), qPrintable(failure()));
     }
 
     void medianCycleUnderOneMillisecond()
     {
         const QString failed = latency::medianCycleUnderLimit(
             [this] { return cycle(); },
-            [this] {
-                return cycleWorked() ? QString()
-                                     : QStringLiteral("over wires %1; %2")
-                                           .arg(frmKervadin3()->lblOver->text(),
-                                                messages.join(QLatin1Char('\n')));
-            });
+            [this] { return cycleWorked() ? QString() : failure(); });
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
     }
 };

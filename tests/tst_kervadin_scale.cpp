@@ -8,48 +8,23 @@
 #include "kervadin/sizewindow.h"
 #include "runtime/controls.h"
 #include "textfit.h"
-
-#include <QApplication>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
+#include "windowtest.h"
 
 using namespace kervadin;
 
 class TestKervadinScale : public QObject {
     Q_OBJECT
 
+    windowtest::Session<Kervadin> s;
     FrmKervadin3 *w = nullptr;
-    QStringList messages;
-
-    static QWidget *shownWindow(const QString &name)
-    {
-        for (QWidget *top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == name && top->isVisible())
-                return top;
-        }
-        return nullptr;
-    }
-
-    static void typeInto(QLineEdit *box, const QString &text)
-    {
-        QTest::mouseClick(box, Qt::LeftButton);
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-    }
 
 private slots:
-    void initTestCase()
+    void init()
     {
-        rt::setMessagePresenter([this](int, const QString &title, const QString &) {
-            messages << title;
-        });
-        rt::setEndHandler([] {});
-        start();
-        w = frmKervadin3();
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        s.begin();
+        w = s->frmKervadin3();
     }
+    void cleanup() { s.end(); }
 
     void emptyMainWindowFits()
     {
@@ -85,39 +60,34 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, size);
         QFETCH(QStringList, customEntry);
-        messages.clear();
+        s.click(w->CtS);
+        VERIFY_TEXTS_FIT(s->frmType());
 
-        QTest::mouseClick(w->CtS, Qt::LeftButton);
-        QVERIFY(frmType()->isVisible());
-        VERIFY_TEXTS_FIT(frmType());
-
-        auto *button = frmType()->findChild<QPushButton *>(chooserButton);
-        QVERIFY(button);
-        QTest::mouseClick(button, Qt::LeftButton);
-        QWidget *chosen = shownWindow(window);
-        QVERIFY(chosen);
+        s.click(s.find(QStringLiteral("frmType.") + chooserButton));
+        QWidget *chosen = s.find(window);
+        QVERIFY(chosen && chosen->isVisible());
         VERIFY_TEXTS_FIT(chosen);
 
         if (customEntry.isEmpty()) {
             auto *option = chosen->findChild<QRadioButton *>(size);
             QVERIFY(option);
-            QTest::mouseClick(option, Qt::LeftButton);
-            QTest::mouseClick(static_cast<SizeWindow *>(chosen)->cmdApply, Qt::LeftButton);
+            s.click(option);
+            s.click(static_cast<SizeWindow *>(chosen)->cmdApply);
         } else {
-            FrmCustom *custom = frmCustom();
-            typeInto(custom->txtCustdia, customEntry[0]);
-            typeInto(custom->txtCustpitch, customEntry[1]);
-            QTest::mouseClick(custom->findChild<QRadioButton *>(customEntry[2]), Qt::LeftButton);
+            FrmCustom *custom = s->frmCustom();
+            s.type(custom->txtCustdia, customEntry[0]);
+            s.type(custom->txtCustpitch, customEntry[1]);
+            s.click(custom->findChild<QRadioButton *>(customEntry[2]));
             VERIFY_TEXTS_FIT(custom);
-            QTest::mouseClick(custom->cmdAppcust, Qt::LeftButton);
+            s.click(custom->cmdAppcust);
         }
-        QCOMPARE(messages, QStringList());
+        QVERIFY(s.messages.isEmpty());
         QVERIFY(!w->lblSelected->text().isEmpty());
 
         // A result over the preferred wire, which always lies within the limits.
-        typeInto(w->txtActual, w->lblPref->text());
-        QTest::mouseClick(w->cmdCalc, Qt::LeftButton);
-        QCOMPARE(messages, QStringList());
+        s.type(w->txtActual, w->lblPref->text());
+        s.click(w->cmdCalc);
+        QVERIFY(s.messages.isEmpty());
         QVERIFY(!w->lblOver->text().isEmpty());
         VERIFY_TEXTS_FIT(w);
     }
@@ -127,25 +97,24 @@ private slots:
     // an oversize verdict.
     void checkWindowFits()
     {
-        messages.clear();
-        QTest::mouseClick(w->CtS, Qt::LeftButton);
-        QTest::mouseClick(frmType()->cmdCustom, Qt::LeftButton);
-        FrmCustom *custom = frmCustom();
-        typeInto(custom->txtCustdia, QStringLiteral("18.345"));
-        typeInto(custom->txtCustpitch, QStringLiteral("2.75"));
-        QTest::mouseClick(custom->opt60, Qt::LeftButton);
-        QTest::mouseClick(custom->cmdAppcust, Qt::LeftButton);
-        typeInto(w->txtActual, w->lblMax->text());
-        QTest::mouseClick(w->cmdCalc, Qt::LeftButton);
-        QTest::mouseClick(w->cmdCheck, Qt::LeftButton);
-        FrmCheck *check = frmCheck();
+        s.click(w->CtS);
+        s.click(s->frmType()->cmdCustom);
+        FrmCustom *custom = s->frmCustom();
+        s.type(custom->txtCustdia, QStringLiteral("18.345"));
+        s.type(custom->txtCustpitch, QStringLiteral("2.75"));
+        s.click(custom->opt60);
+        s.click(custom->cmdAppcust);
+        s.type(w->txtActual, w->lblMax->text());
+        s.click(w->cmdCalc);
+        s.click(w->cmdCheck);
+        FrmCheck *check = s->frmCheck();
         QVERIFY(check->isVisible());
-        typeInto(check->txtPDmax, QStringLiteral("16.5555"));
-        typeInto(check->txtPDmin, QStringLiteral("16.4444"));
+        s.type(check->txtPDmax, QStringLiteral("16.5555"));
+        s.type(check->txtPDmin, QStringLiteral("16.4444"));
         for (QLineEdit *box : check->txtReading)
-            typeInto(box, QStringLiteral("21.8888"));
-        QTest::mouseClick(check->cmdEvaluate, Qt::LeftButton);
-        QCOMPARE(messages, QStringList());
+            s.type(box, QStringLiteral("21.8888"));
+        s.click(check->cmdEvaluate);
+        QCOMPARE(s.messageLines(), QStringList());
         QVERIFY(check->lblVerdict->text().startsWith(QStringLiteral("Oversize by ")));
         VERIFY_TEXTS_FIT(check);
     }

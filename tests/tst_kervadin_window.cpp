@@ -1,233 +1,231 @@
-// The measurement window and the window flow, driven by real clicks and keys.
+// The measurement window and the window flow, driven by real clicks and
+// keys; and a fault changes nothing on any window.
+#include "kervadin/frmcustom.h"
 #include "kervadin/frmkervadin3.h"
 #include "kervadin/frmtype.h"
 #include "kervadin/kervadin.h"
 #include "kervadin/sizewindow.h"
 #include "runtime/controls.h"
+#include "windowtest.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 using namespace kervadin;
-
-struct Message {
-    int style;
-    QString title;
-    QString prompt;
-};
 
 class TestKervadinWindow : public QObject {
     Q_OBJECT
 
-    QList<Message> messages;
-    int ends = 0;
-    FrmKervadin3 *w = nullptr;
+    windowtest::Session<Kervadin> s;
 
-    void setRecord(const QString &dia, const QString &pitch, const QString &angle,
-                   const QString &min, const QString &max)
+    // Applies a size of a family through the chooser and its size window.
+    void applySize(Family family, int size)
     {
-        w->lblDia->setText(dia);
-        w->lblPitch->setText(pitch);
-        w->lblTangle->setText(angle);
-        w->lblMin->setText(min);
-        w->lblMax->setText(max);
+        s.click(s->frmKervadin3()->CtS);
+        s.click(s->frmType()->familyButton(family));
+        SizeWindow *sizes = s->sizeWindow(family);
+        s.click(sizes->options.at(size));
+        s.click(sizes->cmdApply);
     }
 
-    void typeWire(const QString &text)
+    // Types a custom thread, picks the angle (55, 60, or 0 for none) and
+    // presses APPLY.
+    void applyCustom(const QString &diameter, const QString &pitch, int angle)
     {
-        QTest::mouseClick(w->txtActual, Qt::LeftButton);
-        w->txtActual->selectAll();
-        QTest::keyClick(w->txtActual, Qt::Key_Delete);
-        QTest::keyClicks(w->txtActual, text);
+        FrmCustom *c = s->frmCustom();
+        if (!c->isVisible()) {
+            s.click(s->frmKervadin3()->CtS);
+            s.click(s->frmType()->cmdCustom);
+        }
+        s.type(c->txtCustdia, diameter);
+        s.type(c->txtCustpitch, pitch);
+        if (angle == 55)
+            s.click(c->opt55);
+        else if (angle == 60)
+            s.click(c->opt60);
+        s.click(c->cmdAppcust);
     }
 
 private slots:
-    void initTestCase()
+    void init() { s.begin(); }
+    void cleanup() { s.end(); }
+
+    void startsWithFocusInWireBox()
     {
-        rt::setMessagePresenter([this](int style, const QString &title, const QString &prompt) {
-            messages.append({style, title, prompt});
-        });
-        rt::setEndHandler([this] { ++ends; });
-        start();
-        w = frmKervadin3();
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        QCOMPARE(s.shownWindows(), QStringList{"frmKervadin3"});
+        QCOMPARE(s.focusName(), QStringLiteral("txtActual"));
     }
 
-    void init()
+    void refusalsCarryExactTexts_data()
     {
-        messages.clear();
-        ends = 0;
-        for (QLabel *l : w->findChildren<QLabel *>(QRegularExpression(QStringLiteral("^lbl"))))
-            l->clear();
-        w->txtActual->clear();
-        for (QWidget *top : QApplication::topLevelWidgets()) {
-            if (top != w)
-                top->hide();
-        }
-    }
-
-    void startsEmptyWithFocusInWireBox()
-    {
-        QCOMPARE(QApplication::focusWidget(), w->txtActual);
-        QCOMPARE(w->CtS->text(), QStringLiteral("Click to Select"));
-        QCOMPARE(w->windowTitle(), QStringLiteral("Kervadin"));
-    }
-
-    void calculate_data()
-    {
-        QTest::addColumn<QStringList>("record"); // dia, pitch, angle, min, max
         QTest::addColumn<QString>("wire");
-        QTest::addColumn<QString>("title");      // message expected, or empty
-        QTest::addColumn<QString>("over");       // lblOver afterwards
-
-        const QStringList none{"", "", "", "", ""};
-        const QStringList m6{"6.0000", "1.0000", "60°", "0.5600", "0.9000"};
-        QTest::newRow("empty wire box") << m6 << "" << "No Wire" << "old";
-        QTest::newRow("no record: positive wire is large") << none << "0.5" << "Large Wire" << "old";
-        QTest::newRow("no record: zero passes, writes nothing") << none << "0" << "" << "old";
-        QTest::newRow("no record: letters read 0, write nothing") << none << "abc" << "" << "old";
-        QTest::newRow("no record: negative wire is small") << none << "-0.1" << "Small Wire" << "old";
-        QTest::newRow("blanks are not empty, read 0") << m6 << "   " << "Small Wire" << "old";
-        QTest::newRow("below the minimum shown") << m6 << "0.5599" << "Small Wire" << "old";
-        QTest::newRow("above the maximum shown") << m6 << "0.90001" << "Large Wire" << "old";
-        QTest::newRow("minimum as shown, fewer places") << m6 << "0.56" << "" << "6.1645";
-        QTest::newRow("maximum with trailing zeros") << m6 << "0.900000" << "" << "7.1845";
-        QTest::newRow("6 mm with 0.577") << m6 << "0.577" << "" << "6.2155";
-        QTest::newRow("1/2 BSW reads pitch as shown")
-            << QStringList{"0.5000", "0.0833", "55°", "0.0450", "0.0633"} << "0.05" << "" << "0.5249";
-        QTest::newRow("0 BA uses the 47.5 formula")
-            << QStringList{"0.2362", "0.0394", "47.5°", "0.0197", "0.0288"} << "0.025" << "" << "0.2549";
-        QTest::newRow("custom metric diameter with mm")
-            << QStringList{"3.5 mm", "0.600", "60°", "0.3360", "0.5400"} << "0.4" << "" << "3.7907";
-        QTest::newRow("unknown angle writes nothing")
-            << QStringList{"1.0000", "0.1000", "30°", "0.0100", "0.2000"} << "0.1" << "" << "old";
-        QTest::newRow("wire text with blanks inside") << m6 << " 0. 577" << "" << "6.2155";
-        QTest::newRow("overflowing wire is one fault") << m6 << "1e999" << "kervadin" << "old";
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("prompt");
+        QTest::newRow("no wire") << "" << "No Wire"
+                                 << "A wire size has not been entered.\nPlease enter wire size and try again.";
+        QTest::newRow("small") << "0.1" << "Small Wire"
+                               << "Wire size is less than minimum allowed.\nPlease enter another wire size.";
+        QTest::newRow("large") << "2" << "Large Wire"
+                               << "Wire size is greater than maximum allowed.\nPlease enter another wire size.";
     }
 
-    void calculate()
+    // 6 mm shows minimum 0.5600 and maximum 0.9000; a refused wire leaves
+    // the result as it was.
+    void refusalsCarryExactTexts()
     {
-        QFETCH(QStringList, record);
         QFETCH(QString, wire);
-        QFETCH(QString, title);
-        QFETCH(QString, over);
-        setRecord(record[0], record[1], record[2], record[3], record[4]);
-        w->lblOver->setText(QStringLiteral("old"));
-        typeWire(wire);
-        QTest::mouseClick(w->cmdCalc, Qt::LeftButton);
+        applySize(Family::Metric, 4);
+        FrmKervadin3 *w = s->frmKervadin3();
+        s.type(w->txtActual, QStringLiteral("0.577"));
+        s.click(w->cmdCalc);
+        QCOMPARE(w->lblOver->text(), QStringLiteral("6.2155"));
 
-        if (title.isEmpty()) {
-            QVERIFY2(messages.isEmpty(), qPrintable(messages.value(0).title));
-        } else {
-            QCOMPARE(messages.size(), 1);
-            QCOMPARE(messages[0].title, title);
-        }
-        QCOMPARE(w->lblOver->text(), over);
+        s.type(w->txtActual, wire);
+        s.click(w->cmdCalc);
+        QCOMPARE(s.messages.size(), 1);
+        QCOMPARE(s.messages[0].style, int(rt::Exclamation));
+        QTEST(s.messages[0].title, "title");
+        QTEST(s.messages[0].prompt, "prompt");
+        QCOMPARE(w->lblOver->text(), QStringLiteral("6.2155"));
         QCOMPARE(w->txtActual->text(), wire);
     }
 
-    void messagesCarryExactTexts_data()
-    {
-        QTest::addColumn<QString>("wire");
-        QTest::addColumn<int>("style");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("prompt");
-        QTest::newRow("no wire") << "" << 48 << "No Wire"
-                                 << "A wire size has not been entered.\nPlease enter wire size and try again.";
-        QTest::newRow("small") << "0.1" << 48 << "Small Wire"
-                               << "Wire size is less than minimum allowed.\nPlease enter another wire size.";
-        QTest::newRow("large") << "2" << 48 << "Large Wire"
-                               << "Wire size is greater than maximum allowed.\nPlease enter another wire size.";
-        QTest::newRow("fault") << "-1e400" << 16 << "kervadin" << "Overflow: a number became too large to calculate with.\nCheck the values entered for a misplaced point, an extra digit or a large exponent.";
-    }
-
-    void messagesCarryExactTexts()
-    {
-        QFETCH(QString, wire);
-        setRecord("6.0000", "1.0000", "60°", "0.5600", "0.9000");
-        typeWire(wire);
-        QTest::mouseClick(w->cmdCalc, Qt::LeftButton);
-        QCOMPARE(messages.size(), 1);
-        QTEST(messages[0].style, "style");
-        QTEST(messages[0].title, "title");
-        QTEST(messages[0].prompt, "prompt");
-    }
-
+    // Select empties the result and the wire, keeps the record, and opens
+    // the chooser.
     void selectEmptiesResultAndWireOnly()
     {
-        setRecord("6.0000", "1.0000", "60°", "0.5600", "0.9000");
-        w->lblSelected->setText(QStringLiteral("6 mm"));
-        typeWire(QStringLiteral("0.577"));
-        QTest::mouseClick(w->cmdCalc, Qt::LeftButton);
+        applySize(Family::Metric, 4);
+        FrmKervadin3 *w = s->frmKervadin3();
+        s.type(w->txtActual, QStringLiteral("0.577"));
+        s.click(w->cmdCalc);
         QCOMPARE(w->lblOver->text(), QStringLiteral("6.2155"));
 
-        QTest::mouseClick(w->CtS, Qt::LeftButton);
+        s.click(w->CtS);
         QVERIFY(w->txtActual->text().isEmpty());
         QVERIFY(w->lblOver->text().isEmpty());
         QCOMPARE(w->lblSelected->text(), QStringLiteral("6 mm"));
         QCOMPARE(w->lblDia->text(), QStringLiteral("6.0000"));
-        QVERIFY(frmType()->isVisible());
+        QTRY_COMPARE(s.activeName(), QStringLiteral("frmType"));
         QVERIFY(w->isVisible());
-
-        QTest::mouseClick(w->cmdCalc, Qt::LeftButton);
-        QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages[0].title, QStringLiteral("No Wire"));
     }
 
     void tabRunsWireExitCalculate()
     {
-        w->txtActual->setFocus();
-        QTest::keyClick(w->txtActual, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), w->cmdQuit);
-        QTest::keyClick(w->cmdQuit, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), w->cmdCalc);
-        QTest::keyClick(w->cmdCalc, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), w->txtActual);
+        QStringList seen{s.focusName()};
+        for (int i = 0; i < 3; ++i) {
+            s.key(Qt::Key_Tab);
+            seen << s.focusName();
+        }
+        QCOMPARE(seen, (QStringList{"txtActual", "cmdQuit", "cmdCalc", "txtActual"}));
     }
 
     void chooserAndBackFollowTheFlow()
     {
-        QTest::mouseClick(w->CtS, Qt::LeftButton);
-        FrmType *type = frmType();
-        QTRY_COMPARE(QApplication::activeWindow(), type);
-        QCOMPARE(QApplication::focusWidget(), type->cmdBSF);
+        FrmKervadin3 *w = s->frmKervadin3();
+        s.click(w->CtS);
+        QTRY_COMPARE(s.activeName(), QStringLiteral("frmType"));
+        QCOMPARE(s.focusName(), QStringLiteral("cmdBSF"));
+        s.click(s->frmType()->familyButton(Family::UNF));
+        QCOMPARE(s.shownWindows(), (QStringList{"frmKervadin3", "frmUNFsize"}));
+        QTRY_COMPARE(s.activeName(), QStringLiteral("frmUNFsize"));
 
-        QTest::mouseClick(type->cmdUNF, Qt::LeftButton);
-        QVERIFY(!type->isVisible());
-        QVERIFY(frmUNFsize()->isVisible());
-        QTRY_COMPARE(QApplication::activeWindow(), frmUNFsize());
-
-        QTest::mouseClick(frmUNFsize()->cmdBack, Qt::LeftButton);
-        QVERIFY(!frmUNFsize()->isVisible());
-        QVERIFY(type->isVisible());
+        s.click(s->sizeWindow(Family::UNF)->cmdBack);
+        QCOMPARE(s.shownWindows(), (QStringList{"frmKervadin3", "frmType"}));
 
         // Select again while the chooser is open just brings it forward.
-        QTest::mouseClick(w->CtS, Qt::LeftButton);
-        QCOMPARE(frmType(), type);
-        QVERIFY(type->isVisible());
+        s.click(w->CtS);
+        QCOMPARE(s.shownWindows(), (QStringList{"frmKervadin3", "frmType"}));
+        QTRY_COMPARE(s.activeName(), QStringLiteral("frmType"));
     }
 
     void closingASecondaryWindowHidesIt()
     {
-        QTest::mouseClick(w->CtS, Qt::LeftButton);
-        QTest::mouseClick(frmType()->cmdBA, Qt::LeftButton);
-        SizeWindow *ba = frmBAsize();
-        QVERIFY(ba->isVisible());
+        s.click(s->frmKervadin3()->CtS);
+        s.click(s->frmType()->familyButton(Family::BA));
+        SizeWindow *ba = s->sizeWindow(Family::BA);
         ba->close();
-        QVERIFY(!ba->isVisible());
-        QCOMPARE(ends, 0);
-        QCOMPARE(frmBAsize(), ba);
+        QCOMPARE(s.shownWindows(), QStringList{"frmKervadin3"});
+        QCOMPARE(s.ends, 0);
+        QCOMPARE(s->sizeWindow(Family::BA), ba);
     }
 
-    void exitAndClosingTheMainWindowEnd()
+    void exitEnds()
     {
-        QTest::mouseClick(w->cmdQuit, Qt::LeftButton);
-        QCOMPARE(ends, 1);
-        w->close();
-        QCOMPARE(ends, 2);
+        s.click(s->frmKervadin3()->cmdQuit);
+        QCOMPARE(s.ends, 1);
+    }
+
+    void closingTheMainWindowEnds()
+    {
+        s->frmKervadin3()->close();
+        QCOMPARE(s.ends, 1);
+    }
+
+    // Each row: a record applied and a result worked out first, then the
+    // entries that fault; one message and nothing changed, then a good
+    // calculation works.
+    void aFaultChangesNothing_data()
+    {
+        QTest::addColumn<QStringList>("custom"); // diameter, pitch, angle; or empty
+        QTest::addColumn<QString>("wire");       // typed before Calculate; or empty
+
+        const QStringList none;
+        QTest::newRow("custom 0 / 0 at 55") << QStringList{"0", "0", "55"} << "";
+        QTest::newRow("custom 0 / 0 at 60") << QStringList{"0", "0", "60"} << "";
+        QTest::newRow("custom 60, 0.3077, 0.5") << QStringList{"0.3077", "0.5", "60"} << "";
+        QTest::newRow("custom metric D equal to k P") << QStringList{"2.5972", "4", "0"} << "";
+        QTest::newRow("1e999 as diameter") << QStringList{"1e999", "1", "55"} << "";
+        QTest::newRow("1e999 as TPI") << QStringList{"1", "1e999", "55"} << "";
+        QTest::newRow("1e999 as metric pitch") << QStringList{"10", "1e999", "0"} << "";
+        QTest::newRow("Calculate: 1e999 typed") << none << "1e999";
+        QTest::newRow("Calculate: -1e400 typed") << none << "-1e400";
+        // 1e308 mm at pitch 1e308 allows up to 9e307; over it M overflows.
+        QTest::newRow("Calculate: the result overflows")
+            << QStringList{"1e308", "1e308", "0"} << "9e307";
+    }
+
+    void aFaultChangesNothing()
+    {
+        QFETCH(QStringList, custom);
+        QFETCH(QString, wire);
+        FrmKervadin3 *w = s->frmKervadin3();
+        applySize(Family::BSF, 4);
+        s.type(w->txtActual, QStringLiteral("0.0353"));
+        s.click(w->cmdCalc);
+        QCOMPARE(w->lblOver->text(), QStringLiteral("0.5117"));
+        s.click(w->CtS);
+        s.click(s->frmType()->cmdCustom);
+
+        if (wire.isEmpty()) {
+            // Everything typed and chosen, then APPLY faults.
+            FrmCustom *c = s->frmCustom();
+            s.type(c->txtCustdia, custom[0]);
+            s.type(c->txtCustpitch, custom[1]);
+            if (custom[2] == QLatin1String("55"))
+                s.click(c->opt55);
+            else if (custom[2] == QLatin1String("60"))
+                s.click(c->opt60);
+            const QStringList before = s.snapshotBeforeClick(c->cmdAppcust);
+            s.click(c->cmdAppcust);
+            s.verifyOneFault("kervadin");
+            QCOMPARE(s.snapshot(), before);
+        } else {
+            if (!custom.isEmpty())
+                applyCustom(custom[0], custom[1], custom[2].toInt());
+            QVERIFY(s.messages.isEmpty());
+            s.type(w->txtActual, wire);
+            const QStringList before = s.snapshotBeforeClick(w->cmdCalc);
+            s.click(w->cmdCalc);
+            s.verifyOneFault("kervadin");
+            QCOMPARE(s.snapshot(), before);
+        }
+
+        // The windows go on working: 10 mm at pitch 1 over a 0.577 wire.
+        s.messages.clear();
+        applyCustom(QStringLiteral("10"), QStringLiteral("1"), 0);
+        QTRY_COMPARE(s.focusName(), QStringLiteral("txtActual"));
+        s.type(w->txtActual, QStringLiteral("0.577"));
+        s.click(w->cmdCalc);
+        QVERIFY(s.messages.isEmpty());
+        QCOMPARE(w->lblOver->text(), QStringLiteral("10.2155"));
     }
 };
 

@@ -291,13 +291,6 @@ void TestNumbers::arithmetic_data()
     row("squareRoot zero", "squareRoot", 0, 0, 0);
     row("squareRoot -1 is invalid", "squareRoot", -1, 0, 0, "InvalidArgument");
     row("squareRoot tiny negative is invalid", "squareRoot", -1e-300, 0, 0, "InvalidArgument");
-    row("power plain", "power", 2, 10, 1024);
-    row("power fractional exponent", "power", 6.25, 0.5, 2.5);
-    row("power overflow is a fault", "power", 10, 400, 0, "Overflow");
-    row("power negative overflow is a fault", "power", -10, 309, 0, "Overflow");
-    row("power underflow gives 0", "power", 10, -400, 0);
-    row("power root of negative is invalid", "power", -8, 1.0 / 3, 0, "InvalidArgument");
-    row("power 0^-1 is division by zero", "power", 0, -1, 0, "DivisionByZero");
     row("checked passes a number", "checked", -3.5, 0, -3.5);
     row("checked infinity is overflow", "checked", 1e308 * 10, 0, 0, "Overflow");
     row("checked nan is invalid", "checked", inf - inf, 0, 0, "InvalidArgument");
@@ -316,8 +309,6 @@ void TestNumbers::arithmetic()
                      result = rt::divide(a, b);
                  else if (op == "squareRoot")
                      result = rt::squareRoot(a);
-                 else if (op == "power")
-                     result = rt::power(a, b);
                  else
                      result = rt::checked(a);
              }),

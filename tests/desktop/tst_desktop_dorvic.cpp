@@ -4,6 +4,9 @@
 
 #include "desktop.h"
 #include "dorvic/dorvic.h"
+#include "dorvic/frmtriangleright.h"
+
+#include <memory>
 
 #include <QLineEdit>
 
@@ -16,17 +19,19 @@ class TestDesktopDorvic : public QObject {
 
     QWidget *control(const char *name) const { return main->findChild<QWidget *>(QLatin1String(name)); }
 
+    std::unique_ptr<dorvic::Dorvic> program;
+
 private slots:
-    void initTestCase()
+    // A fresh program for each test, shown by the window manager.
+    void init()
     {
-        dorvic::start();
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == QLatin1String("frmTriangleRight"))
-                main = w;
-        }
-        QVERIFY(main);
+        program = std::make_unique<dorvic::Dorvic>();
+        program->start();
+        main = program->frmTriangleRight();
         QVERIFY(waitFor([this] { return wmState(main) == QLatin1String("Normal"); }));
     }
+
+    void cleanup() { program.reset(); }
 
     void iconOnTheWindow()
     {

@@ -4,6 +4,8 @@
 #include "desktop.h"
 #include "kervadin/kervadin.h"
 
+#include <memory>
+
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -44,12 +46,18 @@ bool mapped(const char *windowName)
 class TestDesktopKervadin : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<kervadin::Kervadin> program;
+
 private slots:
-    void initTestCase()
+    // A fresh program for each test, shown by the window manager.
+    void init()
     {
-        kervadin::start();
+        program = std::make_unique<kervadin::Kervadin>();
+        program->start();
         QVERIFY(waitFor([] { return mapped("frmKervadin3"); }));
     }
+
+    void cleanup() { program.reset(); }
 
     // Every window carries the program's icon, at title-bar and at
     // window-switcher size.

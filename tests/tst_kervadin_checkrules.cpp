@@ -10,7 +10,7 @@ using namespace kervadin;
 
 Q_DECLARE_METATYPE(ThreadClass)
 
-class TestRulesCheck : public QObject {
+class TestCheckRules : public QObject {
     Q_OBJECT
 
 private slots:
@@ -61,5 +61,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestRulesCheck)
-#include "tst_rules_check.moc"
+QTEST_APPLESS_MAIN(TestCheckRules)
+#include "tst_kervadin_checkrules.moc"
