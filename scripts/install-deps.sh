@@ -8,7 +8,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xauth openbox x11-utils
+  xvfb xauth openbox x11-utils xdotool
   python3 valgrind
   desktop-file-utils appstream dpkg-dev file librsvg2-bin
   "$@"

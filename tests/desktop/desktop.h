@@ -100,6 +100,19 @@ inline bool waitFor(const std::function<bool()> &done)
     return QTest::qWaitFor(done, 5000);
 }
 
+// A real click of the X server's pointer in the middle of a control, as a
+// person's click reaches the window manager and the program (xdotool).
+inline bool realClick(const QWidget *control)
+{
+    const QPoint at = control->mapTo(control->window(), control->rect().center());
+    return QProcess::execute(QStringLiteral("xdotool"),
+                             {QStringLiteral("mousemove"),
+                              QStringLiteral("--window"), QString::number(control->window()->winId()),
+                              QString::number(at.x()), QString::number(at.y()),
+                              QStringLiteral("click"), QStringLiteral("1")})
+        == 0;
+}
+
 // The whole screen to DIR/NAME.png when DESKTOP_SCREENSHOTS=DIR is set, for
 // a person to look at; needs ImageMagick's import.
 inline void screenshot(const QString &name)

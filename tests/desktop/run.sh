@@ -2,11 +2,11 @@
 # Usage: run.sh COMMAND [ARGS...]
 # Runs COMMAND on a display of its own (Xvfb) managed by a real window
 # manager (openbox), as a desktop session would, with QT_QPA_PLATFORM=xcb,
-# and exits with its status. Exits 77 (skipped) when Xvfb, openbox or xprop
-# is not installed (scripts/install-deps.sh installs them).
+# and exits with its status. Exits 77 (skipped) when Xvfb, openbox, xprop
+# or xdotool is not installed (scripts/install-deps.sh installs them).
 set -uo pipefail
 
-for tool in Xvfb openbox xprop; do
+for tool in Xvfb openbox xprop xdotool; do
   if ! command -v "$tool" >/dev/null; then
     echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
     exit 77

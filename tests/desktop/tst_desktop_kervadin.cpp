@@ -178,11 +178,17 @@ private slots:
         main->showMinimized();
         QVERIFY2(waitFor([main] { return wmState(main) == QLatin1String("Iconic"); }),
                  "the window manager did not minimise the measurement window");
-        click(qPrintable(apply), apply == QLatin1String("frmBSFsize") ? "cmdAppBSF" : "cmdAppcust");
+        // A real click, which the window manager sees as the user's.
+        QVERIFY(realClick(control(qPrintable(apply),
+                                  apply == QLatin1String("frmBSFsize") ? "cmdAppBSF" : "cmdAppcust")));
         QVERIFY2(waitFor([main] { return wmState(main) == QLatin1String("Normal"); }),
                  qPrintable(QStringLiteral("WM_STATE %1").arg(wmState(main))));
         QVERIFY2(waitFor([main] { return activeWindow() == main->winId(); }),
                  "the measurement window is not the active window");
+        // And it stays in front.
+        QTest::qWait(500);
+        QCOMPARE(activeWindow(), main->winId());
+        QCOMPARE(QApplication::focusWidget(), control("frmKervadin3", "txtActual"));
         QVERIFY(!windowProperty(main, "_NET_WM_STATE").contains(QLatin1String("_NET_WM_STATE_HIDDEN")));
         screenshot(QStringLiteral("kervadin-after-%1").arg(apply));
     }
