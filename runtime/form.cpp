@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <QPushButton>
 #include <QRadioButton>
@@ -163,9 +164,15 @@ Form::Form(const QString &name, const QString &caption, int widthTwips, int heig
     : QWidget(parent)
 {
     // The first window sets the program's icon for all its windows, message
-    // boxes included.
-    if (QApplication::windowIcon().isNull())
-        QApplication::setWindowIcon(builtInIcon(QCoreApplication::applicationName()));
+    // boxes included, as soon as the program waits for input: reading the
+    // images then keeps them off the time it takes to show its window.
+    static bool iconSet = false;
+    if (!iconSet) {
+        iconSet = true;
+        QTimer::singleShot(0, qApp, [] {
+            QApplication::setWindowIcon(builtInIcon(QCoreApplication::applicationName()));
+        });
+    }
     watchSessionEnd();
     setObjectName(name);
     setWindowTitle(caption);

@@ -80,6 +80,17 @@ inline QStringList iconSizes(const QWidget *window)
     return sizes;
 }
 
+// Whether the window's _NET_WM_ICON comes to hold the program's icon at
+// title-bar and at window-switcher size (the program sets it a moment
+// after its first window shows); `sizes` gets the sizes it holds.
+inline bool carriesProgramIcon(const QWidget *window, QStringList *sizes)
+{
+    return QTest::qWaitFor([&] {
+        *sizes = iconSizes(window);
+        return sizes->contains(QLatin1String("16x16")) && sizes->contains(QLatin1String("128x128"));
+    }, 5000);
+}
+
 // "Normal", "Iconic" or "Withdrawn" (ICCCM WM_STATE, set by the window manager).
 inline QString wmState(const QWidget *window)
 {
