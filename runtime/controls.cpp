@@ -191,15 +191,6 @@ protected:
     }
 };
 
-void watchValueCopy()
-{
-    static QPointer<ValueCopyWatcher> watcher;
-    if (watcher || !QCoreApplication::instance())
-        return;
-    watcher = new ValueCopyWatcher(QCoreApplication::instance());
-    QCoreApplication::instance()->installEventFilter(watcher);
-}
-
 } // namespace
 
 ClickLabel::ClickLabel(const QString &text, QWidget *parent)
@@ -212,7 +203,7 @@ ValueLabel::ValueLabel(const QString &caption, QWidget *parent)
     : QLabel(parent)
 {
     installAccessibleFactory();
-    watchValueCopy();
+    watchApplication<ValueCopyWatcher>();
     setAccessibleName(caption);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Selectable text would make the label take the focus on a click.

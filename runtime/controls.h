@@ -5,6 +5,8 @@
 #include "runtime/messages.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QPointer>
 #include <QKeySequence>
 #include <QLabel>
 #include <QRadioButton>
@@ -72,6 +74,19 @@ protected:
 private:
     void keepEveryOptionATabStop();
 };
+
+// Installs one Watcher (an event filter) on the application, the first time
+// it is asked for while an application exists; it lives as long as the
+// application.
+template <typename Watcher>
+void watchApplication()
+{
+    static QPointer<Watcher> watcher;
+    if (watcher || !QCoreApplication::instance())
+        return;
+    watcher = new Watcher(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(watcher);
+}
 
 // Connects a click to a handler of the window, run guarded; the messages it
 // shows belong to the window.

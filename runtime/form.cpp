@@ -34,15 +34,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
-void watchSessionEnd()
-{
-    static QPointer<SessionEnd> watcher;
-    if (watcher || !QCoreApplication::instance())
-        return;
-    watcher = new SessionEnd(QCoreApplication::instance());
-    QCoreApplication::instance()->installEventFilter(watcher);
-}
-
 // The program's icon, from the resources built into it under its name
 // (":/icons/NAME/SIZE.png"); null for a program that has none.
 QIcon builtInIcon(const QString &program)
@@ -173,7 +164,7 @@ Form::Form(const QString &name, const QString &caption, int widthTwips, int heig
             QApplication::setWindowIcon(builtInIcon(QCoreApplication::applicationName()));
         });
     }
-    watchSessionEnd();
+    watchApplication<SessionEnd>();
     setObjectName(name);
     setWindowTitle(caption);
     setFixedSize(px(widthTwips), px(heightTwips));

@@ -2,6 +2,7 @@
 // rounding and the checked arithmetic. Expected values are worked out by hand
 // (or with exact decimal arithmetic), never taken from the code under test.
 
+#include "faultof.h"
 #include "runtime/numbers.h"
 
 #include <QtTest>
@@ -16,24 +17,6 @@ namespace {
 
 const double inf = std::numeric_limits<double>::infinity();
 const double notANumber = std::numeric_limits<double>::quiet_NaN();
-
-// Runs f and names what it threw: "" for nothing, else the fault's kind.
-template <typename F>
-QString faultOf(F &&f)
-{
-    try {
-        f();
-    } catch (const rt::ArithmeticFault &fault) {
-        switch (fault.kind()) {
-        case rt::Fault::DivisionByZero: return QStringLiteral("DivisionByZero");
-        case rt::Fault::Overflow: return QStringLiteral("Overflow");
-        case rt::Fault::InvalidArgument: return QStringLiteral("InvalidArgument");
-        }
-    } catch (const std::invalid_argument &) {
-        return QStringLiteral("unknown pattern");
-    }
-    return QString();
-}
 
 // Doubles are compared with ==: QCOMPARE would forgive the last digits, which
 // is exactly what some rows pin.
