@@ -2,6 +2,7 @@
 
 #include "kervadin/frmkervadin3.h"
 #include "kervadin/kervadin.h"
+#include "kervadin/look.h"
 #include "runtime/controls.h"
 
 #include <QLabel>
@@ -13,10 +14,6 @@
 
 namespace kervadin {
 namespace {
-
-const QColor Background(255, 192, 128);
-const QColor Yellow(255, 255, 0);
-const QColor ButtonFace(192, 192, 0);
 
 QString qs(const std::string &text)
 {

@@ -3,6 +3,7 @@
 #include "kervadin/frmkervadin3.h"
 #include "kervadin/frmtype.h"
 #include "kervadin/kervadin.h"
+#include "kervadin/look.h"
 #include "kervadin/threadrules.h"
 #include "runtime/messages.h"
 #include "runtime/controls.h"
@@ -13,14 +14,6 @@
 #include <QRadioButton>
 
 namespace kervadin {
-namespace {
-
-const QColor Background(255, 192, 128);
-const QColor Yellow(255, 255, 0);
-const QColor ButtonFace(192, 192, 0);
-
-} // namespace
-
 FrmCustom::FrmCustom(Kervadin &program, QWidget *parent)
     : rt::Form(QStringLiteral("frmCustom"), QStringLiteral("Custom"), 7920, 5475, Background,
                parent),

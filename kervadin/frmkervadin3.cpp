@@ -3,6 +3,7 @@
 #include "kervadin/frmcheck.h"
 #include "kervadin/frmtype.h"
 #include "kervadin/kervadin.h"
+#include "kervadin/look.h"
 #include "runtime/messages.h"
 #include "runtime/controls.h"
 
@@ -12,10 +13,6 @@
 
 namespace kervadin {
 namespace {
-
-const QColor Background(255, 192, 128);
-const QColor Yellow(255, 255, 0);
-const QColor ButtonFace(192, 192, 0);
 
 std::string text(const QLabel *label)
 {

@@ -2,6 +2,7 @@
 
 #include "kervadin/frmcustom.h"
 #include "kervadin/kervadin.h"
+#include "kervadin/look.h"
 #include "kervadin/sizewindow.h"
 #include "runtime/controls.h"
 
@@ -12,10 +13,10 @@ namespace kervadin {
 
 FrmType::FrmType(Kervadin &program, QWidget *parent)
     : rt::Form(QStringLiteral("frmType"), QStringLiteral("Thread Type"), 7920, 5475,
-               QColor(255, 192, 128), parent),
+               Background, parent),
       m_program(program)
 {
-    addShape(ShapeKind::RoundedRectangle, {1800, 525, 4215, 495}, QColor(255, 255, 0));
+    addShape(ShapeKind::RoundedRectangle, {1800, 525, 4215, 495}, Yellow);
     QLabel *heading = addLabel(QStringLiteral("Label1"),
                                QStringLiteral("Click to select type of thread ..."),
                                rt::twipsRect(1920, 600, 3975, 495),
@@ -26,7 +27,7 @@ FrmType::FrmType(Kervadin &program, QWidget *parent)
     auto button = [&](const char *name, const char *caption, int left, int top) {
         QPushButton *b = addButton(QLatin1String(name), QString::fromUtf8(caption),
                                    rt::twipsRect(left, top, 1215, 495), font);
-        rt::setColours(b, QColor(192, 192, 0));
+        rt::setColours(b, ButtonFace);
         return b;
     };
 

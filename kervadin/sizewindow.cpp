@@ -3,6 +3,7 @@
 #include "kervadin/frmkervadin3.h"
 #include "kervadin/frmtype.h"
 #include "kervadin/kervadin.h"
+#include "kervadin/look.h"
 #include "runtime/controls.h"
 
 #include <QLabel>
@@ -10,20 +11,14 @@
 #include <QRadioButton>
 
 namespace kervadin {
-namespace {
-
-const QColor ButtonFace(192, 192, 0);
-
-} // namespace
-
 SizeWindow::SizeWindow(Kervadin &program, Family family, QWidget *parent)
     : rt::Form(QLatin1String(familyRow(family).window), QLatin1String(familyRow(family).caption),
-               7920, 5475, QColor(255, 192, 128), parent),
+               7920, 5475, Background, parent),
       m_program(program),
       m_row(familyRow(family))
 {
     const FamilyRow &table = m_row;
-    addShape(ShapeKind::RoundedRectangle, {1560, 640, 4800, 415}, QColor(255, 255, 0));
+    addShape(ShapeKind::RoundedRectangle, {1560, 640, 4800, 415}, Yellow);
     QLabel *prompt = addLabel(QStringLiteral("Label1"),
                               QStringLiteral("...then chose a size and click APPLY."),
                               rt::twipsRect(1680, 720, 4560, 300),
