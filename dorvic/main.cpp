@@ -1,4 +1,4 @@
-#include "dorvic/dorvic.h"
+#include "dorvic/ui/dorvic.h"
 
 int main(int argc, char **argv)
 {

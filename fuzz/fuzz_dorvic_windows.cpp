@@ -1,7 +1,7 @@
 // The right-triangle calculator's window driven by random sessions; the
 // checks are windowsfuzz.h's.
 
-#include "dorvic/dorvic.h"
+#include "dorvic/ui/dorvic.h"
 #include "windowsfuzz.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)

@@ -1,7 +1,7 @@
 // The thread-measurement calculator's windows driven by random sessions;
 // the checks are windowsfuzz.h's.
 
-#include "kervadin/kervadin.h"
+#include "kervadin/ui/kervadin.h"
 #include "windowsfuzz.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
@@ -303,6 +304,79 @@ QRadioButton *Form::addOption(const QString &name, const QString &caption, const
     auto *option = new OptionButton(caption, this);
     place(option, name, twips, font);
     return option;
+}
+
+namespace {
+
+void applyLook(QWidget *control, const Look &look)
+{
+    if (look.background.isValid() || look.text.isValid())
+        setColours(control, look.background, look.text);
+    if (auto *label = qobject_cast<QLabel *>(control)) {
+        if (look.alignment)
+            label->setAlignment(look.alignment);
+        label->setWordWrap(look.flags & WordWrap);
+        if (look.flags & BoxFrame)
+            label->setFrameShape(QFrame::Box);
+        if (look.flags & PointingHand)
+            label->setCursor(Qt::PointingHandCursor);
+    } else if (auto *box = qobject_cast<QLineEdit *>(control)) {
+        if (look.alignment)
+            box->setAlignment(look.alignment);
+        if (look.flags & NoFrame)
+            box->setFrame(false);
+    } else if (look.flags & NoPadding) {
+        control->setStyleSheet(
+            QStringLiteral("QPushButton { padding-left: 0px; padding-right: 0px; }"));
+    }
+}
+
+} // namespace
+
+void Form::build(const std::vector<Control> &table)
+{
+    std::vector<std::pair<int, QWidget *>> order;
+    for (const Control &row : table) {
+        const QFont font = formFont(row.font.face, row.font.points, row.font.style);
+        QWidget *made = nullptr;
+        switch (row.kind) {
+        case Kind::Frame:
+            addShape(ShapeKind::RoundedRectangle, row.twips,
+                     row.look ? row.look->background : QColor(), Qt::black);
+            continue;
+        case Kind::Label:
+            made = addLabel(row.name, row.caption, row.twips, font);
+            break;
+        case Kind::Value: {
+            ValueLabel *value = addValueLabel(row.name, row.spoken, row.twips, font);
+            value->setText(row.caption);
+            made = value;
+            break;
+        }
+        case Kind::ClickLabel:
+            made = addClickLabel(row.name, row.caption, row.twips, font);
+            break;
+        case Kind::TextBox:
+            made = addTextBox(row.name, row.twips, font);
+            break;
+        case Kind::Button:
+            made = addButton(row.name, row.caption, row.twips, font);
+            break;
+        case Kind::Option:
+            made = addOption(row.name, row.caption, row.twips, font);
+            break;
+        }
+        if (row.kind != Kind::Value && !row.spoken.isEmpty())
+            made->setAccessibleName(row.spoken);
+        if (row.look)
+            applyLook(made, *row.look);
+        if (row.tab > 0)
+            order.emplace_back(row.tab, made);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1].second, order[i].second);
 }
 
 void Form::paintEvent(QPaintEvent *)

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QString>
 #include <QWidget>
 #include <vector>
 
@@ -41,6 +42,55 @@ enum class Face {
 enum FontStyle { Regular = 0, Bold = 1, Italic = 2, Underline = 4 };
 QFont formFont(Face face, double points, int style = Bold);
 
+// A font of a window's table: role, size in points and style.
+struct Font {
+    Face face;
+    double points;
+    int style = Bold;
+};
+
+// How a control is drawn beyond its kind and font.
+enum LookFlag {
+    NoFrame = 1,      // a text box without its sunken frame
+    WordWrap = 2,     // a label whose text breaks into lines
+    BoxFrame = 4,     // a label drawn in a one-pixel box
+    NoPadding = 8,    // a button whose caption takes its whole width
+    PointingHand = 16 // the pointing-hand cursor over a clickable label
+};
+struct Look {
+    QColor background; // filled when valid
+    QColor text;       // text colour when valid
+    Qt::Alignment alignment = {};
+    int flags = 0;
+};
+
+// The kinds of control a window's table holds.
+enum class Kind {
+    Label,      // a caption (QLabel)
+    Value,      // a value shown by the program (ValueLabel)
+    ClickLabel, // a label that acts on a click
+    TextBox,    // a box the user types in (QLineEdit)
+    Button,     // a command button
+    Option,     // an option button of the window's one group
+    Frame,      // a rounded frame drawn beneath controls, filled with the look's background
+};
+
+// One row of a window's table: what the control is, its objectName, its
+// caption (for a Value, the text it shows at first), where it stands in
+// twips, its font, its place in the keyboard order (1, 2, ... ; 0 leaves it
+// where its row puts it), its look, and the name assistive technology speaks
+// (a Value's caption; a box's label; empty: the caption).
+struct Control {
+    Kind kind;
+    QString name;
+    QString caption;
+    QRect twips;
+    Font font;
+    int tab = 0;
+    const Look *look = nullptr;
+    QString spoken = QString();
+};
+
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -60,6 +110,18 @@ public:
     static void setMainForm(Form *form);
 
 protected:
+    // Makes every control of the table, in its order, and chains the ones
+    // with a place in the keyboard order by that place. Controls are found
+    // afterwards by their names (control()).
+    void build(const std::vector<Control> &table);
+
+    // A control of this window by its name; nullptr when there is none.
+    template <typename T = QWidget>
+    T *control(const QString &name) const
+    {
+        return findChild<T *>(name, Qt::FindDirectChildrenOnly);
+    }
+
     // Drawing, in twips, painted in the order added.
     void addShape(ShapeKind kind, const QRect &twips, const QColor &fill,
                   const QColor &outline = QColor());

@@ -117,6 +117,19 @@ void ShowMessage(const QString &prompt, int style, const QString &title)
         showMessageBox(style, title, prompt);
 }
 
+void refuse(QWidget *window, const Refusal &refusal)
+{
+    {
+        MessageSource source(window);
+        ShowMessage(QString::fromStdString(refusal.prompt()), refusal.style,
+                    QString::fromStdString(refusal.title));
+    }
+    if (refusal.box.empty())
+        return;
+    if (auto *box = window->findChild<QWidget *>(QString::fromStdString(refusal.box)))
+        box->setFocus(Qt::OtherFocusReason);
+}
+
 MessageSource::MessageSource(QWidget *window)
     : m_previous(currentSource())
 {

@@ -3,6 +3,7 @@
 // function whose behaviour tests and the scripting tools can replace.
 
 #include "runtime/numbers.h"
+#include "runtime/refusal.h"
 
 #include <QString>
 #include <functional>
@@ -23,6 +24,10 @@ using MessagePresenter =
 void ShowMessage(const QString &prompt, int style, const QString &title);
 // An empty presenter restores the default message box.
 void setMessagePresenter(MessagePresenter presenter);
+
+// Shows a refusal's message from `window`, then puts the focus in the box
+// it names (a control of `window`), when it names one.
+void refuse(QWidget *window, const Refusal &refusal);
 
 // While it exists, messages come from `window`: the handler of that window
 // is running. Without one, a message belongs to the active window.

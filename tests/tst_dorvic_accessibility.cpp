@@ -1,8 +1,8 @@
 // What a screen reader finds in the triangle window: every control named,
 // each box by the letter or caption beside it.
 #include "accessibility.h"
-#include "dorvic/dorvic.h"
-#include "dorvic/frmtriangleright.h"
+#include "dorvic/ui/dorvic.h"
+#include "dorvic/ui/frmtriangleright.h"
 #include "windowtest.h"
 
 class TestDorvicAccessibility : public QObject {

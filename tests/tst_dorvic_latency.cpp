@@ -3,8 +3,8 @@
 // event and is followed by the event processing that paints its result
 // (offscreen), so a click's time is what a person waits for. The benchmark
 // times whole cycles, typing included; the median check times the clicks.
-#include "dorvic/dorvic.h"
-#include "dorvic/frmtriangleright.h"
+#include "dorvic/ui/dorvic.h"
+#include "dorvic/ui/frmtriangleright.h"
 #include "runtime/messages.h"
 #include "latency.h"
 #include "windowtest.h"

@@ -1,8 +1,8 @@
 // Every text of the triangle window fits its control, empty and with solved
 // triangles whose results are as wide as the boxes were drawn for. CTest
 // runs this at scale factor 1 and 2.
-#include "dorvic/dorvic.h"
-#include "dorvic/frmtriangleright.h"
+#include "dorvic/ui/dorvic.h"
+#include "dorvic/ui/frmtriangleright.h"
 #include "textfit.h"
 #include "windowtest.h"
 

@@ -1,7 +1,7 @@
 // The solvers without a window: each gives exactly the three values not
 // given, every one with its relation, or a refusal and nothing at all.
 
-#include "dorvic/solvers.h"
+#include "dorvic/core/solvers.h"
 
 #include <QTest>
 #include <algorithm>

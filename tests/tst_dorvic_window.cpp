@@ -3,8 +3,8 @@
 // Expected texts were worked out by hand and with Python's decimal module
 // (pi taken as 3.141593; 15 significant digits, then half away from zero).
 
-#include "dorvic/dorvic.h"
-#include "dorvic/frmtriangleright.h"
+#include "dorvic/ui/dorvic.h"
+#include "dorvic/ui/frmtriangleright.h"
 #include "windowtest.h"
 
 using dorvic::Dorvic;

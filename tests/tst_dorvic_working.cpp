@@ -1,8 +1,8 @@
 // Showing the working: every value a solver writes, and the area, carry
 // the relation it came from as the box's tooltip until the user types in
 // the box or presses Clear.
-#include "dorvic/dorvic.h"
-#include "dorvic/frmtriangleright.h"
+#include "dorvic/ui/dorvic.h"
+#include "dorvic/ui/frmtriangleright.h"
 #include "windowtest.h"
 
 namespace {

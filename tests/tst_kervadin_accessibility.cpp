@@ -3,10 +3,10 @@
 // caption the control stands under or beside; Click to Select is a button
 // that can be pressed without the mouse.
 #include "accessibility.h"
-#include "kervadin/frmcheck.h"
-#include "kervadin/frmkervadin3.h"
-#include "kervadin/frmtype.h"
-#include "kervadin/kervadin.h"
+#include "kervadin/ui/frmcheck.h"
+#include "kervadin/ui/frmkervadin3.h"
+#include "kervadin/ui/frmtype.h"
+#include "kervadin/ui/kervadin.h"
 #include "runtime/controls.h"
 #include "windowtest.h"
 

@@ -2,7 +2,7 @@
 // window shows it. The expected limits were worked out apart from the
 // program, in decimal arithmetic, and the 1/4-20, 1/2-13, 1-8, 1/4-28 and
 // 3/8-24 rows agree with the published tables.
-#include "kervadin/checkrules.h"
+#include "kervadin/core/checkrules.h"
 
 #include <QTest>
 

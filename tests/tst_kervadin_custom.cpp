@@ -1,10 +1,10 @@
 // The custom thread window: its option group, its keyboard order, APPLY's
 // refusals with their messages, and its entries kept across BACK. The
 // rules behind APPLY are tst_kervadin_rules'.
-#include "kervadin/frmcustom.h"
-#include "kervadin/frmkervadin3.h"
-#include "kervadin/frmtype.h"
-#include "kervadin/kervadin.h"
+#include "kervadin/ui/frmcustom.h"
+#include "kervadin/ui/frmkervadin3.h"
+#include "kervadin/ui/frmtype.h"
+#include "kervadin/ui/kervadin.h"
 #include "runtime/controls.h"
 #include "windowtest.h"
 

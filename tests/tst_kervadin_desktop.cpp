@@ -1,8 +1,8 @@
 // kervadin as a desktop program: copying the value fields with the keyboard
 // and the context menu, and the end of a desktop session.
 
-#include "kervadin/frmkervadin3.h"
-#include "kervadin/kervadin.h"
+#include "kervadin/ui/frmkervadin3.h"
+#include "kervadin/ui/kervadin.h"
 #include "runtime/controls.h"
 #include "windowtest.h"
 

@@ -4,10 +4,10 @@
 // paints its result (offscreen), so a click's time is what a person waits
 // for. The benchmark times whole cycles, typing included; the median check
 // times the clicks.
-#include "kervadin/frmkervadin3.h"
-#include "kervadin/frmtype.h"
-#include "kervadin/kervadin.h"
-#include "kervadin/sizewindow.h"
+#include "kervadin/ui/frmkervadin3.h"
+#include "kervadin/ui/frmtype.h"
+#include "kervadin/ui/kervadin.h"
+#include "kervadin/ui/sizewindow.h"
 #include "runtime/controls.h"
 #include "runtime/messages.h"
 #include "latency.h"

@@ -3,8 +3,8 @@
 // with its refusals. Expected texts were worked out by hand, the standard
 // records with exact decimal arithmetic: the product taken to 15
 // significant digits, then rounded half up to four places.
-#include "kervadin/families.h"
-#include "kervadin/threadrules.h"
+#include "kervadin/core/families.h"
+#include "kervadin/core/threadrules.h"
 #include "runtime/numbers.h"
 
 #include "faultof.h"

@@ -1,11 +1,11 @@
 // Every text of every window fits its control, with the longest names and
 // results the windows show. CTest runs this at scale factor 1 and 2.
-#include "kervadin/frmcheck.h"
-#include "kervadin/frmcustom.h"
-#include "kervadin/frmkervadin3.h"
-#include "kervadin/frmtype.h"
-#include "kervadin/kervadin.h"
-#include "kervadin/sizewindow.h"
+#include "kervadin/ui/frmcheck.h"
+#include "kervadin/ui/frmcustom.h"
+#include "kervadin/ui/frmkervadin3.h"
+#include "kervadin/ui/frmtype.h"
+#include "kervadin/ui/kervadin.h"
+#include "kervadin/ui/sizewindow.h"
 #include "runtime/controls.h"
 #include "textfit.h"
 #include "windowtest.h"

@@ -2,10 +2,10 @@
 // record of the chosen size written in the right fields, the keyboard
 // order, and the choice kept across BACK. The records themselves are
 // tst_kervadin_rules'.
-#include "kervadin/frmkervadin3.h"
-#include "kervadin/frmtype.h"
-#include "kervadin/kervadin.h"
-#include "kervadin/sizewindow.h"
+#include "kervadin/ui/frmkervadin3.h"
+#include "kervadin/ui/frmtype.h"
+#include "kervadin/ui/kervadin.h"
+#include "kervadin/ui/sizewindow.h"
 #include "runtime/controls.h"
 #include "windowtest.h"
 

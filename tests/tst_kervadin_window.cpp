@@ -1,10 +1,10 @@
 // The measurement window and the window flow, driven by real clicks and
 // keys; and a fault changes nothing on any window.
-#include "kervadin/frmcustom.h"
-#include "kervadin/frmkervadin3.h"
-#include "kervadin/frmtype.h"
-#include "kervadin/kervadin.h"
-#include "kervadin/sizewindow.h"
+#include "kervadin/ui/frmcustom.h"
+#include "kervadin/ui/frmkervadin3.h"
+#include "kervadin/ui/frmtype.h"
+#include "kervadin/ui/kervadin.h"
+#include "kervadin/ui/sizewindow.h"
 #include "runtime/controls.h"
 #include "windowtest.h"
 

@@ -2,12 +2,12 @@
 // their formulas as tooltips, and value fields can be selected with the
 // mouse without taking the focus. Driven through the windows as a person
 // uses them.
-#include "kervadin/frmcheck.h"
-#include "kervadin/frmcustom.h"
-#include "kervadin/frmkervadin3.h"
-#include "kervadin/frmtype.h"
-#include "kervadin/kervadin.h"
-#include "kervadin/sizewindow.h"
+#include "kervadin/ui/frmcheck.h"
+#include "kervadin/ui/frmcustom.h"
+#include "kervadin/ui/frmkervadin3.h"
+#include "kervadin/ui/frmtype.h"
+#include "kervadin/ui/kervadin.h"
+#include "kervadin/ui/sizewindow.h"
 #include "runtime/controls.h"
 #include "windowtest.h"
 

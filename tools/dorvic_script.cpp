@@ -1,4 +1,4 @@
-#include "dorvic/dorvic.h"
+#include "dorvic/ui/dorvic.h"
 #include "scriptdriver.h"
 
 #include <QApplication>

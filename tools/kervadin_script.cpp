@@ -1,4 +1,4 @@
-#include "kervadin/kervadin.h"
+#include "kervadin/ui/kervadin.h"
 #include "scriptdriver.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 // tests/desktop/run.sh.
 
 #include "desktop.h"
-#include "dorvic/dorvic.h"
-#include "dorvic/frmtriangleright.h"
+#include "dorvic/ui/dorvic.h"
+#include "dorvic/ui/frmtriangleright.h"
 
 #include <memory>
 

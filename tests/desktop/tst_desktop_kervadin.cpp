@@ -2,7 +2,7 @@
 // windows in a desktop session. Runs through tests/desktop/run.sh.
 
 #include "desktop.h"
-#include "kervadin/kervadin.h"
+#include "kervadin/ui/kervadin.h"
 
 #include <memory>
 

@@ -3,7 +3,7 @@
 // window, makes each the first time it is asked for, and deletes them all
 // when it ends. Windows reach one another through it.
 
-#include "kervadin/families.h"
+#include "kervadin/core/families.h"
 #include "runtime/program.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "kervadin/threadrules.h"
+#include "kervadin/core/threadrules.h"
 
 #include "runtime/numbers.h"
 

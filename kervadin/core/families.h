@@ -5,7 +5,7 @@
 // exactly as it stands in the rows. A new family is one more row (and its
 // name in Family).
 
-#include "kervadin/threadrules.h"
+#include "kervadin/core/threadrules.h"
 
 namespace kervadin {
 

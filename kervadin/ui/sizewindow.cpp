@@ -1,9 +1,9 @@
-#include "kervadin/sizewindow.h"
+#include "kervadin/ui/sizewindow.h"
 
-#include "kervadin/frmkervadin3.h"
-#include "kervadin/frmtype.h"
-#include "kervadin/kervadin.h"
-#include "kervadin/look.h"
+#include "kervadin/ui/frmkervadin3.h"
+#include "kervadin/ui/frmtype.h"
+#include "kervadin/ui/kervadin.h"
+#include "kervadin/ui/look.h"
 #include "runtime/controls.h"
 
 #include <QLabel>

@@ -2,7 +2,7 @@
 // The thread-type chooser: one button per family and one for a custom
 // thread; each hides the chooser and shows its window.
 
-#include "kervadin/families.h"
+#include "kervadin/core/families.h"
 #include "runtime/form.h"
 
 #include <array>

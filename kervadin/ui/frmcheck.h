@@ -5,7 +5,7 @@
 // The rules are in checkrules.h; this window reads its entries, lets the
 // rules work out every text, then writes them all.
 
-#include "kervadin/checkrules.h"
+#include "kervadin/core/checkrules.h"
 #include "runtime/form.h"
 
 class QLabel;

@@ -1,4 +1,4 @@
-#include "dorvic/solvers.h"
+#include "dorvic/core/solvers.h"
 
 #include "runtime/numbers.h"
 

@@ -1,9 +1,9 @@
-#include "kervadin/frmtype.h"
+#include "kervadin/ui/frmtype.h"
 
-#include "kervadin/frmcustom.h"
-#include "kervadin/kervadin.h"
-#include "kervadin/look.h"
-#include "kervadin/sizewindow.h"
+#include "kervadin/ui/frmcustom.h"
+#include "kervadin/ui/kervadin.h"
+#include "kervadin/ui/look.h"
+#include "kervadin/ui/sizewindow.h"
 #include "runtime/controls.h"
 
 #include <QLabel>

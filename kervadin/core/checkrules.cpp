@@ -1,4 +1,4 @@
-#include "kervadin/checkrules.h"
+#include "kervadin/core/checkrules.h"
 
 #include "runtime/numbers.h"
 

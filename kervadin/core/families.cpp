@@ -1,4 +1,4 @@
-#include "kervadin/families.h"
+#include "kervadin/core/families.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "dorvic/frmtriangleright.h"
+#include "dorvic/ui/frmtriangleright.h"
 
 #include "runtime/controls.h"
 

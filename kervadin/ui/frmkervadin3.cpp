@@ -1,9 +1,9 @@
-#include "kervadin/frmkervadin3.h"
+#include "kervadin/ui/frmkervadin3.h"
 
-#include "kervadin/frmcheck.h"
-#include "kervadin/frmtype.h"
-#include "kervadin/kervadin.h"
-#include "kervadin/look.h"
+#include "kervadin/ui/frmcheck.h"
+#include "kervadin/ui/frmtype.h"
+#include "kervadin/ui/kervadin.h"
+#include "kervadin/ui/look.h"
 #include "runtime/messages.h"
 #include "runtime/controls.h"
 

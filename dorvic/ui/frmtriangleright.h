@@ -10,7 +10,7 @@
 // shown, and only then writes the values and the area. A box is given when
 // its text is not empty.
 
-#include "dorvic/solvers.h"
+#include "dorvic/core/solvers.h"
 #include "runtime/form.h"
 
 class QLineEdit;

@@ -1,10 +1,10 @@
-#include "kervadin/kervadin.h"
+#include "kervadin/ui/kervadin.h"
 
-#include "kervadin/frmcheck.h"
-#include "kervadin/frmcustom.h"
-#include "kervadin/frmkervadin3.h"
-#include "kervadin/frmtype.h"
-#include "kervadin/sizewindow.h"
+#include "kervadin/ui/frmcheck.h"
+#include "kervadin/ui/frmcustom.h"
+#include "kervadin/ui/frmkervadin3.h"
+#include "kervadin/ui/frmtype.h"
+#include "kervadin/ui/sizewindow.h"
 
 #include <QGuiApplication>
 

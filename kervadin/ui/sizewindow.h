@@ -3,7 +3,7 @@
 // buttons, APPLY and BACK. APPLY writes the record of the chosen size on the
 // measurement window by the family's rule.
 
-#include "kervadin/families.h"
+#include "kervadin/core/families.h"
 #include "runtime/form.h"
 
 #include <QList>

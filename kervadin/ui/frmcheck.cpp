@@ -1,8 +1,8 @@
-#include "kervadin/frmcheck.h"
+#include "kervadin/ui/frmcheck.h"
 
-#include "kervadin/frmkervadin3.h"
-#include "kervadin/kervadin.h"
-#include "kervadin/look.h"
+#include "kervadin/ui/frmkervadin3.h"
+#include "kervadin/ui/kervadin.h"
+#include "kervadin/ui/look.h"
 #include "runtime/controls.h"
 
 #include <QLabel>

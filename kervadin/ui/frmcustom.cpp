@@ -1,10 +1,10 @@
-#include "kervadin/frmcustom.h"
+#include "kervadin/ui/frmcustom.h"
 
-#include "kervadin/frmkervadin3.h"
-#include "kervadin/frmtype.h"
-#include "kervadin/kervadin.h"
-#include "kervadin/look.h"
-#include "kervadin/threadrules.h"
+#include "kervadin/ui/frmkervadin3.h"
+#include "kervadin/ui/frmtype.h"
+#include "kervadin/ui/kervadin.h"
+#include "kervadin/ui/look.h"
+#include "kervadin/core/threadrules.h"
 #include "runtime/messages.h"
 #include "runtime/controls.h"
 

@@ -1,6 +1,6 @@
-#include "dorvic/dorvic.h"
+#include "dorvic/ui/dorvic.h"
 
-#include "dorvic/frmtriangleright.h"
+#include "dorvic/ui/frmtriangleright.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "dorvic/mdiform1.h"
+#include "dorvic/ui/mdiform1.h"
 
 #include <QGuiApplication>
 #include <QMdiArea>

@@ -5,7 +5,7 @@
 
 #include "runtime/form.h"
 
-#include "kervadin/threadrules.h"
+#include "kervadin/core/threadrules.h"
 
 #include <QString>
 
