@@ -12,7 +12,10 @@ class TestDorvicScale : public QObject {
     windowtest::Session<dorvic::Dorvic> s;
     dorvic::FrmTriangleRight *w = nullptr;
 
-    QLineEdit *box(const char *name) const { return w->findChild<QLineEdit *>(QLatin1String(name)); }
+    QLineEdit *box(const char *name) const
+    {
+        return s.find<QLineEdit>(QStringLiteral("frmTriangleRight.") + QLatin1String(name));
+    }
 
 private slots:
     void init()

@@ -56,7 +56,7 @@ struct TwoSides {
     Box third;
     const char *thirdRelation;
     // The hypotenuse must be longer than the given leg; empty: no check.
-    const char *refusal;
+    const char *refusalPrompt;
 };
 
 const TwoSides twoSides[] = {
@@ -72,7 +72,7 @@ Solution solveTwoSides(const TwoSides &row, double first, double second)
     Solution out;
     const bool hypotenuseGiven = row.first == Box::SideA;
     if (hypotenuseGiven && first <= second) {
-        out.refusal = row.refusal;
+        out.refusal = refusal("Invalid Entry", row.refusalPrompt);
         return out;
     }
 
@@ -162,6 +162,12 @@ Solution solveSideAndAngle(const SideAndAngle &row, double side, double angle)
 }
 
 } // namespace
+
+rt::Refusal refusal(const char *title, const char *prompt)
+{
+    const int questionIcon = 32;
+    return {title, prompt, "", "", questionIcon};
+}
 
 Solution solve(Solver solver, double first, double second)
 {

@@ -8,6 +8,8 @@
 // Naming: the right angle lies between legs b and c; a is the hypotenuse;
 // angle B is opposite b, angle C opposite c; angles are in degrees.
 
+#include "runtime/refusal.h"
+
 #include <string>
 #include <vector>
 
@@ -28,12 +30,16 @@ struct Written {
     std::string relation;
 };
 
-// What a solver gives: the prompt to show when the hypotenuse is not the
-// longer side (nothing is written then), or the three missing values.
+// What a solver gives: the refusal when the hypotenuse is not the longer
+// side (nothing is written then), or the three missing values.
 struct Solution {
-    std::string refusal;
+    rt::Refusal refusal;
     std::vector<Written> written;
 };
+
+// Every refusal of the triangle calculator: a one-sentence prompt under the
+// question icon, moving the focus nowhere.
+rt::Refusal refusal(const char *title, const char *prompt);
 
 // Solves from the two given values in the order of the solver's name (side
 // before angle, a before b before c). Arithmetic faults throw

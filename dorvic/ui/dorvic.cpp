@@ -12,7 +12,7 @@ Dorvic::~Dorvic() = default;
 FrmTriangleRight *Dorvic::frmTriangleRight()
 {
     if (!m_window)
-        m_window = std::make_unique<FrmTriangleRight>();
+        m_window = std::make_unique<FrmTriangleRight>(m_state);
     return m_window.get();
 }
 

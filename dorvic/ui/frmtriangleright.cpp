@@ -1,5 +1,7 @@
 #include "dorvic/ui/frmtriangleright.h"
 
+#include "dorvic/core/classify.h"
+#include "dorvic/core/state.h"
 #include "runtime/controls.h"
 
 #include <QCloseEvent>
@@ -18,6 +20,87 @@ const QColor Yellow(255, 255, 0);
 const QColor LightGreen(192, 255, 192);
 const QColor LightYellow(255, 255, 128);
 const QColor PaleYellow(252, 254, 188);
+
+const Qt::Alignment Centred = Qt::AlignHCenter | Qt::AlignTop;
+const Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
+
+const rt::Look DarkBlueCaption{QColor(), DarkBlue, TopLeft};
+const rt::Look DarkBlueHeading{QColor(), DarkBlue, Centred};
+const rt::Look RightAngleMark{LightGreen, QColor(), Centred, rt::BoxFrame};
+const rt::Look SideLetter{QColor(), Blue, Centred};
+const rt::Look AngleLetter{QColor(), QColor(), Centred};
+const rt::Look InstructionFrame{PaleYellow, QColor(), {}, rt::BoxFrame};
+const rt::Look InstructionText{QColor(), QColor(), TopLeft, rt::WordWrap};
+const rt::Look SideBox{Yellow, QColor(), Qt::AlignCenter};
+const rt::Look AngleBox{LightGreen, QColor(), Qt::AlignCenter};
+const rt::Look AreaBox{LightYellow, QColor(), Qt::AlignCenter};
+
+// The window's own font, used by every control that names none of its own.
+const rt::Font WindowFont{rt::Face::Triangle, 9.75};
+const rt::Font TitleFont{rt::Face::Triangle, 21.75, rt::Italic | rt::Underline};
+const rt::Font HeadingFont{rt::Face::Triangle, 18, rt::Bold | rt::Italic | rt::Underline};
+// The boxes are set in 9 pt (12 pixels) rather than the window's 9.75: at
+// 9.75 the faces we have need more room than the boxes leave for results as
+// wide as their patterns make them ("36.87" in an angle box, "123.456" in a
+// side box, "123456.789" in the area box).
+const rt::Font BoxFont{rt::Face::Triangle, 9};
+
+// Every control but the drawing, in the order they lie one over the other;
+// the number is the place in the keyboard order. Each box is named, for
+// assistive technology, by the letter or caption beside it.
+std::vector<rt::Control> controls()
+{
+    using rt::Kind;
+    using rt::twipsRect;
+    return {
+        // Shown as listed, leading blank included; not to be tidied.
+        {Kind::Label, QStringLiteral("lblTriangleRight"), QStringLiteral(" Right Triangle"),
+         twipsRect(630, 630, 3375, 540), TitleFont, 0, &DarkBlueCaption},
+        {Kind::Label, QStringLiteral("lblRight90"), QStringLiteral("90°"),
+         twipsRect(3705, 5475, 360, 285), WindowFont, 0, &RightAngleMark},
+        {Kind::Label, QStringLiteral("lblRightSidea"), QStringLiteral("a"),
+         twipsRect(6210, 3825, 240, 210), WindowFont, 0, &SideLetter},
+        {Kind::Label, QStringLiteral("lblRightSideb"), QStringLiteral("b"),
+         twipsRect(3270, 4140, 255, 240), WindowFont, 0, &SideLetter},
+        {Kind::Label, QStringLiteral("lblRightSidec"), QStringLiteral("c"),
+         twipsRect(6105, 5775, 225, 225), WindowFont, 0, &SideLetter},
+        {Kind::Label, QStringLiteral("lblRightAngleB"), QStringLiteral("B"),
+         twipsRect(8625, 5250, 270, 210), WindowFont, 0, &AngleLetter},
+        {Kind::Label, QStringLiteral("lblRightAngleC"), QStringLiteral("C"),
+         twipsRect(3735, 2370, 285, 240), WindowFont, 0, &AngleLetter},
+        {Kind::Label, QStringLiteral("lblRightArea"), QStringLiteral("Area"),
+         twipsRect(1275, 3840, 765, 285), WindowFont, 0, &DarkBlueCaption},
+        // Shown as listed, spelling included; not to be tidied.
+        {Kind::Label, QStringLiteral("lblRightHeader"), QStringLiteral("Intructions"),
+         twipsRect(7425, 375, 3075, 465), HeadingFont, 0, &DarkBlueHeading},
+        {Kind::Label, QStringLiteral("lblRightInstructOut"), QString(),
+         twipsRect(7515, 825, 2910, 1590), WindowFont, 0, &InstructionFrame,
+         QStringLiteral("Instructions")},
+        // Shown as listed, six leading blanks included; not to be tidied.
+        {Kind::Label, QStringLiteral("lblRightInstructIn"),
+         QStringLiteral("      Enter one angle and the length of one side, or the length of two "
+                        "sides, in the appropriate boxes and press 'Calculate'."),
+         twipsRect(7725, 1020, 2550, 1230), WindowFont, 0, &InstructionText},
+        {Kind::TextBox, QStringLiteral("txtRightSidea"), QString(),
+         twipsRect(5970, 4050, 765, 315), BoxFont, 1, &SideBox, QStringLiteral("Side a")},
+        {Kind::TextBox, QStringLiteral("txtRightSideb"), QString(),
+         twipsRect(3465, 4110, 765, 315), BoxFont, 2, &SideBox, QStringLiteral("Side b")},
+        {Kind::TextBox, QStringLiteral("txtRightSidec"), QString(),
+         twipsRect(5835, 5505, 765, 315), BoxFont, 3, &SideBox, QStringLiteral("Side c")},
+        {Kind::TextBox, QStringLiteral("txtRightAngleB"), QString(),
+         twipsRect(8475, 5475, 540, 315), BoxFont, 4, &AngleBox, QStringLiteral("Angle B")},
+        {Kind::TextBox, QStringLiteral("txtRightAngleC"), QString(),
+         twipsRect(3615, 2610, 540, 315), BoxFont, 5, &AngleBox, QStringLiteral("Angle C")},
+        {Kind::TextBox, QStringLiteral("txtRightArea"), QString(),
+         twipsRect(1275, 4110, 1035, 315), BoxFont, 7, &AreaBox, QStringLiteral("Area")},
+        {Kind::Button, QStringLiteral("cmdRightCalculate"), QStringLiteral("Calculate"),
+         twipsRect(9240, 2760, 1215, 495), WindowFont, 6},
+        {Kind::Button, QStringLiteral("CmdClear"), QStringLiteral("Clear"),
+         twipsRect(9240, 3600, 1215, 495), WindowFont, 8},
+        {Kind::Button, QStringLiteral("CmdClose"), QStringLiteral("Close"),
+         twipsRect(9240, 4440, 1215, 495), WindowFont, 9},
+    };
+}
 
 // The triangle drawing: a 4 x 4 inch picture in its own units (one to the
 // twip, y downwards), scaled to whatever size the widget has.
@@ -43,25 +126,18 @@ protected:
     }
 };
 
-bool given(const QLineEdit *box)
+std::string textOf(const QLineEdit *box)
 {
-    return !box->text().isEmpty();
-}
-
-double valueOf(const QLineEdit *box)
-{
-    return rt::ReadNumber(box->text().toStdString());
+    return box->text().toStdString();
 }
 
 } // namespace
 
-FrmTriangleRight::FrmTriangleRight(QWidget *parent)
+FrmTriangleRight::FrmTriangleRight(TriangleState &state, QWidget *parent)
     : rt::Form(QStringLiteral("frmTriangleRight"), QStringLiteral("Triangle Right"), 11880, 7215,
-               Background, parent)
+               Background, parent),
+      m_state(state)
 {
-    const QFont font = rt::formFont(rt::Face::Triangle, 9.75);
-    const auto centred = Qt::AlignHCenter | Qt::AlignTop;
-
     // Made first so that everything else lies over it.
     auto *picture = new TrianglePicture(this);
     picture->setObjectName(QStringLiteral("imgTriangleRight"));
@@ -72,285 +148,85 @@ FrmTriangleRight::FrmTriangleRight(QWidget *parent)
                        "the lower right. Side a is the hypotenuse, side b the upright leg "
                        "opposite B, side c the bottom leg opposite C."));
 
-    QLabel *title = addLabel(QStringLiteral("lblTriangleRight"), QStringLiteral(" Right Triangle"),
-                             rt::twipsRect(630, 630, 3375, 540),
-                             rt::formFont(rt::Face::Triangle, 21.75,
-                                          rt::Italic | rt::Underline));
-    title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    rt::setColours(title, QColor(), DarkBlue);
+    build(controls());
 
-    QLabel *right90 = addLabel(QStringLiteral("lblRight90"), QStringLiteral("90°"),
-                               rt::twipsRect(3705, 5475, 360, 285), font);
-    right90->setAlignment(centred);
-    right90->setFrameStyle(QFrame::Box | QFrame::Plain);
-    rt::setColours(right90, LightGreen);
-
-    struct Letter {
-        const char *name;
-        const char *text;
-        QRect twips;
-        QColor colour;
-    };
-    const Letter letters[] = {
-        {"lblRightSidea", "a", rt::twipsRect(6210, 3825, 240, 210), Blue},
-        {"lblRightSideb", "b", rt::twipsRect(3270, 4140, 255, 240), Blue},
-        {"lblRightSidec", "c", rt::twipsRect(6105, 5775, 225, 225), Blue},
-        {"lblRightAngleB", "B", rt::twipsRect(8625, 5250, 270, 210), QColor()},
-        {"lblRightAngleC", "C", rt::twipsRect(3735, 2370, 285, 240), QColor()},
-    };
-    for (const Letter &l : letters) {
-        QLabel *label = addLabel(QLatin1String(l.name), QLatin1String(l.text), l.twips, font);
-        label->setAlignment(centred);
-        rt::setColours(label, QColor(), l.colour);
-    }
-
-    QLabel *areaCaption = addLabel(QStringLiteral("lblRightArea"), QStringLiteral("Area"),
-                                   rt::twipsRect(1275, 3840, 765, 285), font);
-    areaCaption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    rt::setColours(areaCaption, QColor(), DarkBlue);
-
-    QLabel *header = addLabel(QStringLiteral("lblRightHeader"), QStringLiteral("Intructions"),
-                              rt::twipsRect(7425, 375, 3075, 465),
-                              rt::formFont(rt::Face::Triangle, 18,
-                                           rt::Bold | rt::Italic | rt::Underline));
-    header->setAlignment(centred);
-    rt::setColours(header, QColor(), DarkBlue);
-
-    QLabel *frame = addLabel(QStringLiteral("lblRightInstructOut"), QString(),
-                             rt::twipsRect(7515, 825, 2910, 1590), font);
-    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    frame->setAccessibleName(QStringLiteral("Instructions"));
-    rt::setColours(frame, PaleYellow);
-
-    QLabel *instructions = addLabel(
-        QStringLiteral("lblRightInstructIn"),
-        QStringLiteral("      Enter one angle and the length of one side, or the length of two "
-                       "sides, in the appropriate boxes and press 'Calculate'."),
-        rt::twipsRect(7725, 1020, 2550, 1230), font);
-    instructions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    instructions->setWordWrap(true);
-
-    // The boxes are set in 9 pt (12 pixels) rather than the window's 9.75:
-    // at 9.75 the faces we have need more room than the boxes leave
-    // for results as wide as their patterns make them ("36.87" in an angle
-    // box, "123.456" in a side box, "123456.789" in the area box).
-    const QFont boxFont = rt::formFont(rt::Face::Triangle, 9);
-    // Each box is named, for assistive technology, by the letter or caption
-    // beside it.
-    auto textBox = [&](const char *name, const char *spoken, const QRect &twips,
-                       const QColor &colour) {
-        QLineEdit *box = addTextBox(QLatin1String(name), twips, boxFont);
-        box->setAccessibleName(QLatin1String(spoken));
-        box->setAlignment(Qt::AlignCenter);
-        rt::setColours(box, colour);
-        return box;
-    };
-    txtRightSidea = textBox("txtRightSidea", "Side a", rt::twipsRect(5970, 4050, 765, 315), Yellow);
-    txtRightSideb = textBox("txtRightSideb", "Side b", rt::twipsRect(3465, 4110, 765, 315), Yellow);
-    txtRightSidec = textBox("txtRightSidec", "Side c", rt::twipsRect(5835, 5505, 765, 315), Yellow);
-    txtRightAngleB = textBox("txtRightAngleB", "Angle B", rt::twipsRect(8475, 5475, 540, 315),
-                             LightGreen);
-    txtRightAngleC = textBox("txtRightAngleC", "Angle C", rt::twipsRect(3615, 2610, 540, 315),
-                             LightGreen);
-    txtRightArea = textBox("txtRightArea", "Area", rt::twipsRect(1275, 4110, 1035, 315),
-                           LightYellow);
+    sideABox = control<QLineEdit>(QStringLiteral("txtRightSidea"));
+    sideBBox = control<QLineEdit>(QStringLiteral("txtRightSideb"));
+    sideCBox = control<QLineEdit>(QStringLiteral("txtRightSidec"));
+    angleBBox = control<QLineEdit>(QStringLiteral("txtRightAngleB"));
+    angleCBox = control<QLineEdit>(QStringLiteral("txtRightAngleC"));
+    areaBox = control<QLineEdit>(QStringLiteral("txtRightArea"));
     // A solved value shows, as its tooltip, the relation it came from, until
     // the user types in its box.
-    for (QLineEdit *box : {txtRightSidea, txtRightSideb, txtRightSidec, txtRightAngleB,
-                           txtRightAngleC, txtRightArea})
-        connect(box, &QLineEdit::textEdited, box, [box] { box->setToolTip(QString()); });
+    for (QLineEdit *box : {sideABox, sideBBox, sideCBox, angleBBox, angleCBox, areaBox})
+        connect(box, &QLineEdit::textEdited, this, &FrmTriangleRight::dropRelation);
 
-    cmdRightCalculate = addButton(QStringLiteral("cmdRightCalculate"), QStringLiteral("Calculate"),
-                                  rt::twipsRect(9240, 2760, 1215, 495), font);
-    CmdClear = addButton(QStringLiteral("CmdClear"), QStringLiteral("Clear"),
-                         rt::twipsRect(9240, 3600, 1215, 495), font);
-    CmdClose = addButton(QStringLiteral("CmdClose"), QStringLiteral("Close"),
-                         rt::twipsRect(9240, 4440, 1215, 495), font);
-    rt::onClick(cmdRightCalculate, this, &FrmTriangleRight::cmdRightCalculate_Click);
-    rt::onClick(CmdClear, this, &FrmTriangleRight::cmdClear_Click);
-    rt::onClick(CmdClose, this, &FrmTriangleRight::CmdClose_Click);
-
-    QWidget *const keyboardOrder[] = {txtRightSidea, txtRightSideb, txtRightSidec,
-                                      txtRightAngleB, txtRightAngleC, cmdRightCalculate,
-                                      txtRightArea, CmdClear, CmdClose};
-    for (size_t i = 1; i < std::size(keyboardOrder); ++i)
-        setTabOrder(keyboardOrder[i - 1], keyboardOrder[i]);
-    txtRightSidea->setFocus();
+    rt::onClick(control<QPushButton>(QStringLiteral("cmdRightCalculate")), this,
+                &FrmTriangleRight::calculate);
+    rt::onClick(control<QPushButton>(QStringLiteral("CmdClear")), this,
+                &FrmTriangleRight::clearBoxes);
+    rt::onClick(control<QPushButton>(QStringLiteral("CmdClose")), this,
+                &FrmTriangleRight::closeProgram);
+    sideABox->setFocus();
 }
 
-QLineEdit *FrmTriangleRight::box(Box which) const
+QLineEdit *FrmTriangleRight::triangleBox(Box which) const
 {
-    const std::array<QLineEdit *, 5> boxes{txtRightSidea, txtRightSideb, txtRightSidec,
-                                           txtRightAngleB, txtRightAngleC};
+    const std::array<QLineEdit *, 5> boxes{sideABox, sideBBox, sideCBox, angleBBox, angleCBox};
     return boxes[static_cast<size_t>(which)];
 }
 
-void FrmTriangleRight::cmdRightCalculate_Click()
+std::string FrmTriangleRight::shownAfter(const Solution &solution, Box which) const
 {
-    m_solution = {};
-    if (given(txtRightSidea))
-        EnterRightSidea(valueOf(txtRightSidea));
-    else if (given(txtRightSideb))
-        EnterRightSideb(valueOf(txtRightSideb));
-    else if (given(txtRightSidec))
-        EnterRightSidec(valueOf(txtRightSidec));
-    else if (given(txtRightAngleB))
-        EnterRightAngleB(valueOf(txtRightAngleB));
-    else if (given(txtRightAngleC))
-        EnterRightAngleC(valueOf(txtRightAngleC));
-    else
-        RightNodata();
+    for (const Written &w : solution.written) {
+        if (w.box == which)
+            return w.text;
+    }
+    return textOf(triangleBox(which));
+}
 
-    // The area from the legs as they will be shown; also after a message,
+void FrmTriangleRight::calculate()
+{
+    const Case chosen = classify({textOf(sideABox), textOf(sideBBox), textOf(sideCBox),
+                                  textOf(angleBBox), textOf(angleCBox)});
+    Solution solution;
+    if (chosen.solver)
+        solution = solve(*chosen.solver, chosen.first, chosen.second);
+    const rt::Refusal &refusal = chosen.solver ? solution.refusal : chosen.refusal;
+    if (refusal.refuses())
+        rt::refuse(this, refusal);
+
+    // The area from the legs as they will be shown; also after a refusal,
     // when the legs may still hold an earlier result. Nothing is written
     // before everything has been worked out.
-    auto shown = [this](Box which) {
-        for (const Written &w : m_solution.written) {
-            if (w.box == which)
-                return w.text;
-        }
-        return box(which)->text().toStdString();
-    };
-    const std::string area = areaText(rt::ReadNumber(shown(Box::SideC)),
-                                      rt::ReadNumber(shown(Box::SideB)));
-    for (const Written &w : m_solution.written) {
-        box(w.box)->setText(QString::fromStdString(w.text));
-        box(w.box)->setToolTip(QString::fromStdString(w.relation));
+    const std::string area = areaText(rt::ReadNumber(shownAfter(solution, Box::SideC)),
+                                      rt::ReadNumber(shownAfter(solution, Box::SideB)));
+    for (const Written &w : solution.written) {
+        triangleBox(w.box)->setText(QString::fromStdString(w.text));
+        triangleBox(w.box)->setToolTip(QString::fromStdString(w.relation));
     }
-    txtRightArea->setText(QString::fromStdString(area));
-    txtRightArea->setToolTip(QString::fromUtf8(AreaRelation));
+    areaBox->setText(QString::fromStdString(area));
+    areaBox->setToolTip(QString::fromUtf8(AreaRelation));
+    m_state.lastCase = chosen;
 }
 
-void FrmTriangleRight::EnterRightSidea(double a)
+void FrmTriangleRight::clearBoxes()
 {
-    if (given(txtRightSideb))
-        EnterRightSideaSideb(a, valueOf(txtRightSideb));
-    else if (given(txtRightSidec))
-        EnterRightSideaSidec(a, valueOf(txtRightSidec));
-    else if (given(txtRightAngleB))
-        EnterRightSideaAngleB(a, valueOf(txtRightAngleB));
-    else if (given(txtRightAngleC))
-        EnterRightSideaAngleC(a, valueOf(txtRightAngleC));
-    else
-        RightNodata();
-}
-
-void FrmTriangleRight::EnterRightSideb(double b)
-{
-    if (given(txtRightSidec))
-        EnterRightSidebSidec(b, valueOf(txtRightSidec));
-    else if (given(txtRightAngleB))
-        EnterRightSidebAngleB(b, valueOf(txtRightAngleB));
-    else if (given(txtRightAngleC))
-        EnterRightSidebAngleC(b, valueOf(txtRightAngleC));
-    else
-        RightNodata();
-}
-
-void FrmTriangleRight::EnterRightSidec(double c)
-{
-    if (given(txtRightAngleB))
-        EnterRightSidecAngleB(c, valueOf(txtRightAngleB));
-    else if (given(txtRightAngleC))
-        EnterRightSidecAngleC(c, valueOf(txtRightAngleC));
-    else
-        RightNodata();
-}
-
-// Reached only when no side is given, so an angle alone can solve nothing;
-// the angle's value is not needed.
-void FrmTriangleRight::EnterRightAngleB(double)
-{
-    if (given(txtRightAngleC))
-        RightTwoAngles();
-    else
-        RightNodata();
-}
-
-void FrmTriangleRight::EnterRightAngleC(double)
-{
-    RightNodata();
-}
-
-void FrmTriangleRight::RightNodata()
-{
-    rt::ShowMessage(QStringLiteral("Not enough data has been entered. "
-                                   "Please enter data as instructions."),
-                    rt::Question, QStringLiteral("No Data"));
-}
-
-void FrmTriangleRight::RightTwoAngles()
-{
-    rt::ShowMessage(QStringLiteral("Invalid data. Two angles are not allowed. "
-                                   "Please enter data as instructions."),
-                    rt::Question, QStringLiteral("Invalid Entry"));
-}
-
-void FrmTriangleRight::solveWith(Solver solver, double first, double second)
-{
-    m_solution = solve(solver, first, second);
-    if (!m_solution.refusal.empty())
-        rt::ShowMessage(QString::fromStdString(m_solution.refusal), rt::Question,
-                        QStringLiteral("Invalid Entry"));
-}
-
-void FrmTriangleRight::EnterRightSideaSideb(double a, double b)
-{
-    solveWith(Solver::SideaSideb, a, b);
-}
-
-void FrmTriangleRight::EnterRightSideaSidec(double a, double c)
-{
-    solveWith(Solver::SideaSidec, a, c);
-}
-
-void FrmTriangleRight::EnterRightSidebSidec(double b, double c)
-{
-    solveWith(Solver::SidebSidec, b, c);
-}
-
-void FrmTriangleRight::EnterRightSideaAngleB(double a, double angleB)
-{
-    solveWith(Solver::SideaAngleB, a, angleB);
-}
-
-void FrmTriangleRight::EnterRightSideaAngleC(double a, double angleC)
-{
-    solveWith(Solver::SideaAngleC, a, angleC);
-}
-
-void FrmTriangleRight::EnterRightSidebAngleB(double b, double angleB)
-{
-    solveWith(Solver::SidebAngleB, b, angleB);
-}
-
-void FrmTriangleRight::EnterRightSidebAngleC(double b, double angleC)
-{
-    solveWith(Solver::SidebAngleC, b, angleC);
-}
-
-void FrmTriangleRight::EnterRightSidecAngleB(double c, double angleB)
-{
-    solveWith(Solver::SidecAngleB, c, angleB);
-}
-
-void FrmTriangleRight::EnterRightSidecAngleC(double c, double angleC)
-{
-    solveWith(Solver::SidecAngleC, c, angleC);
-}
-
-void FrmTriangleRight::cmdClear_Click()
-{
-    for (QLineEdit *b : {txtRightSidea, txtRightSideb, txtRightSidec, txtRightAngleB,
-                         txtRightAngleC, txtRightArea}) {
-        b->clear();
-        b->setToolTip(QString());
+    for (QLineEdit *box : {sideABox, sideBBox, sideCBox, angleBBox, angleCBox, areaBox}) {
+        box->clear();
+        box->setToolTip(QString());
     }
 }
 
-void FrmTriangleRight::CmdClose_Click()
+void FrmTriangleRight::closeProgram()
 {
     rt::endProgram();
+}
+
+void FrmTriangleRight::dropRelation()
+{
+    if (auto *box = qobject_cast<QLineEdit *>(sender()))
+        box->setToolTip(QString());
 }
 
 void FrmTriangleRight::closeEvent(QCloseEvent *event)
