@@ -1,0 +1,295 @@
+#include "kervadin/core/classes.h"
+
+#include "runtime/numbers.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace kervadin {
+namespace {
+
+// ISO 965-1 (ISO general purpose metric screw threads, tolerances: principles
+// and basic data) tabulates, for external threads, the fundamental deviation
+// es of each tolerance position by pitch and the pitch-diameter tolerance Td2
+// of each grade by diameter range and pitch. The values below are its entries
+// for position g and grade 6 at the diameters and pitches of the twelve
+// metric sizes; ISO 965-2 lists the limits they give for the general purpose
+// sizes (M6 6g 5.324/5.212, M10 6g 8.994/8.862), and the engineering
+// handbooks reprint both tables. They are the tables' own rounded values: the
+// formulas behind them, rounded afresh, do not always give them back (M3 ×
+// 0.5: 78 µm by the formula, 75 µm in the table).
+struct Deviation {
+    double pitch; // mm
+    int es;       // µm, position g
+};
+
+constexpr Deviation DeviationsG[] = {
+    {0.45, -20}, {0.5, -20}, {0.7, -22}, {0.8, -24}, {1, -26},
+    {1.25, -28}, {1.5, -32}, {1.75, -34}, {2, -38}, {2.5, -42},
+};
+
+struct PitchTolerance {
+    double above;    // the diameter range, mm: over `above` up to `upTo`
+    double upTo;
+    double pitch;
+    int td2;         // µm, grade 6
+};
+
+constexpr PitchTolerance Grade6[] = {
+    {1.4, 2.8, 0.45, 71},
+    {2.8, 5.6, 0.5, 75},   {2.8, 5.6, 0.7, 90},   {2.8, 5.6, 0.8, 95},
+    {5.6, 11.2, 1, 112},   {5.6, 11.2, 1.25, 118}, {5.6, 11.2, 1.5, 132},
+    {11.2, 22.4, 1.75, 150}, {11.2, 22.4, 2, 160}, {11.2, 22.4, 2.5, 170},
+};
+
+// A typed number and a tabulated one are the same when they agree far beyond
+// the places anyone types.
+bool same(double a, double b)
+{
+    return std::fabs(a - b) <= 1e-9 * std::fmax(1, std::fabs(b));
+}
+
+const int *deviationG(double pitch)
+{
+    for (const Deviation &d : DeviationsG) {
+        if (same(pitch, d.pitch))
+            return &d.es;
+    }
+    return nullptr;
+}
+
+const int *toleranceGrade6(double diameter, double pitch)
+{
+    for (const PitchTolerance &t : Grade6) {
+        if (diameter > t.above && diameter <= t.upTo && same(pitch, t.pitch))
+            return &t.td2;
+    }
+    return nullptr;
+}
+
+// One of the twelve metric sizes of the tables.
+bool isTabulatedMetric(const CheckedThread &thread)
+{
+    const FamilyRow &row = familyRow(Family::Metric);
+    for (int i = 0; i < row.sizeCount; ++i) {
+        if (same(thread.diameter, row.sizes[i].diameter) && same(thread.pitch, row.sizes[i].pitch))
+            return true;
+    }
+    return false;
+}
+
+std::string shown(double value)
+{
+    return rt::FormatNumber(value, "#0.0000");
+}
+
+double asShown(double value)
+{
+    return rt::ReadNumber(shown(value));
+}
+
+double add(double a, double b) { return rt::checked(a + b); }
+double subtract(double a, double b) { return rt::checked(a - b); }
+double multiply(double a, double b) { return rt::checked(a * b); }
+
+// Micrometres as millimetres to three places: "−0.032".
+std::string micrometres(int value)
+{
+    const std::string size = rt::FormatNumber(std::abs(value) / 1000.0, "#0.000");
+    return value < 0 ? "−" + size : size;
+}
+
+// Tolerance and allowance of a unified class, as multiples of the class 2A
+// tolerance T.
+struct UnifiedRule {
+    double toleranceFactor;
+    const char *toleranceText;
+    double allowanceFactor;
+    const char *allowanceText;
+};
+
+const UnifiedRule &unifiedRule(ToleranceClass toleranceClass)
+{
+    static constexpr UnifiedRule Rules[] = {
+        {1.5, "1.5 × T", 0.3, "0.3 × T"},
+        {1, "T", 0.3, "0.3 × T"},
+        {0.75, "0.75 × T", 0, "0"},
+    };
+    return Rules[static_cast<int>(toleranceClass) - static_cast<int>(ToleranceClass::Class1A)];
+}
+
+ClassLimits unifiedLimits(const CheckedThread &thread, ToleranceClass toleranceClass)
+{
+    const UnifiedRule &rule = unifiedRule(toleranceClass);
+    const double diameter = thread.diameter;
+    const double pitch = thread.pitch;
+    ClassLimits out;
+    out.offered = true;
+
+    const bool tabulated = isTabulatedUnified(thread);
+    const double engagement = tabulated ? diameter : multiply(9, pitch);
+    out.engagement = tabulated
+        ? "LE = D = " + shown(diameter) + " (a U.N.C. or U.N.F. size)"
+        : "LE = 9P = " + shown(engagement) + " (not a U.N.C. or U.N.F. size)";
+
+    const double basic = asShown(subtract(diameter, multiply(0.649519, pitch)));
+    const double t = add(add(multiply(0.0015, std::cbrt(diameter)),
+                             multiply(0.0015, rt::squareRoot(engagement))),
+                         multiply(0.015, std::cbrt(multiply(pitch, pitch))));
+    const double tolerance = asShown(multiply(rule.toleranceFactor, t));
+    const double allowance = asShown(multiply(rule.allowanceFactor, t));
+    out.maximum = asShown(subtract(basic, allowance));
+    out.minimum = asShown(subtract(out.maximum, tolerance));
+    out.maximumText = shown(out.maximum);
+    out.minimumText = shown(out.minimum);
+
+    const std::string classLine = std::string("Class ") + className(toleranceClass)
+        + ": T = 0.0015 × ∛D + 0.0015 × √LE + 0.015 × ∛(P²) = " + shown(t) + "\n"
+        + out.engagement + "\n";
+    out.maximumWorking = classLine + "allowance " + rule.allowanceText + " = " + shown(allowance)
+        + "\nmaximum = E − allowance = " + shown(basic) + " − " + shown(allowance);
+    out.minimumWorking = classLine + "tolerance " + rule.toleranceText + " = " + shown(tolerance)
+        + "\nminimum = maximum − tolerance = " + out.maximumText + " − " + shown(tolerance);
+    return out;
+}
+
+ClassLimits metricLimits(const CheckedThread &thread, ToleranceClass toleranceClass)
+{
+    ClassLimits out;
+    const int *es = deviationG(thread.pitch);
+    const int *td2 = toleranceGrade6(thread.diameter, thread.pitch);
+    if (!es || !td2)
+        return out;
+    const int deviation = toleranceClass == ToleranceClass::Class6g ? *es : 0;
+    out.offered = true;
+
+    // The basic pitch diameter to the micrometre, as the tables give it; from
+    // there on whole micrometres.
+    const std::string basicText =
+        rt::FormatNumber(subtract(thread.diameter, multiply(0.649519, thread.pitch)), "#0.000");
+    const int basic = rt::RoundToInteger(multiply(rt::ReadNumber(basicText), 1000));
+    const int maximum = basic + deviation;
+    const int minimum = maximum - *td2;
+    out.maximum = asShown(maximum / 1000.0);
+    out.minimum = asShown(minimum / 1000.0);
+    out.maximumText = shown(out.maximum);
+    out.minimumText = shown(out.minimum);
+
+    const std::string classLine =
+        std::string("Class ") + className(toleranceClass) + " (ISO 965-1)\n";
+    out.maximumWorking = classLine + "d2 = d − 0.649519 × P = " + basicText + "\nes = "
+        + micrometres(deviation) + "\nmaximum = d2 + es = " + basicText + " − "
+        + micrometres(-deviation);
+    out.minimumWorking = classLine + "Td2 (grade 6) = " + micrometres(*td2)
+        + "\nminimum = maximum − Td2 = " + micrometres(maximum) + " − "
+        + micrometres(*td2);
+    return out;
+}
+
+} // namespace
+
+CheckedThread standardCheckedThread(Family family, int size)
+{
+    const FamilyRow &row = familyRow(family);
+    const StandardSize &s = row.sizes[size];
+    CheckedThread t;
+    t.family = family;
+    t.size = size;
+    t.diameter = s.diameter;
+    t.pitch = s.pitch;
+    t.angle = rt::ReadNumber(row.rule.angleCaption);
+    t.metric = family == Family::Metric;
+    t.depth = multiply(row.rule.depthFactor, s.pitch);
+    if (!t.metric && family != Family::BA) {
+        t.threadsPerInch = rt::RoundToInteger(rt::divide(1, s.pitch));
+        t.pitch = rt::divide(1, t.threadsPerInch);
+    }
+    return t;
+}
+
+CheckedThread customCheckedThread(const CustomThread &thread)
+{
+    CheckedThread t;
+    t.diameter = thread.diameter;
+    t.pitch = thread.pitch;
+    t.metric = thread.kind == CustomKind::Metric;
+    t.angle = thread.kind == CustomKind::Whitworth ? 55 : 60;
+    t.depth = multiply(customRule(thread.kind).depthFactor, thread.pitch);
+    if (!t.metric)
+        t.threadsPerInch = threadsPerInch(t);
+    return t;
+}
+
+double threadsPerInch(const CheckedThread &thread)
+{
+    if (thread.threadsPerInch > 0)
+        return thread.threadsPerInch;
+    const double n = rt::divide(1, thread.pitch);
+    const double whole = std::round(n);
+    return std::fabs(n - whole) <= 1e-6 * whole ? whole : n;
+}
+
+const char *className(ToleranceClass toleranceClass)
+{
+    switch (toleranceClass) {
+    case ToleranceClass::Class1A: return "1A";
+    case ToleranceClass::Class2A: return "2A";
+    case ToleranceClass::Class3A: return "3A";
+    case ToleranceClass::Class6g: return "6g";
+    case ToleranceClass::Class6h: return "6h";
+    case ToleranceClass::None: break;
+    }
+    return "";
+}
+
+ClassSet offeredClasses(const CheckedThread &thread)
+{
+    if (thread.angle != 60)
+        return ClassSet::None;
+    if (!thread.metric)
+        return ClassSet::Unified;
+    return isTabulatedMetric(thread) ? ClassSet::Metric : ClassSet::None;
+}
+
+bool offers(const CheckedThread &thread, ToleranceClass toleranceClass)
+{
+    switch (toleranceClass) {
+    case ToleranceClass::Class1A:
+    case ToleranceClass::Class2A:
+    case ToleranceClass::Class3A:
+        return offeredClasses(thread) == ClassSet::Unified;
+    case ToleranceClass::Class6g:
+    case ToleranceClass::Class6h:
+        return offeredClasses(thread) == ClassSet::Metric;
+    case ToleranceClass::None:
+        break;
+    }
+    return false;
+}
+
+bool isTabulatedUnified(const CheckedThread &thread)
+{
+    if (thread.metric || thread.angle != 60)
+        return false;
+    const double n = threadsPerInch(thread);
+    for (Family family : {Family::UNC, Family::UNF}) {
+        const FamilyRow &row = familyRow(family);
+        for (int i = 0; i < row.sizeCount; ++i) {
+            const StandardSize &s = row.sizes[i];
+            if (same(thread.diameter, s.diameter)
+                && n == rt::RoundToInteger(rt::divide(1, s.pitch)))
+                return true;
+        }
+    }
+    return false;
+}
+
+ClassLimits classLimits(const CheckedThread &thread, ToleranceClass toleranceClass)
+{
+    if (!offers(thread, toleranceClass))
+        return {};
+    return offeredClasses(thread) == ClassSet::Unified ? unifiedLimits(thread, toleranceClass)
+                                                       : metricLimits(thread, toleranceClass);
+}
+
+} // namespace kervadin

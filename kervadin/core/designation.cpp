@@ -1,0 +1,106 @@
+#include "kervadin/core/designation.h"
+
+#include "runtime/numbers.h"
+
+#include <cmath>
+#include <numeric>
+
+namespace kervadin {
+namespace {
+
+const double MillimetresPerInch = 25.4;
+
+// A number to at most three places, without a trailing point or zeros:
+// "12", "1.75", "0.45".
+std::string plain(double value)
+{
+    std::string text = rt::FormatNumber(value, "###.###");
+    if (!text.empty() && text.back() == '.')
+        text.pop_back();
+    if (text.empty() || text.front() == '.')
+        text.insert(0, "0");
+    return text;
+}
+
+// An inch size as a fraction in 64ths ("1/4", "7/8", "1", "1 1/4"), or to
+// four places when it is none.
+std::string inchSize(double diameter)
+{
+    const double sixtyFourths = rt::checked(diameter * 64);
+    const int n = rt::RoundToInteger(sixtyFourths);
+    if (n <= 0 || std::fabs(sixtyFourths - n) > 1e-6)
+        return rt::FormatNumber(diameter, "#0.0000");
+    const int whole = n / 64;
+    const int part = n % 64;
+    const std::string wholeText = whole > 0 ? std::to_string(whole) : std::string();
+    if (part == 0)
+        return wholeText;
+    const int common = std::gcd(part, 64);
+    return (whole > 0 ? wholeText + " " : std::string()) + std::to_string(part / common) + "/"
+        + std::to_string(64 / common);
+}
+
+std::string threadsPerInchText(const CheckedThread &thread)
+{
+    return plain(threadsPerInch(thread));
+}
+
+std::string metricName(double diameter, double pitch)
+{
+    return "M" + plain(diameter) + " × " + plain(pitch);
+}
+
+// B.A. number n has a pitch of 0.9ⁿ mm, which the tables give in inches.
+std::string britishAssociation(double pitchInches)
+{
+    const double millimetres = rt::checked(pitchInches * MillimetresPerInch);
+    const int number = rt::RoundToInteger(rt::divide(std::log(millimetres), std::log(0.9)));
+    const int hundredths = rt::RoundToInteger(rt::checked(millimetres * 100));
+    const std::string cents = std::to_string(hundredths % 100);
+    return std::to_string(number) + " BA (" + std::to_string(hundredths / 100) + "."
+        + (cents.size() < 2 ? "0" : "") + cents + " mm)";
+}
+
+std::string standardName(const CheckedThread &thread)
+{
+    const StandardSize &size = familyRow(thread.family).sizes[thread.size];
+    switch (thread.family) {
+    case Family::UNC:
+    case Family::UNF: {
+        const CheckedThread fromRow = standardCheckedThread(thread.family, thread.size);
+        return inchSize(size.diameter) + "-" + threadsPerInchText(fromRow)
+            + (thread.family == Family::UNC ? " UNC" : " UNF");
+    }
+    case Family::BSF:
+    case Family::Whitworth: {
+        const CheckedThread fromRow = standardCheckedThread(thread.family, thread.size);
+        return inchSize(size.diameter) + (thread.family == Family::BSF ? " BSF (" : " BSW (")
+            + threadsPerInchText(fromRow) + " TPI)";
+    }
+    case Family::BA:
+        return britishAssociation(size.pitch);
+    case Family::Metric:
+        break;
+    }
+    return metricName(size.diameter, size.pitch);
+}
+
+std::string customName(const CheckedThread &thread)
+{
+    if (thread.metric)
+        return metricName(thread.diameter, thread.pitch);
+    return rt::FormatNumber(thread.diameter, "#0.0000") + "-" + threadsPerInchText(thread)
+        + (thread.angle == 60 ? " UN" : " Whitworth form");
+}
+
+} // namespace
+
+std::string designation(const CheckedThread &thread, ToleranceClass toleranceClass)
+{
+    std::string name = thread.standard() ? standardName(thread) : customName(thread);
+    if (offers(thread, toleranceClass))
+        name += std::string("-") + className(toleranceClass);
+    return name;
+}
+
+} // namespace kervadin

@@ -1,0 +1,70 @@
+#pragma once
+// Judging the readings over the wires against the pitch-diameter limits, and
+// refusing entries that cannot belong to the thread. No Qt here.
+//
+// Every reading is judged on its own: a thread is within its limits only
+// when the pitch diameter of each reading is. A verdict names the reading
+// furthest outside and, for an oversize thread, how much to take off: the
+// excess X off the pitch diameter is a radial infeed R = X ÷ 2, and
+// S = R ÷ cos(A ÷ 2) on a compound set over at half the thread angle A.
+
+#include "kervadin/core/checkrules.h"
+#include "kervadin/core/classes.h"
+#include "runtime/refusal.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace kervadin {
+
+using ReadingTexts = std::array<std::string, ReadingCount>;
+// A pitch diameter for each reading box; none where the box is empty.
+using PitchDiameters = std::array<std::optional<double>, ReadingCount>;
+
+// The pitch diameter of each reading typed: reading − C, to four places as
+// shown. Throws rt::ArithmeticFault for a fault in the arithmetic.
+PitchDiameters readingPitchDiameters(const ReadingTexts &readings, double wireConstant);
+
+// Half a thread angle in degrees and minutes: "30°", "27° 30'", "23° 45'".
+std::string halfAngleText(double angle);
+
+enum class Standing { None, Within, Over, Under };
+
+struct ReadingStanding {
+    Standing standing = Standing::None; // None for an empty box
+    std::string text;                   // "within", "over by 0.0003", "under by 0.0002"
+};
+
+struct Verdict {
+    // "Within limits.", "Oversize by ...", "Undersize by ...", "Out of limits
+    // both ways: ..."; empty when there is no reading.
+    std::string verdict;
+    // "Spread S is larger than the tolerance T: ..." when it is; else empty.
+    std::string spread;
+    // How the verdict was reached, for its tooltip.
+    std::string working;
+    std::array<ReadingStanding, ReadingCount> readings;
+
+    // The verdict with the spread on a line of its own.
+    std::string text() const { return spread.empty() ? verdict : verdict + "\n" + spread; }
+};
+
+// The limits as shown and valid (maximum above minimum), the readings' pitch
+// diameters, the thread angle in degrees. Throws rt::ArithmeticFault for a
+// fault in the arithmetic.
+Verdict judgeReadings(double maximum, double minimum, const PitchDiameters &diameters,
+                      double angle);
+
+// The first entry, in the order of the boxes, that cannot be checked: a comma
+// in a limit or a reading ("12,305"), a limit outside the thread (below its
+// minor diameter D − 2 × depth of thread or above D), a maximum not above the
+// minimum, a reading whose pitch diameter lies outside the thread. Empty
+// boxes are passed over. The refusal's box is the objectName of the box to
+// correct: txtPDmax, txtPDmin, txtReading1..txtReading5. Throws
+// rt::ArithmeticFault for a fault in the arithmetic.
+rt::Refusal refuseEntries(const CheckedThread &thread, const std::string &maximum,
+                          const std::string &minimum, const ReadingTexts &readings,
+                          double wireConstant);
+
+} // namespace kervadin
