@@ -1,0 +1,292 @@
+#include "kervadin/core/checklog.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kervadin {
+
+const char CheckLogHeader[] =
+    "Time,Part,Thread,Class,Unit,Wire,PD max,PD min,Reading 1,Reading 2,Reading 3,Reading 4,"
+    "Reading 5,PD 1,PD 2,PD 3,PD 4,PD 5,Mean reading,Mean PD,Spread,Verdict";
+
+namespace {
+
+// A spreadsheet saving the log as UTF-8 may put a byte-order mark before the
+// header; such a log is still taken, and the rows appended carry none.
+const char ByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr std::size_t ByteOrderMarkSize = sizeof ByteOrderMark - 1;
+constexpr std::size_t HeaderSize = sizeof CheckLogHeader - 1;
+
+rt::Refusal cannotSave(const std::string &path, int error)
+{
+    return {"Cannot Save", "The record cannot be written to " + path + ": " + std::strerror(error) + ".",
+            "Please choose another file and try again.", "", 48};
+}
+
+rt::Refusal notACheckLog(const std::string &path)
+{
+    return {"Not a Check Log", path + " is not a check log: its first line is not the log's header.",
+            "Please choose another file, or a new one, and try again.", "", 48};
+}
+
+// Reads up to count bytes from offset on, to the end of the file at most.
+// Gives false with errno set when the system refuses.
+bool readAt(int fd, std::string &into, std::size_t count, off_t offset)
+{
+    into.assign(count, '\0');
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t n = pread(fd, &into[got], count - got, offset + static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    into.resize(got);
+    return true;
+}
+
+// Writes every byte, going on after a short write. Gives false with errno
+// set when the system refuses (a full disk, a quota, an I/O error).
+bool writeAll(int fd, const std::string &bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Opens the log for reading and appending, creating it when it does not
+// exist; created tells whether this call made it.
+int openLog(const std::string &path, bool &created)
+{
+    created = false;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int fd = open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            created = true;
+            return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
+        const int existing = open(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
+        // Removed between the two opens: create it after all.
+        if (existing >= 0 || errno != ENOENT)
+            return existing;
+    }
+    return -1;
+}
+
+// A new file's name is only kept through a crash once its folder is on the
+// disk too. Some file systems refuse to synchronise a folder; the row itself
+// is on the disk by then, so that is no reason to refuse the save.
+void syncFolderOf(const std::string &path)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+// What goes before a new row in an existing log: the header's line ending
+// (CRLF or LF) in lineEnd, and in gap the break that ends a last row written
+// without one. Gives false when the file's first line is not the header.
+bool readLogEnds(const std::string &head, char lastByte, std::string &lineEnd, std::string &gap)
+{
+    std::size_t at = head.compare(0, ByteOrderMarkSize, ByteOrderMark) == 0 ? ByteOrderMarkSize : 0;
+    if (head.compare(at, HeaderSize, CheckLogHeader) != 0)
+        return false;
+    at += HeaderSize;
+    if (at == head.size())
+        lineEnd = "\r\n"; // the header alone, without its line break
+    else if (head[at] == '\n')
+        lineEnd = "\n";
+    else if (head.compare(at, 2, "\r\n") == 0)
+        lineEnd = "\r\n";
+    else
+        return false;
+    if (lastByte == '\n')
+        gap.clear();
+    else if (lastByte == '\r' && lineEnd == "\r\n")
+        gap = "\n";
+    else
+        gap = lineEnd;
+    return true;
+}
+
+void addLine(std::string &text, const char *caption, const std::string &value)
+{
+    if (!value.empty())
+        text += std::string(caption) + ": " + value + "\n";
+}
+
+std::string joinGiven(const std::string (&values)[ReadingCount])
+{
+    std::string joined;
+    for (const std::string &value : values) {
+        if (value.empty())
+            continue;
+        if (!joined.empty())
+            joined += ", ";
+        joined += value;
+    }
+    return joined;
+}
+
+} // namespace
+
+std::string localTimeText(std::time_t moment)
+{
+    // localtime_r need not look at TZ again by itself.
+    tzset();
+    std::tm local{};
+    if (!localtime_r(&moment, &local))
+        return {};
+    char text[64];
+    const std::size_t size = std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
+    if (size < 5)
+        return {};
+    // %z gives "+0100"; ISO 8601's extended form wants "+01:00".
+    std::string iso(text, size);
+    iso.insert(iso.size() - 2, 1, ':');
+    return iso;
+}
+
+std::string localTimeNow()
+{
+    return localTimeText(std::time(nullptr));
+}
+
+std::string csvField(const std::string &text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string csvRow(const CheckRecord &record, const char *lineEnd)
+{
+    const std::string *fields[] = {&record.time, &record.part, &record.thread, &record.threadClass,
+                                   &record.unit, &record.wire, &record.maximum, &record.minimum};
+    std::string row;
+    for (const std::string *field : fields)
+        row += csvField(*field) + ",";
+    for (const std::string &reading : record.readings)
+        row += csvField(reading) + ",";
+    for (const std::string &diameter : record.readingDiameters)
+        row += csvField(diameter) + ",";
+    row += csvField(record.mean) + "," + csvField(record.meanDiameter) + "," + csvField(record.spread)
+        + "," + csvField(record.verdict);
+    return row + lineEnd;
+}
+
+rt::Refusal appendRecord(const std::string &path, const CheckRecord &record)
+{
+    bool created = false;
+    const int fd = openLog(path, created);
+    if (fd < 0)
+        return cannotSave(path, errno);
+    // Two programs saving to one log at once must not both write a header.
+    // The lock is advisory, and some network file systems have none: the
+    // save goes on without it.
+    while (flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
+
+    // Whatever goes wrong from here leaves the file as it was: a log made
+    // here goes again, and what a failed write left is cut off.
+    off_t writtenFrom = -1;
+    const auto refuse = [&](int error) {
+        if (created) {
+            unlink(path.c_str());
+        } else if (writtenFrom >= 0 && ftruncate(fd, writtenFrom) != 0) {
+            // A file that cannot be cut back (a device) was not grown either.
+        }
+        close(fd);
+        return cannotSave(path, error);
+    };
+
+    struct stat status {};
+    if (fstat(fd, &status) != 0)
+        return refuse(errno);
+    const off_t size = status.st_size;
+    std::string bytes;
+    if (size == 0) {
+        bytes = std::string(CheckLogHeader) + "\r\n" + csvRow(record);
+    } else {
+        std::string head, last;
+        if (!readAt(fd, head, ByteOrderMarkSize + HeaderSize + 2, 0) || !readAt(fd, last, 1, size - 1))
+            return refuse(errno);
+        std::string lineEnd, gap;
+        if (!readLogEnds(head, last.empty() ? '\n' : last[0], lineEnd, gap)) {
+            close(fd);
+            return notACheckLog(path);
+        }
+        bytes = gap + csvRow(record, lineEnd.c_str());
+    }
+    writtenFrom = size;
+    if (!writeAll(fd, bytes) || fdatasync(fd) != 0)
+        return refuse(errno);
+    // The row is on the disk: an error closing the file loses nothing.
+    close(fd);
+    if (created)
+        syncFolderOf(path);
+    return {};
+}
+
+rt::Refusal noCheckRefusal()
+{
+    return {"No Check", "There is no verdict to record.", "Please check the readings first.", "cmdEvaluate",
+            48};
+}
+
+std::string recordText(const CheckRecord &record)
+{
+    std::string text = "Thread: " + record.thread;
+    if (!record.threadClass.empty())
+        text += "-" + record.threadClass;
+    text += "\n";
+    addLine(text, "Part", record.part);
+    addLine(text, "Unit", record.unit);
+    addLine(text, "Wire", record.wire);
+    if (!record.minimum.empty() || !record.maximum.empty())
+        text += "Limits: " + record.minimum + " to " + record.maximum + "\n";
+    addLine(text, "Readings", joinGiven(record.readings));
+    addLine(text, "Pitch diameters", joinGiven(record.readingDiameters));
+    if (!record.mean.empty())
+        text += "Mean: reading " + record.mean + ", pitch diameter " + record.meanDiameter + "\n";
+    addLine(text, "Spread", record.spread);
+    std::string verdict = record.verdict;
+    for (std::size_t at = verdict.find('\n'); at != std::string::npos; at = verdict.find('\n', at + 3))
+        verdict.insert(at + 1, "  ");
+    text += "Verdict: " + verdict + "\n";
+    addLine(text, "Checked", record.time);
+    return text;
+}
+
+} // namespace kervadin
