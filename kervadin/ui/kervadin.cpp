@@ -41,7 +41,7 @@ void Kervadin::start()
     FrmKervadin3 *main = frmKervadin3();
     rt::Form::setMainForm(main);
     main->showForm();
-    main->focusActual();
+    main->focusWireBox();
 }
 
 QList<rt::Form *> Kervadin::windows() const

@@ -1,9 +1,11 @@
 #pragma once
-// The thread-measurement calculator as a running program: it owns every
-// window, makes each the first time it is asked for, and deletes them all
-// when it ends. Windows reach one another through it.
+// The thread-measurement calculator as a running program: it owns the one
+// state and every window, makes each window the first time it is asked for,
+// and deletes them all when it ends. Windows reach one another, and the
+// state, through it.
 
 #include "kervadin/core/families.h"
+#include "kervadin/core/state.h"
 #include "runtime/program.h"
 
 #include <array>
@@ -33,7 +35,13 @@ public:
     FrmCustom *frmCustom();
     FrmCheck *frmCheck();
 
+    // The thread applied and its last Calculate: the windows write it and
+    // read it.
+    State &state() { return m_state; }
+    const State &state() const { return m_state; }
+
 private:
+    State m_state;
     std::unique_ptr<FrmKervadin3> m_main;
     std::unique_ptr<FrmType> m_type;
     std::array<std::unique_ptr<SizeWindow>, FamilyCount> m_sizes;
