@@ -159,7 +159,7 @@ FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
 
     // Follow the state while shown: a new thread, a new Calculate, or Click
     // to Select, which empties the result.
-    connect(m_program.frmKervadin3(), &FrmKervadin3::stateChanged, this, &FrmCheck::follow);
+    connect(m_program.measurementWindow(), &FrmKervadin3::stateChanged, this, &FrmCheck::follow);
 }
 
 QLineEdit *FrmCheck::box(const QString &name) const

@@ -79,13 +79,13 @@ void FrmCustom::apply()
     // Worked out in full before the state changes: a fault changes nothing.
     const Thread thread = Thread::custom(entries);
     m_program.state().setThread(thread);
-    m_program.frmKervadin3()->showThread();
+    m_program.measurementWindow()->showThread();
 }
 
 void FrmCustom::back()
 {
     hideForm();
-    m_program.frmType()->showForm();
+    m_program.typeChooser()->showForm();
 }
 
 } // namespace kervadin

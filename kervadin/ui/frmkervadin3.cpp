@@ -142,6 +142,8 @@ FrmKervadin3::FrmKervadin3(Kervadin &program, QWidget *parent)
 {
     build(controls());
     drawPicture();
+    m_wireBox = control<QLineEdit>(QStringLiteral("txtActual"));
+    m_overWires = control<QLabel>(QStringLiteral("lblOver"));
 
     auto *select = control<rt::ClickLabel>(QStringLiteral("CtS"));
     // Select from the keyboard, leaving the tab order as it is.
@@ -223,7 +225,7 @@ void FrmKervadin3::drawPicture()
 void FrmKervadin3::focusWireBox()
 {
     rt::bringToFront(this);
-    control(QStringLiteral("txtActual"))->setFocus(Qt::OtherFocusReason);
+    m_wireBox->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmKervadin3::showThread()
@@ -247,7 +249,7 @@ void FrmKervadin3::calculate()
     const ShownRecord record{shownText("lblDia"), shownText("lblPitch"), shownText("lblTangle"),
                              shownText("lblMin"), shownText("lblMax"),
                              thread ? thread->record().diameterNumber : std::string()};
-    const std::string wire = control<QLineEdit>(QStringLiteral("txtActual"))->text().toStdString();
+    const std::string wire = m_wireBox->text().toStdString();
     const Measurement m = measure(record, wire);
     if (m.refusal.refuses()) {
         rt::refuse(this, m.refusal);
@@ -255,9 +257,8 @@ void FrmKervadin3::calculate()
     }
     if (!m.measured)
         return;
-    QLabel *over = control<QLabel>(QStringLiteral("lblOver"));
-    over->setText(qt(m.overWires));
-    over->setToolTip(qt(m.working));
+    m_overWires->setText(qt(m.overWires));
+    m_overWires->setToolTip(qt(m.working));
     m_program.state().setCalculation({wire, m.wire, m.overWires});
     emit stateChanged();
 }
@@ -274,18 +275,17 @@ void FrmKervadin3::quit()
 
 void FrmKervadin3::selectThread()
 {
-    control<QLineEdit>(QStringLiteral("txtActual"))->setText(QString());
-    QLabel *over = control<QLabel>(QStringLiteral("lblOver"));
-    over->setText(QString());
-    over->setToolTip(QString());
+    m_wireBox->setText(QString());
+    m_overWires->setText(QString());
+    m_overWires->setToolTip(QString());
     m_program.state().clearCalculation();
-    m_program.frmType()->showForm();
+    m_program.typeChooser()->showForm();
     emit stateChanged();
 }
 
 void FrmKervadin3::openCheck()
 {
-    m_program.frmCheck()->open();
+    m_program.checkWindow()->open();
 }
 
 void FrmKervadin3::closeEvent(QCloseEvent *event)

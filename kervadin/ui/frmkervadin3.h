@@ -8,6 +8,8 @@
 #include <string>
 
 class QCloseEvent;
+class QLabel;
+class QLineEdit;
 
 namespace kervadin {
 
@@ -50,6 +52,8 @@ private:
     void drawPicture();
 
     Kervadin &m_program;
+    QLineEdit *m_wireBox = nullptr;   // txtActual
+    QLabel *m_overWires = nullptr;    // lblOver, the dimension over wires
 };
 
 } // namespace kervadin

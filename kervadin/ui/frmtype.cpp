@@ -60,7 +60,7 @@ void FrmType::openFamily(Family family)
 void FrmType::openCustom()
 {
     hideForm();
-    m_program.frmCustom()->showForm();
+    m_program.customWindow()->showForm();
 }
 
 } // namespace kervadin

@@ -29,11 +29,12 @@ public:
     void start() override;
     QList<rt::Form *> windows() const override;
 
-    FrmKervadin3 *frmKervadin3();
-    FrmType *frmType();
+    // Each window, made the first time it is asked for.
+    FrmKervadin3 *measurementWindow();
+    FrmType *typeChooser();
     SizeWindow *sizeWindow(Family family);
-    FrmCustom *frmCustom();
-    FrmCheck *frmCheck();
+    FrmCustom *customWindow();
+    FrmCheck *checkWindow();
 
     // The thread applied and its last Calculate: the windows write it and
     // read it.
@@ -42,8 +43,8 @@ public:
 
 private:
     State m_state;
-    std::unique_ptr<FrmKervadin3> m_main;
-    std::unique_ptr<FrmType> m_type;
+    std::unique_ptr<FrmKervadin3> m_measurement;
+    std::unique_ptr<FrmType> m_chooser;
     std::array<std::unique_ptr<SizeWindow>, FamilyCount> m_sizes;
     std::unique_ptr<FrmCustom> m_custom;
     std::unique_ptr<FrmCheck> m_check;

@@ -80,7 +80,7 @@ void SizeWindow::apply()
     for (int i = 0; i < m_row.sizeCount; ++i) {
         if (control<QRadioButton>(QLatin1String(m_row.sizes[i].option))->isChecked()) {
             m_program.state().setThread(Thread::standard(m_row.family, i));
-            m_program.frmKervadin3()->showThread();
+            m_program.measurementWindow()->showThread();
             return;
         }
     }
@@ -89,7 +89,7 @@ void SizeWindow::apply()
 void SizeWindow::back()
 {
     hideForm();
-    m_program.frmType()->showForm();
+    m_program.typeChooser()->showForm();
 }
 
 } // namespace kervadin

@@ -15,8 +15,6 @@ class SizeWindow : public rt::Form {
 public:
     SizeWindow(Kervadin &program, Family family, QWidget *parent = nullptr);
 
-    const FamilyRow &row() const { return m_row; }
-
 private:
     // APPLY: the first selected size, if any, becomes the thread and is
     // shown on the measurement window, which comes to the front with the
