@@ -1,11 +1,7 @@
 // The custom thread window: its option group, its keyboard order, APPLY's
 // refusals with their messages, and its entries kept across BACK. The
 // rules behind APPLY are tst_kervadin_rules'.
-#include "kervadin/ui/frmcustom.h"
-#include "kervadin/ui/frmkervadin3.h"
-#include "kervadin/ui/frmtype.h"
 #include "kervadin/ui/kervadin.h"
-#include "runtime/controls.h"
 #include "windowtest.h"
 
 using namespace kervadin;
@@ -14,29 +10,35 @@ class TestKervadinCustom : public QObject {
     Q_OBJECT
 
     windowtest::Session<Kervadin> s;
-    FrmCustom *c = nullptr;
+    QRadioButton *opt55 = nullptr;
+    QRadioButton *opt60 = nullptr;
+
+    QString typed(const char *box) const
+    {
+        return s.find<QLineEdit>(QStringLiteral("frmCustom.") + box)->text();
+    }
 
 private slots:
     void init()
     {
         s.begin();
-        s.click(s->frmKervadin3()->CtS);
-        s.click(s->frmType()->cmdCustom);
-        c = s->frmCustom();
-        QVERIFY(QTest::qWaitForWindowActive(c));
+        s.click("frmKervadin3.CtS");
+        s.click("frmType.cmdCustom");
+        QVERIFY(QTest::qWaitForWindowActive(s.find("frmCustom")));
+        opt55 = s.find<QRadioButton>("frmCustom.opt55");
+        opt60 = s.find<QRadioButton>("frmCustom.opt60");
     }
     void cleanup() { s.end(); }
 
     void optionsAreOneGroupClickableAcrossTheirWidth()
     {
-        QVERIFY(!c->opt55->isChecked() && !c->opt60->isChecked());
+        QVERIFY(!opt55->isChecked() && !opt60->isChecked());
         // A click in the blank right of the caption still selects.
-        QTest::mouseClick(c->opt60, Qt::LeftButton, {},
-                          QPoint(c->opt60->width() - 3, c->opt60->height() / 2));
-        QVERIFY(c->opt60->isChecked());
-        s.click(c->opt55);
-        QVERIFY(c->opt55->isChecked());
-        QVERIFY(!c->opt60->isChecked());
+        QTest::mouseClick(opt60, Qt::LeftButton, {}, QPoint(opt60->width() - 3, opt60->height() / 2));
+        QVERIFY(opt60->isChecked());
+        s.click(opt55);
+        QVERIFY(opt55->isChecked());
+        QVERIFY(!opt60->isChecked());
     }
 
     // Each angle option is a stop of its own; labels take no focus.
@@ -74,43 +76,49 @@ private slots:
     {
         QFETCH(QString, diameter);
         QFETCH(QString, pitch);
-        s.type(c->txtCustdia, diameter);
-        s.type(c->txtCustpitch, pitch);
-        const QStringList before = s.snapshotBeforeClick(c->cmdAppcust);
-        s.click(c->cmdAppcust);
+        s.type("frmCustom.txtCustdia", diameter);
+        s.type("frmCustom.txtCustpitch", pitch);
+        const QStringList before = s.snapshotBeforeClick(s.find("frmCustom.cmdAppcust"));
+        s.click("frmCustom.cmdAppcust");
         QCOMPARE(s.messages.size(), 1);
         QCOMPARE(s.messages[0].style, int(rt::Exclamation));
         QTEST(s.messages[0].title, "title");
         QTEST(s.messages[0].prompt, "prompt");
         QCOMPARE(s.snapshot(), before);
+        QVERIFY(!s->state().thread());
     }
 
     // APPLY writes the record and brings the measurement window forward
     // with the focus in the wire box; the custom window stays open.
     void applyWritesTheRecord()
     {
-        s.type(c->txtCustdia, QStringLiteral("0.5"));
-        s.type(c->txtCustpitch, QStringLiteral("12"));
-        s.click(c->opt60);
-        s.click(c->cmdAppcust);
+        s.type("frmCustom.txtCustdia", QStringLiteral("0.5"));
+        s.type("frmCustom.txtCustpitch", QStringLiteral("12"));
+        s.click(opt60);
+        s.click("frmCustom.cmdAppcust");
         QVERIFY(s.messages.isEmpty());
-        QCOMPARE(s->frmKervadin3()->lblSelected->text(), QStringLiteral("Unified Thread"));
+        QCOMPARE(s.find<QLabel>("frmKervadin3.lblSelected")->text(), QStringLiteral("Unified Thread"));
         QTRY_COMPARE(s.activeName(), QStringLiteral("frmKervadin3"));
         QCOMPARE(s.focusName(), QStringLiteral("txtActual"));
-        QVERIFY(c->isVisible());
+        QVERIFY(s.find("frmCustom")->isVisible());
+        // The state holds the entries as typed and the exact pitch.
+        const Thread &thread = *s->state().thread();
+        QCOMPARE(thread.customEntries().pitchText, std::string("12"));
+        QCOMPARE(thread.pitch(), 1.0 / 12);
+        QCOMPARE(thread.unit(), Unit::Inch);
     }
 
     void backKeepsEntries()
     {
-        s.type(c->txtCustdia, QStringLiteral("0.5"));
-        s.type(c->txtCustpitch, QStringLiteral("12"));
-        s.click(c->opt60);
-        s.click(c->cmdBackcust);
+        s.type("frmCustom.txtCustdia", QStringLiteral("0.5"));
+        s.type("frmCustom.txtCustpitch", QStringLiteral("12"));
+        s.click(opt60);
+        s.click("frmCustom.cmdBackcust");
         QCOMPARE(s.shownWindows(), (QStringList{"frmKervadin3", "frmType"}));
-        s.click(s->frmType()->cmdCustom);
-        QCOMPARE(c->txtCustdia->text(), QStringLiteral("0.5"));
-        QCOMPARE(c->txtCustpitch->text(), QStringLiteral("12"));
-        QVERIFY(c->opt60->isChecked());
+        s.click("frmType.cmdCustom");
+        QCOMPARE(typed("txtCustdia"), QStringLiteral("0.5"));
+        QCOMPARE(typed("txtCustpitch"), QStringLiteral("12"));
+        QVERIFY(opt60->isChecked());
     }
 };
 

@@ -1,7 +1,6 @@
 // kervadin as a desktop program: copying the value fields with the keyboard
 // and the context menu, and the end of a desktop session.
 
-#include "kervadin/ui/frmkervadin3.h"
 #include "kervadin/ui/kervadin.h"
 #include "runtime/controls.h"
 #include "windowtest.h"
@@ -59,17 +58,21 @@ class TestKervadinDesktop : public QObject {
     Q_OBJECT
 
     windowtest::Session<kervadin::Kervadin> session;
-    kervadin::FrmKervadin3 *w = nullptr;
+    QWidget *w = nullptr;
+    QLineEdit *wireBox = nullptr;
+    rt::ValueLabel *over = nullptr;
 
 private slots:
     void init()
     {
         session.begin();
-        w = session->frmKervadin3();
+        w = session.find("frmKervadin3");
+        wireBox = session.find<QLineEdit>("frmKervadin3.txtActual");
+        over = session.find<rt::ValueLabel>("frmKervadin3.lblOver");
         QGuiApplication::clipboard()->clear();
-        w->lblOver->setText(QStringLiteral("6.2155"));
-        w->txtActual->setText(QStringLiteral("0.5770"));
-        w->txtActual->setFocus();
+        over->setText(QStringLiteral("6.2155"));
+        wireBox->setText(QStringLiteral("0.5770"));
+        wireBox->setFocus();
     }
 
     void cleanup() { session.end(); }
@@ -89,12 +92,11 @@ private slots:
     {
         QFETCH(QString, steps);
         QFETCH(QString, copied);
-        auto *over = qobject_cast<rt::ValueLabel *>(w->lblOver);
         QVERIFY(over);
         const int y = over->height() / 2;
         for (QChar step : steps) {
             if (step == QLatin1Char('a')) {
-                QTest::keyClick(w->txtActual, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(wireBox, Qt::Key_A, Qt::ControlModifier);
             } else {
                 QTest::mousePress(over, Qt::LeftButton, {}, QPoint(1, y));
                 QTest::mouseMove(over, QPoint(over->width() - 1, y));
@@ -102,24 +104,23 @@ private slots:
                 QCOMPARE(over->selectedText(), QStringLiteral("6.2155"));
             }
         }
-        QCOMPARE(QApplication::focusWidget(), w->txtActual);
-        QTest::keyClick(w->txtActual, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), wireBox);
+        QTest::keyClick(wireBox, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
-        QCOMPARE(QApplication::focusWidget(), w->txtActual);
-        QCOMPARE(w->txtActual->text(), QStringLiteral("0.5770"));
+        QCOMPARE(QApplication::focusWidget(), wireBox);
+        QCOMPARE(wireBox->text(), QStringLiteral("0.5770"));
     }
 
     // The context menu of a value field: Copy takes the selection, or the
     // whole value when nothing is selected; Select All selects the value.
     void contextMenu()
     {
-        auto *over = qobject_cast<rt::ValueLabel *>(w->lblOver);
         chooseFromContextMenu(over, QStringLiteral("Copy"));
         QTRY_COMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("6.2155"));
         QGuiApplication::clipboard()->clear();
         chooseFromContextMenu(over, QStringLiteral("Select All"));
         QTRY_COMPARE(over->selectedText(), QStringLiteral("6.2155"));
-        QTest::keyClick(w->txtActual, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(wireBox, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("6.2155"));
     }
 
@@ -131,7 +132,7 @@ private slots:
     // hides on close. So no secondary window may be asked at all.
     void sessionEndIsNeverRefused()
     {
-        session.click(w->CtS);
+        session.click("frmKervadin3.CtS");
         QWidget *type = session.find("frmType");
         QVERIFY(type && type->isVisible());
         CloseCounter asked;

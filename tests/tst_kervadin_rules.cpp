@@ -263,13 +263,13 @@ private slots:
         QTest::addColumn<QString>("diameter");
         QTest::addColumn<QString>("pitch");
         QTest::addColumn<int>("angle");
-        QTest::addColumn<int>("refusal");
+        QTest::addColumn<QString>("refusal"); // the title of its message
         QTest::addColumn<QStringList>("record");
 
-        const int none = int(CustomRefusal::None);
-        const int noDiameter = int(CustomRefusal::NoDiameter);
-        const int noPitch = int(CustomRefusal::NoPitch);
-        const int noAngle = int(CustomRefusal::NoAngle);
+        const QString none;
+        const QString noDiameter = QStringLiteral("no Diameter");
+        const QString noPitch = QStringLiteral("no Pitch");
+        const QString noAngle = QStringLiteral("no Angle");
         const int deg55 = int(CustomAngle::Deg55);
         const int deg60 = int(CustomAngle::Deg60);
         const int noChoice = int(CustomAngle::None);
@@ -336,14 +336,13 @@ private slots:
         QFETCH(QString, diameter);
         QFETCH(QString, pitch);
         QFETCH(int, angle);
-        QFETCH(int, refusal);
+        QFETCH(QString, refusal);
         QFETCH(QStringList, record);
         const CustomThread thread = kervadin::customThread(
             diameter.toStdString(), pitch.toStdString(), static_cast<CustomAngle>(angle));
-        QCOMPARE(int(thread.refusal), refusal);
-        if (refusal == int(CustomRefusal::None))
-            QCOMPARE(fields(customRecord(thread, diameter.toStdString())).mid(0, record.size()),
-                     record);
+        QCOMPARE(qt(thread.refusal.title), refusal);
+        if (refusal.isEmpty())
+            QCOMPARE(fields(customRecord(thread)).mid(0, record.size()), record);
     }
 
     // Calculate by the record as shown: a refusal, a fault, nothing for an
@@ -352,13 +351,13 @@ private slots:
     {
         QTest::addColumn<QStringList>("shown"); // diameter, pitch, angle, minimum, maximum
         QTest::addColumn<QString>("wire");
-        QTest::addColumn<int>("refusal");
+        QTest::addColumn<QString>("refusal"); // the title of its message
         QTest::addColumn<QString>("over"); // "" when nothing is measured; or the fault
 
-        const int none = int(WireRefusal::None);
-        const int noWire = int(WireRefusal::NoWire);
-        const int small = int(WireRefusal::SmallWire);
-        const int large = int(WireRefusal::LargeWire);
+        const QString none;
+        const QString noWire = QStringLiteral("No Wire");
+        const QString small = QStringLiteral("Small Wire");
+        const QString large = QStringLiteral("Large Wire");
         const QStringList empty{"", "", "", "", ""};
         const QStringList m6{"6.0000", "1.0000", "60°", "0.5600", "0.9000"};
         // 2 BA as shown: maximum 0.0233 (0.023287), minimum 0.0160 (0.01595).
@@ -402,25 +401,26 @@ private slots:
     {
         QFETCH(QStringList, shown);
         QFETCH(QString, wire);
-        QFETCH(int, refusal);
+        QFETCH(QString, refusal);
         QFETCH(QString, over);
+        // The diameter's number: a custom metric one without its unit.
+        QString diameter = shown[0];
+        diameter.remove(QStringLiteral(" mm"));
         const ShownRecord record{shown[0].toStdString(), shown[1].toStdString(),
                                  shown[2].toStdString(), shown[3].toStdString(),
-                                 shown[4].toStdString()};
+                                 shown[4].toStdString(), diameter.toStdString()};
         Measurement m;
         const QString fault = faultOf([&] { m = kervadin::measure(record, wire.toStdString()); });
         if (!fault.isEmpty()) {
             QCOMPARE(fault, over);
             return;
         }
-        QCOMPARE(int(m.refusal), refusal);
+        QCOMPARE(qt(m.refusal.title), refusal);
         QCOMPARE(m.measured, !over.isEmpty());
         QCOMPARE(qt(m.overWires), over);
         if (m.measured) {
             // The working names the values used: the diameter as shown
             // without its unit, the pitch as shown, the wire to four places.
-            QString diameter = shown[0];
-            diameter.remove(QStringLiteral(" mm"));
             const QString working = qt(m.working);
             QVERIFY2(working.contains(QStringLiteral("= %1 ").arg(diameter)), qPrintable(working));
             QVERIFY2(working.contains(QStringLiteral(" %1 ").arg(shown[1])), qPrintable(working));

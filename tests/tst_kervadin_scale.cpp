@@ -1,12 +1,6 @@
 // Every text of every window fits its control, with the longest names and
 // results the windows show. CTest runs this at scale factor 1 and 2.
-#include "kervadin/ui/frmcheck.h"
-#include "kervadin/ui/frmcustom.h"
-#include "kervadin/ui/frmkervadin3.h"
-#include "kervadin/ui/frmtype.h"
 #include "kervadin/ui/kervadin.h"
-#include "kervadin/ui/sizewindow.h"
-#include "runtime/controls.h"
 #include "textfit.h"
 #include "windowtest.h"
 
@@ -16,13 +10,18 @@ class TestKervadinScale : public QObject {
     Q_OBJECT
 
     windowtest::Session<Kervadin> s;
-    FrmKervadin3 *w = nullptr;
+    QWidget *w = nullptr;
+
+    QString shown(const char *name) const
+    {
+        return s.find<QLabel>(QStringLiteral("frmKervadin3.") + name)->text();
+    }
 
 private slots:
     void init()
     {
         s.begin();
-        w = s->frmKervadin3();
+        w = s.find("frmKervadin3");
     }
     void cleanup() { s.end(); }
 
@@ -60,8 +59,8 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, size);
         QFETCH(QStringList, customEntry);
-        s.click(w->CtS);
-        VERIFY_TEXTS_FIT(s->frmType());
+        s.click("frmKervadin3.CtS");
+        VERIFY_TEXTS_FIT(s.find("frmType"));
 
         s.click(s.find(QStringLiteral("frmType.") + chooserButton));
         QWidget *chosen = s.find(window);
@@ -72,23 +71,25 @@ private slots:
             auto *option = chosen->findChild<QRadioButton *>(size);
             QVERIFY(option);
             s.click(option);
-            s.click(static_cast<SizeWindow *>(chosen)->cmdApply);
+            for (int i = 0; i < FamilyCount; ++i) {
+                if (window == QLatin1String(familyRows()[i].window))
+                    s.click(window + '.' + familyRows()[i].apply);
+            }
         } else {
-            FrmCustom *custom = s->frmCustom();
-            s.type(custom->txtCustdia, customEntry[0]);
-            s.type(custom->txtCustpitch, customEntry[1]);
-            s.click(custom->findChild<QRadioButton *>(customEntry[2]));
-            VERIFY_TEXTS_FIT(custom);
-            s.click(custom->cmdAppcust);
+            s.type("frmCustom.txtCustdia", customEntry[0]);
+            s.type("frmCustom.txtCustpitch", customEntry[1]);
+            s.click("frmCustom." + customEntry[2]);
+            VERIFY_TEXTS_FIT(chosen);
+            s.click("frmCustom.cmdAppcust");
         }
         QVERIFY(s.messages.isEmpty());
-        QVERIFY(!w->lblSelected->text().isEmpty());
+        QVERIFY(!shown("lblSelected").isEmpty());
 
         // A result over the preferred wire, which always lies within the limits.
-        s.type(w->txtActual, w->lblPref->text());
-        s.click(w->cmdCalc);
+        s.type("frmKervadin3.txtActual", shown("lblPref"));
+        s.click("frmKervadin3.cmdCalc");
         QVERIFY(s.messages.isEmpty());
-        QVERIFY(!w->lblOver->text().isEmpty());
+        QVERIFY(!shown("lblOver").isEmpty());
         VERIFY_TEXTS_FIT(w);
     }
 
@@ -97,25 +98,24 @@ private slots:
     // an oversize verdict.
     void checkWindowFits()
     {
-        s.click(w->CtS);
-        s.click(s->frmType()->cmdCustom);
-        FrmCustom *custom = s->frmCustom();
-        s.type(custom->txtCustdia, QStringLiteral("18.345"));
-        s.type(custom->txtCustpitch, QStringLiteral("2.75"));
-        s.click(custom->opt60);
-        s.click(custom->cmdAppcust);
-        s.type(w->txtActual, w->lblMax->text());
-        s.click(w->cmdCalc);
-        s.click(w->cmdCheck);
-        FrmCheck *check = s->frmCheck();
+        s.click("frmKervadin3.CtS");
+        s.click("frmType.cmdCustom");
+        s.type("frmCustom.txtCustdia", QStringLiteral("18.345"));
+        s.type("frmCustom.txtCustpitch", QStringLiteral("2.75"));
+        s.click("frmCustom.opt60");
+        s.click("frmCustom.cmdAppcust");
+        s.type("frmKervadin3.txtActual", shown("lblMax"));
+        s.click("frmKervadin3.cmdCalc");
+        s.click("frmKervadin3.cmdCheck");
+        QWidget *check = s.find("frmCheck");
         QVERIFY(check->isVisible());
-        s.type(check->txtPDmax, QStringLiteral("16.5555"));
-        s.type(check->txtPDmin, QStringLiteral("16.4444"));
-        for (QLineEdit *box : check->txtReading)
-            s.type(box, QStringLiteral("21.8888"));
-        s.click(check->cmdEvaluate);
+        s.type("frmCheck.txtPDmax", QStringLiteral("16.5555"));
+        s.type("frmCheck.txtPDmin", QStringLiteral("16.4444"));
+        for (int n = 1; n <= 5; ++n)
+            s.type("frmCheck.txtReading" + QString::number(n), QStringLiteral("21.8888"));
+        s.click("frmCheck.cmdEvaluate");
         QCOMPARE(s.messageLines(), QStringList());
-        QVERIFY(check->lblVerdict->text().startsWith(QStringLiteral("Oversize by ")));
+        QVERIFY(s.find<QLabel>("frmCheck.lblVerdict")->text().startsWith(QStringLiteral("Oversize by ")));
         VERIFY_TEXTS_FIT(check);
     }
 };

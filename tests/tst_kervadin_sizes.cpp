@@ -2,11 +2,7 @@
 // record of the chosen size written in the right fields, the keyboard
 // order, and the choice kept across BACK. The records themselves are
 // tst_kervadin_rules'.
-#include "kervadin/ui/frmkervadin3.h"
-#include "kervadin/ui/frmtype.h"
 #include "kervadin/ui/kervadin.h"
-#include "kervadin/ui/sizewindow.h"
-#include "runtime/controls.h"
 #include "windowtest.h"
 
 using namespace kervadin;
@@ -20,31 +16,47 @@ class TestKervadinSizes : public QObject {
 
     // Select on the measurement window, then the family's button of the
     // chooser, as a person opens a size window.
-    SizeWindow *open(Family family)
+    QWidget *open(Family family)
     {
-        s.click(s->frmKervadin3()->CtS);
-        s.click(s->frmType()->familyButton(family));
-        SizeWindow *sizes = s->sizeWindow(family);
+        s.click("frmKervadin3.CtS");
+        s.click(QStringLiteral("frmType.") + familyRow(family).chooserButton);
+        QWidget *sizes = s.find(familyRow(family).window);
         return QTest::qWaitForWindowActive(sizes) ? sizes : nullptr;
     }
 
-    static QStringList checked(const SizeWindow *sizes)
+    // A control of a family's size window: a size by its place, or APPLY
+    // (-1) or BACK (-2).
+    QAbstractButton *button(Family family, int size) const
+    {
+        const FamilyRow &row = familyRow(family);
+        const char *name = size == -1 ? row.apply : size == -2 ? row.back : row.sizes[size].option;
+        return s.find<QAbstractButton>(QString::fromLatin1(row.window) + QLatin1Char('.') + name);
+    }
+
+    QStringList checked(Family family) const
     {
         QStringList names;
-        for (QRadioButton *option : sizes->options) {
-            if (option->isChecked())
-                names << option->objectName();
+        for (int i = 0; i < familyRow(family).sizeCount; ++i) {
+            if (button(family, i)->isChecked())
+                names << button(family, i)->objectName();
         }
         return names;
     }
 
+    QString shown(const char *name) const
+    {
+        QWidget *control = s.find(QStringLiteral("frmKervadin3.") + name);
+        if (auto *box = qobject_cast<QLineEdit *>(control))
+            return box->text();
+        return qobject_cast<QLabel *>(control)->text();
+    }
+
     QStringList record() const
     {
-        FrmKervadin3 *m = s->frmKervadin3();
         QStringList texts;
-        for (QLabel *l : {m->lblSelected, m->lblDia, m->lblDoT, m->lblPitch, m->lblTangle,
-                          m->lblMillinches, m->lblHangle, m->lblMax, m->lblMin, m->lblPref})
-            texts << l->text();
+        for (const char *label : {"lblSelected", "lblDia", "lblDoT", "lblPitch", "lblTangle",
+                                  "lblMillinches", "lblHangle", "lblMax", "lblMin", "lblPref"})
+            texts << shown(label);
         return texts;
     }
 
@@ -66,12 +78,11 @@ private slots:
     void applyWithNothingChosen()
     {
         QFETCH(Family, family);
-        SizeWindow *sizes = open(family);
-        QVERIFY(sizes);
-        QCOMPARE(checked(sizes), QStringList());
+        QVERIFY(open(family));
+        QCOMPARE(checked(family), QStringList());
         QCOMPARE(s.focusName(), QString::fromLatin1(familyRow(family).sizes[0].option));
-        const QStringList before = s.snapshotBeforeClick(sizes->cmdApply);
-        s.click(sizes->cmdApply);
+        const QStringList before = s.snapshotBeforeClick(button(family, -1));
+        s.click(button(family, -1));
         QCOMPARE(s.snapshot(), before);
         QVERIFY(s.messages.isEmpty());
     }
@@ -88,14 +99,13 @@ private slots:
         const FamilyRow &row = familyRow(family);
         const StandardSize &size = row.sizes[row.sizeCount - 1];
         const ThreadRecord r = standardRecord(row, size);
-        FrmKervadin3 *m = s->frmKervadin3();
-        SizeWindow *sizes = open(family);
+        QWidget *sizes = open(family);
         QVERIFY(sizes);
-        m->txtActual->setText(QStringLiteral("0.02"));
-        m->lblOver->setText(QStringLiteral("9.9999"));
+        s.find<QLineEdit>("frmKervadin3.txtActual")->setText(QStringLiteral("0.02"));
+        s.find<QLabel>("frmKervadin3.lblOver")->setText(QStringLiteral("9.9999"));
 
-        s.click(sizes->options.last());
-        s.click(sizes->cmdApply);
+        s.click(button(family, row.sizeCount - 1));
+        s.click(button(family, -1));
         QCOMPARE(record(), (QStringList{QString::fromStdString(r.name),
                                         QString::fromStdString(r.diameter),
                                         QString::fromStdString(r.depth),
@@ -107,13 +117,13 @@ private slots:
                                         QString::fromStdString(r.minimum),
                                         QString::fromStdString(r.preferred)}));
         QCOMPARE(record().first(), QString::fromUtf8(size.name));
-        QCOMPARE(m->txtActual->text(), QStringLiteral("0.02"));
-        QCOMPARE(m->lblOver->text(), QStringLiteral("9.9999"));
+        QCOMPARE(shown("txtActual"), QStringLiteral("0.02"));
+        QCOMPARE(shown("lblOver"), QStringLiteral("9.9999"));
         QVERIFY(s.messages.isEmpty());
         QTRY_COMPARE(s.activeName(), QStringLiteral("frmKervadin3"));
         QCOMPARE(s.focusName(), QStringLiteral("txtActual"));
         QVERIFY(sizes->isVisible());
-        QCOMPARE(checked(sizes), QStringList{sizes->options.last()->objectName()});
+        QCOMPARE(checked(family), QStringList{size.option});
     }
 
     void tabOrder_data()
@@ -145,8 +155,7 @@ private slots:
     {
         QFETCH(Family, family);
         QFETCH(QStringList, order);
-        SizeWindow *sizes = open(family);
-        QVERIFY(sizes);
+        QVERIFY(open(family));
         QStringList seen;
         for (int i = 0; i < order.size(); ++i) {
             seen << s.focusName();
@@ -154,64 +163,63 @@ private slots:
         }
         QCOMPARE(seen, order);
         QCOMPARE(s.focusName(), order.first());
-        QCOMPARE(checked(sizes), QStringList());
+        QCOMPARE(checked(family), QStringList());
     }
 
     // BACK hides the window but keeps its choice; APPLY applies it again,
     // also after another family was applied in between.
     void selectionKeptAcrossBack()
     {
-        SizeWindow *unc = open(Family::UNC);
-        s.click(unc->options.at(6));
-        s.click(unc->cmdBack);
+        open(Family::UNC);
+        s.click(button(Family::UNC, 6));
+        s.click(button(Family::UNC, -2));
         QCOMPARE(s.shownWindows(), (QStringList{"frmKervadin3", "frmType"}));
 
-        SizeWindow *ba = open(Family::BA);
-        s.click(ba->options.at(0));
-        s.click(ba->cmdApply);
-        QCOMPARE(s->frmKervadin3()->lblSelected->text(), QStringLiteral("0 BA"));
-        s.click(ba->cmdBack);
+        open(Family::BA);
+        s.click(button(Family::BA, 0));
+        s.click(button(Family::BA, -1));
+        QCOMPARE(shown("lblSelected"), QStringLiteral("0 BA"));
+        s.click(button(Family::BA, -2));
 
-        s.click(s->frmType()->familyButton(Family::UNC));
-        QCOMPARE(checked(unc), QStringList{"optUNC7"});
-        s.click(unc->cmdApply);
-        QCOMPARE(s->frmKervadin3()->lblSelected->text(), QStringLiteral("5/8 U.N.C."));
+        s.click("frmType.cmdUNC");
+        QCOMPARE(checked(Family::UNC), QStringList{"optUNC7"});
+        s.click(button(Family::UNC, -1));
+        QCOMPARE(shown("lblSelected"), QStringLiteral("5/8 U.N.C."));
     }
 
     // One size at most: a second choice clears the first, and APPLY takes it.
     // A click anywhere on an option's area chooses it, also beside its caption.
     void secondChoiceReplacesFirst()
     {
-        SizeWindow *metric = open(Family::Metric);
-        s.click(metric->options.at(2));
-        QRadioButton *eighteen = metric->options.at(10);
+        open(Family::Metric);
+        s.click(button(Family::Metric, 2));
+        QAbstractButton *eighteen = button(Family::Metric, 10);
         QVERIFY(eighteen->fontMetrics().horizontalAdvance(eighteen->text()) + 30
                 < eighteen->width());
         QTest::mouseClick(eighteen, Qt::LeftButton, {},
                           QPoint(eighteen->width() - 2, eighteen->height() / 2));
-        QCOMPARE(checked(metric), QStringList{"optMet11"});
-        s.click(metric->cmdApply);
-        QCOMPARE(s->frmKervadin3()->lblSelected->text(), QStringLiteral("18 mm"));
+        QCOMPARE(checked(Family::Metric), QStringList{"optMet11"});
+        s.click(button(Family::Metric, -1));
+        QCOMPARE(shown("lblSelected"), QStringLiteral("18 mm"));
     }
 
     // Applying again rewrites the record but leaves the wire typed and the
     // dimension worked out for the first size.
     void applyingTwiceOverwrites()
     {
-        FrmKervadin3 *m = s->frmKervadin3();
-        SizeWindow *bsf = open(Family::BSF);
-        s.click(bsf->options.at(1));
-        s.click(bsf->cmdApply);
-        s.type(m->txtActual, QStringLiteral("0.0256"));
-        s.click(m->cmdCalc);
+        open(Family::BSF);
+        s.click(button(Family::BSF, 1));
+        s.click(button(Family::BSF, -1));
+        s.type("frmKervadin3.txtActual", QStringLiteral("0.0256"));
+        s.click("frmKervadin3.cmdCalc");
         // 0.3125 - 1.6008 x 0.0454 + 3.1657 x 0.0256 = 0.3208656
-        QCOMPARE(m->lblOver->text(), QStringLiteral("0.3209"));
+        QCOMPARE(shown("lblOver"), QStringLiteral("0.3209"));
 
-        s.click(bsf->options.at(4));
-        s.click(bsf->cmdApply);
-        QCOMPARE(m->lblSelected->text(), QStringLiteral("1/2 B.S.F."));
-        QCOMPARE(m->lblOver->text(), QStringLiteral("0.3209"));
-        QCOMPARE(m->txtActual->text(), QStringLiteral("0.0256"));
+        s.click(button(Family::BSF, 4));
+        s.click(button(Family::BSF, -1));
+        QCOMPARE(shown("lblSelected"), QStringLiteral("1/2 B.S.F."));
+        QCOMPARE(shown("lblOver"), QStringLiteral("0.3209"));
+        QCOMPARE(shown("txtActual"), QStringLiteral("0.0256"));
         QVERIFY(s.messages.isEmpty());
     }
 };

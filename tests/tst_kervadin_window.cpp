@@ -1,13 +1,7 @@
 // The measurement window and the window flow, driven by real clicks and
 // keys; and a fault changes nothing on any window.
-#include "kervadin/ui/frmcustom.h"
-#include "kervadin/ui/frmkervadin3.h"
-#include "kervadin/ui/frmtype.h"
 #include "kervadin/ui/kervadin.h"
-#include "kervadin/ui/sizewindow.h"
-#include "runtime/controls.h"
 #include "windowtest.h"
-
 
 using namespace kervadin;
 
@@ -16,32 +10,42 @@ class TestKervadinWindow : public QObject {
 
     windowtest::Session<Kervadin> s;
 
+    // A text of the measurement window: a label's or the wire box's.
+    QString shown(const char *name) const
+    {
+        QWidget *control = s.find(QStringLiteral("frmKervadin3.") + name);
+        if (auto *box = qobject_cast<QLineEdit *>(control))
+            return box->text();
+        return qobject_cast<QLabel *>(control)->text();
+    }
+
     // Applies a size of a family through the chooser and its size window.
     void applySize(Family family, int size)
     {
-        s.click(s->frmKervadin3()->CtS);
-        s.click(s->frmType()->familyButton(family));
-        SizeWindow *sizes = s->sizeWindow(family);
-        s.click(sizes->options.at(size));
-        s.click(sizes->cmdApply);
+        const FamilyRow &row = familyRow(family);
+        const QString window = QString::fromLatin1(row.window) + QLatin1Char('.');
+        s.click("frmKervadin3.CtS");
+        s.click(QStringLiteral("frmType.") + row.chooserButton);
+        s.click(window + row.sizes[size].option);
+        s.click(window + row.apply);
     }
 
     // Types a custom thread, picks the angle (55, 60, or 0 for none) and
     // presses APPLY.
     void applyCustom(const QString &diameter, const QString &pitch, int angle)
     {
-        FrmCustom *c = s->frmCustom();
-        if (!c->isVisible()) {
-            s.click(s->frmKervadin3()->CtS);
-            s.click(s->frmType()->cmdCustom);
+        QWidget *custom = s.find("frmCustom");
+        if (!custom || !custom->isVisible()) {
+            s.click("frmKervadin3.CtS");
+            s.click("frmType.cmdCustom");
         }
-        s.type(c->txtCustdia, diameter);
-        s.type(c->txtCustpitch, pitch);
+        s.type("frmCustom.txtCustdia", diameter);
+        s.type("frmCustom.txtCustpitch", pitch);
         if (angle == 55)
-            s.click(c->opt55);
+            s.click("frmCustom.opt55");
         else if (angle == 60)
-            s.click(c->opt60);
-        s.click(c->cmdAppcust);
+            s.click("frmCustom.opt60");
+        s.click("frmCustom.cmdAppcust");
     }
 
 private slots:
@@ -73,19 +77,18 @@ private slots:
     {
         QFETCH(QString, wire);
         applySize(Family::Metric, 4);
-        FrmKervadin3 *w = s->frmKervadin3();
-        s.type(w->txtActual, QStringLiteral("0.577"));
-        s.click(w->cmdCalc);
-        QCOMPARE(w->lblOver->text(), QStringLiteral("6.2155"));
+        s.type("frmKervadin3.txtActual", QStringLiteral("0.577"));
+        s.click("frmKervadin3.cmdCalc");
+        QCOMPARE(shown("lblOver"), QStringLiteral("6.2155"));
 
-        s.type(w->txtActual, wire);
-        s.click(w->cmdCalc);
+        s.type("frmKervadin3.txtActual", wire);
+        s.click("frmKervadin3.cmdCalc");
         QCOMPARE(s.messages.size(), 1);
         QCOMPARE(s.messages[0].style, int(rt::Exclamation));
         QTEST(s.messages[0].title, "title");
         QTEST(s.messages[0].prompt, "prompt");
-        QCOMPARE(w->lblOver->text(), QStringLiteral("6.2155"));
-        QCOMPARE(w->txtActual->text(), wire);
+        QCOMPARE(shown("lblOver"), QStringLiteral("6.2155"));
+        QCOMPARE(shown("txtActual"), wire);
     }
 
     // Select empties the result and the wire, keeps the record, and opens
@@ -93,18 +96,17 @@ private slots:
     void selectEmptiesResultAndWireOnly()
     {
         applySize(Family::Metric, 4);
-        FrmKervadin3 *w = s->frmKervadin3();
-        s.type(w->txtActual, QStringLiteral("0.577"));
-        s.click(w->cmdCalc);
-        QCOMPARE(w->lblOver->text(), QStringLiteral("6.2155"));
+        s.type("frmKervadin3.txtActual", QStringLiteral("0.577"));
+        s.click("frmKervadin3.cmdCalc");
+        QCOMPARE(shown("lblOver"), QStringLiteral("6.2155"));
 
-        s.click(w->CtS);
-        QVERIFY(w->txtActual->text().isEmpty());
-        QVERIFY(w->lblOver->text().isEmpty());
-        QCOMPARE(w->lblSelected->text(), QStringLiteral("6 mm"));
-        QCOMPARE(w->lblDia->text(), QStringLiteral("6.0000"));
+        s.click("frmKervadin3.CtS");
+        QVERIFY(shown("txtActual").isEmpty());
+        QVERIFY(shown("lblOver").isEmpty());
+        QCOMPARE(shown("lblSelected"), QStringLiteral("6 mm"));
+        QCOMPARE(shown("lblDia"), QStringLiteral("6.0000"));
         QTRY_COMPARE(s.activeName(), QStringLiteral("frmType"));
-        QVERIFY(w->isVisible());
+        QVERIFY(s.find("frmKervadin3")->isVisible());
     }
 
     void tabRunsWireExitCalculate()
@@ -119,43 +121,42 @@ private slots:
 
     void chooserAndBackFollowTheFlow()
     {
-        FrmKervadin3 *w = s->frmKervadin3();
-        s.click(w->CtS);
+        s.click("frmKervadin3.CtS");
         QTRY_COMPARE(s.activeName(), QStringLiteral("frmType"));
         QCOMPARE(s.focusName(), QStringLiteral("cmdBSF"));
-        s.click(s->frmType()->familyButton(Family::UNF));
+        s.click("frmType.cmdUNF");
         QCOMPARE(s.shownWindows(), (QStringList{"frmKervadin3", "frmUNFsize"}));
         QTRY_COMPARE(s.activeName(), QStringLiteral("frmUNFsize"));
 
-        s.click(s->sizeWindow(Family::UNF)->cmdBack);
+        s.click("frmUNFsize.cmdBackUNF");
         QCOMPARE(s.shownWindows(), (QStringList{"frmKervadin3", "frmType"}));
 
         // Select again while the chooser is open just brings it forward.
-        s.click(w->CtS);
+        s.click("frmKervadin3.CtS");
         QCOMPARE(s.shownWindows(), (QStringList{"frmKervadin3", "frmType"}));
         QTRY_COMPARE(s.activeName(), QStringLiteral("frmType"));
     }
 
     void closingASecondaryWindowHidesIt()
     {
-        s.click(s->frmKervadin3()->CtS);
-        s.click(s->frmType()->familyButton(Family::BA));
-        SizeWindow *ba = s->sizeWindow(Family::BA);
+        s.click("frmKervadin3.CtS");
+        s.click("frmType.cmdBA");
+        QWidget *ba = s.find("frmBAsize");
         ba->close();
         QCOMPARE(s.shownWindows(), QStringList{"frmKervadin3"});
         QCOMPARE(s.ends, 0);
-        QCOMPARE(s->sizeWindow(Family::BA), ba);
+        QCOMPARE(s.find("frmBAsize"), ba);
     }
 
     void exitEnds()
     {
-        s.click(s->frmKervadin3()->cmdQuit);
+        s.click("frmKervadin3.cmdQuit");
         QCOMPARE(s.ends, 1);
     }
 
     void closingTheMainWindowEnds()
     {
-        s->frmKervadin3()->close();
+        s.find("frmKervadin3")->close();
         QCOMPARE(s.ends, 1);
     }
 
@@ -186,46 +187,43 @@ private slots:
     {
         QFETCH(QStringList, custom);
         QFETCH(QString, wire);
-        FrmKervadin3 *w = s->frmKervadin3();
         applySize(Family::BSF, 4);
-        s.type(w->txtActual, QStringLiteral("0.0353"));
-        s.click(w->cmdCalc);
-        QCOMPARE(w->lblOver->text(), QStringLiteral("0.5117"));
-        s.click(w->CtS);
-        s.click(s->frmType()->cmdCustom);
+        s.type("frmKervadin3.txtActual", QStringLiteral("0.0353"));
+        s.click("frmKervadin3.cmdCalc");
+        QCOMPARE(shown("lblOver"), QStringLiteral("0.5117"));
+        s.click("frmKervadin3.CtS");
+        s.click("frmType.cmdCustom");
 
+        // The control that faults.
+        QWidget *faulting = s.find("frmCustom.cmdAppcust");
         if (wire.isEmpty()) {
             // Everything typed and chosen, then APPLY faults.
-            FrmCustom *c = s->frmCustom();
-            s.type(c->txtCustdia, custom[0]);
-            s.type(c->txtCustpitch, custom[1]);
+            s.type("frmCustom.txtCustdia", custom[0]);
+            s.type("frmCustom.txtCustpitch", custom[1]);
             if (custom[2] == QLatin1String("55"))
-                s.click(c->opt55);
+                s.click("frmCustom.opt55");
             else if (custom[2] == QLatin1String("60"))
-                s.click(c->opt60);
-            const QStringList before = s.snapshotBeforeClick(c->cmdAppcust);
-            s.click(c->cmdAppcust);
-            s.verifyOneFault("kervadin");
-            QCOMPARE(s.snapshot(), before);
+                s.click("frmCustom.opt60");
         } else {
             if (!custom.isEmpty())
                 applyCustom(custom[0], custom[1], custom[2].toInt());
             QVERIFY(s.messages.isEmpty());
-            s.type(w->txtActual, wire);
-            const QStringList before = s.snapshotBeforeClick(w->cmdCalc);
-            s.click(w->cmdCalc);
-            s.verifyOneFault("kervadin");
-            QCOMPARE(s.snapshot(), before);
+            s.type("frmKervadin3.txtActual", wire);
+            faulting = s.find("frmKervadin3.cmdCalc");
         }
+        const QStringList before = s.snapshotBeforeClick(faulting);
+        s.click(faulting);
+        s.verifyOneFault("kervadin");
+        QCOMPARE(s.snapshot(), before);
 
         // The windows go on working: 10 mm at pitch 1 over a 0.577 wire.
         s.messages.clear();
         applyCustom(QStringLiteral("10"), QStringLiteral("1"), 0);
         QTRY_COMPARE(s.focusName(), QStringLiteral("txtActual"));
-        s.type(w->txtActual, QStringLiteral("0.577"));
-        s.click(w->cmdCalc);
+        s.type("frmKervadin3.txtActual", QStringLiteral("0.577"));
+        s.click("frmKervadin3.cmdCalc");
         QVERIFY(s.messages.isEmpty());
-        QCOMPARE(w->lblOver->text(), QStringLiteral("10.2155"));
+        QCOMPARE(shown("lblOver"), QStringLiteral("10.2155"));
     }
 };
 

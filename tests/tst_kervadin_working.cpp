@@ -2,13 +2,7 @@
 // their formulas as tooltips, and value fields can be selected with the
 // mouse without taking the focus. Driven through the windows as a person
 // uses them.
-#include "kervadin/ui/frmcheck.h"
-#include "kervadin/ui/frmcustom.h"
-#include "kervadin/ui/frmkervadin3.h"
-#include "kervadin/ui/frmtype.h"
 #include "kervadin/ui/kervadin.h"
-#include "kervadin/ui/sizewindow.h"
-#include "runtime/controls.h"
 #include "windowtest.h"
 
 using namespace kervadin;
@@ -17,23 +11,23 @@ class TestKervadinWorking : public QObject {
     Q_OBJECT
 
     windowtest::Session<Kervadin> s;
-    FrmKervadin3 *w = nullptr;
+
+    QLabel *field(const char *name) const
+    {
+        return s.find<QLabel>(QStringLiteral("frmKervadin3.") + name);
+    }
 
     // 6 mm: Select, Metric, the fifth size, APPLY.
     void applySixMillimetres()
     {
-        s.click(w->CtS);
-        s.click(s->frmType()->familyButton(Family::Metric));
-        s.click(s->sizeWindow(Family::Metric)->options.at(4));
-        s.click(s->sizeWindow(Family::Metric)->cmdApply);
+        s.click("frmKervadin3.CtS");
+        s.click("frmType.cmdMetric");
+        s.click("frmMetsize.optMet5");
+        s.click("frmMetsize.btnAppmet");
     }
 
 private slots:
-    void init()
-    {
-        s.begin();
-        w = s->frmKervadin3();
-    }
+    void init() { s.begin(); }
     void cleanup() { s.end(); }
 
     // The tooltips name the values used: the record's as shown (a custom
@@ -54,73 +48,72 @@ private slots:
         QFETCH(QString, wire);
         QFETCH(QStringList, values);
         if (values.first().startsWith(QLatin1String("3.50"))) {
-            s.click(w->CtS);
-            s.click(s->frmType()->cmdCustom);
-            s.type(s->frmCustom()->txtCustdia, QStringLiteral("3.50"));
-            s.type(s->frmCustom()->txtCustpitch, QStringLiteral("0.6"));
-            s.click(s->frmCustom()->cmdAppcust);
+            s.click("frmKervadin3.CtS");
+            s.click("frmType.cmdCustom");
+            s.type("frmCustom.txtCustdia", QStringLiteral("3.50"));
+            s.type("frmCustom.txtCustpitch", QStringLiteral("0.6"));
+            s.click("frmCustom.cmdAppcust");
         } else {
             applySixMillimetres();
         }
-        for (QLabel *l : {w->lblMax, w->lblMin, w->lblPref})
+        for (QLabel *l : {field("lblMax"), field("lblMin"), field("lblPref")})
             QVERIFY2(!l->toolTip().isEmpty(), qPrintable(l->objectName()));
-        QVERIFY(w->lblOver->toolTip().isEmpty());
+        QVERIFY(field("lblOver")->toolTip().isEmpty());
 
-        s.type(w->txtActual, wire);
-        s.click(w->cmdCalc);
+        s.type("frmKervadin3.txtActual", wire);
+        s.click("frmKervadin3.cmdCalc");
         QVERIFY(s.messages.isEmpty());
-        const QString working = w->lblOver->toolTip();
+        const QString working = field("lblOver")->toolTip();
         for (const QString &value : values)
             QVERIFY2(working.contains(value), qPrintable(working + " lacks " + value));
         QVERIFY2(!working.contains(QLatin1String(" mm")), qPrintable(working));
 
-        s.type(w->txtActual, QStringLiteral("9"));
-        s.click(w->cmdCalc);
+        s.type("frmKervadin3.txtActual", QStringLiteral("9"));
+        s.click("frmKervadin3.cmdCalc");
         QCOMPARE(s.messages.size(), 1);
-        QCOMPARE(w->lblOver->toolTip(), working);
+        QCOMPARE(field("lblOver")->toolTip(), working);
     }
 
     // The check's tooltips carry the values it used: the wire in C, the
     // class's T and allowance in the limits, the difference in the verdict.
     void checkShowsTheValuesUsed()
     {
-        s.click(w->CtS);
-        s.click(s->frmType()->familyButton(Family::UNC));
-        s.click(s->sizeWindow(Family::UNC)->options.at(0));
-        s.click(s->sizeWindow(Family::UNC)->cmdApply);
-        s.type(w->txtActual, QStringLiteral("0.0289"));
-        s.click(w->cmdCalc);
-        s.click(w->cmdCheck);
-        FrmCheck *check = s->frmCheck();
-        s.click(check->opt2A);
-        s.type(check->txtReading[0], QStringLiteral("0.2600"));
-        s.click(check->cmdEvaluate);
+        s.click("frmKervadin3.CtS");
+        s.click("frmType.cmdUNC");
+        s.click("frmUNCsize.optUnc1");
+        s.click("frmUNCsize.cmdAppUNC");
+        s.type("frmKervadin3.txtActual", QStringLiteral("0.0289"));
+        s.click("frmKervadin3.cmdCalc");
+        s.click("frmKervadin3.cmdCheck");
+        s.click("frmCheck.opt2A");
+        s.type("frmCheck.txtReading1", QStringLiteral("0.2600"));
+        s.click("frmCheck.cmdEvaluate");
         QCOMPARE(s.messageLines(), QStringList());
 
-        const QList<QPair<QWidget *, QStringList>> tips = {
-            {check->lblBasic, {"0.2500", "20"}},
-            {check->lblConstant, {"0.0289", "20"}},
-            {check->txtPDmax, {"0.0037", "0.0011", "0.2175"}},
-            {check->txtPDmin, {"0.0037", "0.2164"}},
-            {check->lblVerdict, {"0.2166", "0.2164", "0.0002"}},
+        const QList<QPair<QString, QStringList>> tips = {
+            {"lblBasic", {"0.2500", "20"}},
+            {"lblConstant", {"0.0289", "20"}},
+            {"txtPDmax", {"0.0037", "0.0011", "0.2175"}},
+            {"txtPDmin", {"0.0037", "0.2164"}},
+            {"lblVerdict", {"0.2166", "0.2164", "0.0002"}},
         };
         for (const auto &tip : tips) {
+            const QString text = s.find("frmCheck." + tip.first)->toolTip();
             for (const QString &value : tip.second)
-                QVERIFY2(tip.first->toolTip().contains(value),
-                         qPrintable(tip.first->objectName() + ": " + tip.first->toolTip()));
+                QVERIFY2(text.contains(value), qPrintable(tip.first + ": " + text));
         }
     }
 
     void selectClearsTheWorking()
     {
         applySixMillimetres();
-        s.type(w->txtActual, QStringLiteral("0.577"));
-        s.click(w->cmdCalc);
-        QVERIFY(!w->lblOver->toolTip().isEmpty());
-        s.click(w->CtS);
-        QVERIFY(s->frmType()->isVisible());
-        QVERIFY(w->lblOver->text().isEmpty());
-        QVERIFY(w->lblOver->toolTip().isEmpty());
+        s.type("frmKervadin3.txtActual", QStringLiteral("0.577"));
+        s.click("frmKervadin3.cmdCalc");
+        QVERIFY(!field("lblOver")->toolTip().isEmpty());
+        s.click("frmKervadin3.CtS");
+        QVERIFY(s.find("frmType")->isVisible());
+        QVERIFY(field("lblOver")->text().isEmpty());
+        QVERIFY(field("lblOver")->toolTip().isEmpty());
     }
 
     // Dragging across a value field selects its text; the focus stays in the
@@ -128,14 +121,16 @@ private slots:
     void valueFieldsSelectableWithoutFocus()
     {
         applySixMillimetres();
-        s.type(w->txtActual, QStringLiteral("0.577"));
-        s.click(w->cmdCalc);
-        s.click(w->txtActual);
-        QCOMPARE(QApplication::focusWidget(), w->txtActual);
+        s.type("frmKervadin3.txtActual", QStringLiteral("0.577"));
+        s.click("frmKervadin3.cmdCalc");
+        QWidget *wireBox = s.find("frmKervadin3.txtActual");
+        s.click(wireBox);
+        QCOMPARE(QApplication::focusWidget(), wireBox);
 
-        for (QLabel *field : {w->lblSelected, w->lblDia, w->lblDoT, w->lblPitch, w->lblTangle,
-                              w->lblHangle, w->lblMillinches, w->lblMax, w->lblMin, w->lblPref,
-                              w->lblOver}) {
+        for (const char *name : {"lblSelected", "lblDia", "lblDoT", "lblPitch", "lblTangle",
+                                 "lblHangle", "lblMillinches", "lblMax", "lblMin", "lblPref",
+                                 "lblOver"}) {
+            QLabel *field = this->field(name);
             QCOMPARE(field->focusPolicy(), Qt::NoFocus);
             const int middle = field->height() / 2;
             QTest::mousePress(field, Qt::LeftButton, {}, QPoint(1, middle));
@@ -145,9 +140,9 @@ private slots:
             // The line dragged across: the only one, or "in" of the units.
             const QStringList lines = field->text().split(QLatin1Char('\n'));
             QCOMPARE(field->selectedText(), lines[lines.size() / 2]);
-            QCOMPARE(QApplication::focusWidget(), w->txtActual);
+            QCOMPARE(QApplication::focusWidget(), wireBox);
         }
-        QCOMPARE(w->lblOver->selectedText(), QStringLiteral("6.2155"));
+        QCOMPARE(field("lblOver")->selectedText(), QStringLiteral("6.2155"));
     }
 };
 

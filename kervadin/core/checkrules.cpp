@@ -64,28 +64,41 @@ double add(double a, double b) { return rt::checked(a + b); }
 double subtract(double a, double b) { return rt::checked(a - b); }
 double multiply(double a, double b) { return rt::checked(a * b); }
 
-bool endsWith(const std::string &text, const std::string &ending)
+// A number as its shortest text, without the blank before it.
+std::string shortest(double value)
 {
-    return text.size() >= ending.size()
-        && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+    std::string text = rt::NumberToText(value);
+    if (!text.empty() && text.front() == ' ')
+        text.erase(0, 1);
+    return text;
 }
 
-// The last line of the units caption without its full stop: "inches".
-std::string unitsWord(const std::string &caption)
+// The thread as the check names it: its name, diameter, pitch and angle as
+// the record shows them (a custom metric diameter to three places, with its
+// unit), and its unit.
+std::string threadLine(const Thread &thread)
 {
-    std::string word = caption.substr(caption.find_last_of('\n') + 1);
-    if (!word.empty() && word.back() == '.')
-        word.pop_back();
-    return word;
+    const ThreadRecord &r = thread.record();
+    const std::string diameter = thread.isCustom() && thread.unit() == Unit::Millimetre
+        ? rt::FormatNumber(thread.diameter(), "#0.000") + " mm"
+        : r.diameter;
+    return r.name + ": D " + diameter + ", P " + r.pitch + ", " + r.angle + ", "
+        + unitName(thread.unit());
 }
 
-// A custom metric diameter is shown as typed, followed by " mm"; here it is
-// shown as read, to the custom thread's three places.
-std::string diameterShown(const std::string &diameter)
+// Diameter and pitch as the working writes the values used: a standard
+// thread's as its record shows them, a pitch of whole threads per inch as
+// "(1 ÷ n)", a custom thread's exactly.
+std::string diameterUsed(const Thread &thread)
 {
-    if (!endsWith(diameter, " mm"))
-        return diameter;
-    return rt::FormatNumber(rt::ReadNumber(diameter), "#0.000");
+    return thread.isCustom() ? shortest(thread.diameter()) : thread.record().diameter;
+}
+
+std::string pitchUsed(const Thread &thread)
+{
+    if (thread.threadsPerInch() > 0)
+        return "(1 ÷ " + shortest(thread.threadsPerInch()) + ")";
+    return thread.isCustom() ? shortest(thread.pitch()) : thread.record().pitch;
 }
 
 bool readsAboveZero(const std::string &text)
@@ -93,22 +106,20 @@ bool readsAboveZero(const std::string &text)
     return rt::ReadNumber(text) > 0;
 }
 
-Refusal limitRefusal(const char *box, const char *which)
+rt::Refusal limitRefusal(const char *box, const char *which)
 {
-    return {box, "Bad Limit",
-            std::string("The ") + which + " pitch diameter is not a number above 0.\n"
-                "Please correct the " + which + " and try again."};
+    return {"Bad Limit", std::string("The ") + which + " pitch diameter is not a number above 0.",
+            std::string("Please correct the ") + which + " and try again.", box};
 }
 
-Refusal missingLimit(const char *box, const char *which)
+rt::Refusal missingLimit(const char *box, const char *which)
 {
-    return {box, "No Limit",
-            std::string("The ") + which + " pitch diameter has not been entered.\n"
-                "Please enter both limits, or neither, and try again."};
+    return {"No Limit", std::string("The ") + which + " pitch diameter has not been entered.",
+            "Please enter both limits, or neither, and try again.", box};
 }
 
 // The typed limits: none, both, or a refusal.
-Refusal checkTypedLimits(const std::string &maximum, const std::string &minimum)
+rt::Refusal checkTypedLimits(const std::string &maximum, const std::string &minimum)
 {
     if (maximum.empty() && minimum.empty())
         return {};
@@ -121,28 +132,30 @@ Refusal checkTypedLimits(const std::string &maximum, const std::string &minimum)
     if (!readsAboveZero(minimum))
         return limitRefusal("txtPDmin", "minimum");
     if (rt::ReadNumber(maximum) < rt::ReadNumber(minimum))
-        return {"txtPDmax", "Bad Limits",
-                "The maximum pitch diameter is less than the minimum.\n"
-                "Please correct the limits and try again."};
+        return {"Bad Limits", "The maximum pitch diameter is less than the minimum.",
+                "Please correct the limits and try again.", "txtPDmax"};
     return {};
+}
+
+rt::Refusal badReading(int index)
+{
+    const std::string n = std::to_string(index + 1);
+    return {"Bad Reading", "Reading " + n + " is not a number above 0.",
+            "Please correct reading " + n + " and try again.", "txtReading" + n};
 }
 
 } // namespace
 
-CheckTexts checkReadings(const CheckEntry &entry)
+CheckTexts checkReadings(const State &state, const CheckEntry &entry)
 {
-    const ShownThread &thread = entry.thread;
     CheckTexts out;
-    const std::string diameterText = diameterShown(thread.diameter);
-    const char *mm = endsWith(thread.diameter, " mm") ? " mm" : "";
-    out.thread = thread.name;
-    if (!thread.name.empty())
-        out.thread += ": D " + diameterText + mm + ", P " + thread.pitch + ", " + thread.angle
-            + ", " + unitsWord(thread.units);
+    const std::optional<Thread> &thread = state.thread();
+    if (thread)
+        out.thread = threadLine(*thread);
 
-    const double angle = rt::ReadNumber(thread.angle);
-    const AngleRule *rule = angleRule(angle);
-    if (entry.wire.empty() || !rule) {
+    const AngleRule *rule = thread ? angleRule(thread->angle()) : nullptr;
+    const std::optional<Calculation> &calculation = state.calculation();
+    if (!calculation || !rule) {
         // The limits and the class stay as they are until there is something to check.
         out.note = "Calculate a dimension over wires first.";
         out.threadClass = entry.threadClass;
@@ -151,25 +164,19 @@ CheckTexts checkReadings(const CheckEntry &entry)
         return out;
     }
     out.calculated = true;
-    const double wire = rt::ReadNumber(entry.wire);
+    const double wire = calculation->wire;
     out.thread += "; wire " + shown(wire);
-    const bool inch = endsWith(thread.units, "inches.");
-    out.classesOffered = inch && angle == 60;
+    const double angle = thread->angle();
+    out.classesOffered = thread->unit() == Unit::Inch && angle == 60;
     out.note = out.classesOffered
         ? "Choose a class, or type the limits from the drawing."
         : "Type the limits from the drawing: metric, B.S.F., Whitworth and B.A. limits are not "
           "derived from a formula.";
 
-    // The pitch: inch threads of whole threads per inch have their pitch
-    // shown rounded, so it is taken back to 1 / n.
-    const double diameter = rt::ReadNumber(thread.diameter);
-    double pitch = rt::ReadNumber(thread.pitch);
-    std::string pitchText = thread.pitch;
-    if (inch && (angle == 55 || angle == 60)) {
-        const int threadsPerInch = rt::RoundToInteger(rt::divide(1, pitch));
-        pitch = rt::divide(1, threadsPerInch);
-        pitchText = "(1 ÷ " + std::to_string(threadsPerInch) + ")";
-    }
+    const double diameter = thread->diameter();
+    const double pitch = thread->pitch();
+    const std::string diameterText = diameterUsed(*thread);
+    const std::string pitchText = pitchUsed(*thread);
 
     const double basic = asShown(subtract(diameter, multiply(rule->basicFactor, pitch)));
     out.basic = shown(basic);
@@ -219,15 +226,12 @@ CheckTexts checkReadings(const CheckEntry &entry)
 
     if (out.threadClass == ThreadClass::None) {
         out.refusal = checkTypedLimits(out.maximum, out.minimum);
-        if (!out.refusal.box.empty())
+        if (out.refusal.refuses())
             return out;
     }
     for (int i = 0; i < ReadingCount; ++i) {
         if (!entry.readings[i].empty() && !readsAboveZero(entry.readings[i])) {
-            const std::string n = std::to_string(i + 1);
-            out.refusal = {"txtReading" + n, "Bad Reading",
-                           "Reading " + n + " is not a number above 0.\n"
-                               "Please correct reading " + n + " and try again."};
+            out.refusal = badReading(i);
             return out;
         }
     }

@@ -34,6 +34,7 @@ constexpr StandardSize WhitworthSizes[] = {
 };
 
 constexpr StandardSize UncSizes[] = {
+    // "1/4 U.N.C" and "3° 71'" are shown as listed; not to be tidied.
     {"optUnc1", "1/4", "1/4 U.N.C", 0.25, 0.05, "3° 71'"},
     {"optUNC2", "5/16", "5/16 U.N.C.", 0.3125, 0.05556, "3° 39'"},
     {"optUNC3", "3/8", "3/8 U.N.C.", 0.375, 0.0625, "3° 24'"},
@@ -64,6 +65,7 @@ constexpr StandardSize BaSizes[] = {
     {"optBA1", "0 BA", "0 BA", 0.2362, 0.0394, "3° 22'"},
     {"optBA2", "1 BA", "1 BA", 0.2087, 0.0354, "3° 27'"},
     {"optBA3", "2 BA", "2 BA", 0.185, 0.0319, "3° 30'"},
+    // "3° 38" is shown as listed; not to be tidied.
     {"optBA4", "3 BA", "3 BA", 0.1614, 0.0287, "3° 38"},
     {"optBA5", "4 BA", "4 BA", 0.1417, 0.026, "3° 45'"},
     {"optBA6", "5 BA", "5 BA", 0.126, 0.0232, "3° 47'"},
@@ -96,12 +98,12 @@ constexpr int count(const StandardSize (&)[N])
 }
 
 // The rules of the standard families:
-// angle, depth factor, diameter, depth and pitch patterns, B.A. wires, maximum, minimum and
-// preferred wire factors, unit.
-constexpr RecordRule Whitworth{"55°", 0.64, "#0.0000", "#0.0000", "#0.0000", false, 0.76, 0.54, 0.564, "inches."};
-constexpr RecordRule Unified{"60°", 0.6134, "#0.0000", "#0.0000", "#0.0000", false, 0.9, 0.56, 0.578, "inches."};
-constexpr RecordRule Metric{"60°", 0.6134, "#0.0000", "#0.0000", "#0.0000", false, 0.9, 0.56, 0.577, "millimeters."};
-constexpr RecordRule BritishAssociation{"47.5°", 0.6, "#0.0000", "#0.0000", "#0.0000", true, 0.73, 0, 0.546, "inches."};
+// angle and its caption, depth factor, diameter, depth and pitch patterns, B.A. wires, maximum,
+// minimum and preferred wire factors, unit.
+constexpr RecordRule Whitworth{55, "55°", 0.64, "#0.0000", "#0.0000", "#0.0000", false, 0.76, 0.54, 0.564, Unit::Inch};
+constexpr RecordRule Unified{60, "60°", 0.6134, "#0.0000", "#0.0000", "#0.0000", false, 0.9, 0.56, 0.578, Unit::Inch};
+constexpr RecordRule Metric{60, "60°", 0.6134, "#0.0000", "#0.0000", "#0.0000", false, 0.9, 0.56, 0.577, Unit::Millimetre};
+constexpr RecordRule BritishAssociation{47.5, "47.5°", 0.6, "#0.0000", "#0.0000", "#0.0000", true, 0.73, 0, 0.546, Unit::Inch};
 
 constexpr FamilyRow Rows[] = {
     {Family::BSF, "cmdBSF", "B.S.F.", 2400, 2040, "frmBSFsize", "B.S.F. Size", "cmdAppBSF",

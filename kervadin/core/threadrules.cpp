@@ -40,7 +40,27 @@ const OverWiresFormula *formulaFor(double angle)
     return nullptr;
 }
 
+// The refusals of Calculate and of a custom thread, as their messages say them;
+// none moves the focus.
+const rt::Refusal NoWire{"No Wire", "A wire size has not been entered.",
+                         "Please enter wire size and try again.", ""};
+const rt::Refusal SmallWire{"Small Wire", "Wire size is less than minimum allowed.",
+                            "Please enter another wire size.", ""};
+const rt::Refusal LargeWire{"Large Wire", "Wire size is greater than maximum allowed.",
+                            "Please enter another wire size.", ""};
+const rt::Refusal NoDiameter{"no Diameter", "A diameter has not been entered.",
+                             "Please enter thread diameter and try again.", ""};
+const rt::Refusal NoPitch{"no Pitch", "A pitch or TPI has not been entered.",
+                          "Please enter thread pitch or TPI and try Again.", ""};
+const rt::Refusal NoAngle{"no Angle", "A thread angle has not been entered.",
+                          "Please enter a thread angle and try Again.", ""};
+
 } // namespace
+
+const char *unitName(Unit unit)
+{
+    return unit == Unit::Millimetre ? "millimeters" : "inches";
+}
 
 WireSizes wireSizes(const RecordRule &rule, double pitch)
 {
@@ -58,13 +78,14 @@ ThreadRecord threadRecord(const RecordRule &rule, const std::string &name, doubl
 {
     ThreadRecord r;
     r.name = name;
-    r.diameter = diameterText.empty() ? rt::FormatNumber(diameter, rule.diameterPattern)
-                                      : diameterText;
+    r.diameterNumber = diameterText.empty() ? rt::FormatNumber(diameter, rule.diameterPattern)
+                                            : diameterText;
+    r.diameter = diameterText.empty() ? r.diameterNumber : diameterText + " mm";
     r.depth = rt::FormatNumber(rt::checked(rule.depthFactor * pitch), rule.depthPattern);
     r.pitch = rt::FormatNumber(pitch, rule.pitchPattern);
     r.angle = rule.angleCaption;
     r.helix = helix;
-    r.units = std::string("Dimensions\nin\n") + rule.unitsWord;
+    r.units = std::string("Dimensions\nin\n") + unitName(rule.unit) + ".";
     const WireSizes wires = wireSizes(rule, pitch);
     r.maximum = rt::FormatNumber(wires.maximum, "#0.0000");
     r.minimum = rt::FormatNumber(wires.minimum, "#0.0000");
@@ -102,12 +123,15 @@ CustomThread customThread(const std::string &diameterText, const std::string &pi
                           CustomAngle angle)
 {
     CustomThread t;
+    t.diameterText = diameterText;
+    t.pitchText = pitchText;
+    t.angle = angle;
     if (diameterText.empty()) {
-        t.refusal = CustomRefusal::NoDiameter;
+        t.refusal = NoDiameter;
         return t;
     }
     if (pitchText.empty()) {
-        t.refusal = CustomRefusal::NoPitch;
+        t.refusal = NoPitch;
         return t;
     }
     t.diameter = rt::ReadNumber(diameterText);
@@ -120,10 +144,16 @@ CustomThread customThread(const std::string &diameterText, const std::string &pi
         return t;
     }
     // An inch thread: an entry above 1 is threads per inch.
-    t.pitch = entry > 1 ? rt::divide(1, entry) : entry;
+    if (entry > 1) {
+        t.threadsPerInch = entry;
+        t.pitch = rt::divide(1, entry);
+    } else {
+        t.pitch = entry;
+    }
     switch (angle) {
     case CustomAngle::Deg55:
         t.kind = CustomKind::Whitworth;
+        // Shown as the program has always named it; not to be tidied.
         t.name = "Whitwoth Form";
         break;
     case CustomAngle::Deg60:
@@ -131,7 +161,7 @@ CustomThread customThread(const std::string &diameterText, const std::string &pi
         t.name = "Unified Thread";
         break;
     case CustomAngle::None:
-        t.refusal = CustomRefusal::NoAngle;
+        t.refusal = NoAngle;
         break;
     }
     return t;
@@ -147,12 +177,12 @@ const RecordRule &customRule(CustomKind kind)
     return CustomWhitworthRule;
 }
 
-ThreadRecord customRecord(const CustomThread &thread, const std::string &diameterText)
+ThreadRecord customRecord(const CustomThread &thread)
 {
     const RecordRule &rule = customRule(thread.kind);
     const std::string helix = Helangle(thread.diameter, thread.pitch, rule.depthFactor);
     return threadRecord(rule, thread.name, thread.diameter, thread.pitch, helix,
-                        thread.kind == CustomKind::Metric ? diameterText + " mm" : std::string());
+                        thread.kind == CustomKind::Metric ? thread.diameterText : std::string());
 }
 
 Measurement measure(const ShownRecord &shown, const std::string &wireText)
@@ -164,15 +194,15 @@ Measurement measure(const ShownRecord &shown, const std::string &wireText)
     const double angle = rt::ReadNumber(shown.angle);
 
     if (wireText.empty()) {
-        m.refusal = WireRefusal::NoWire;
+        m.refusal = NoWire;
         return m;
     }
     if (rt::ReadNumber(shown.minimum) > m.wire) {
-        m.refusal = WireRefusal::SmallWire;
+        m.refusal = SmallWire;
         return m;
     }
     if (rt::ReadNumber(shown.maximum) < m.wire) {
-        m.refusal = WireRefusal::LargeWire;
+        m.refusal = LargeWire;
         return m;
     }
     const OverWiresFormula *f = formulaFor(angle);
@@ -183,9 +213,7 @@ Measurement measure(const ShownRecord &shown, const std::string &wireText)
     m.measured = true;
     m.overWires = rt::FormatNumber(over, "#0.0000");
 
-    std::string d = shown.diameter;
-    if (d.size() >= 3 && d.compare(d.size() - 3, 3, " mm") == 0)
-        d.erase(d.size() - 3);
+    const std::string &d = shown.diameterNumber;
     const std::string a = shortest(f->pitchFactor);
     const std::string b = shortest(f->wireFactor);
     m.working = "M = D − " + a + " × P + " + b + " × W = " + d + " − " + a + " × " + shown.pitch

@@ -8,13 +8,22 @@
 // write what a function returns at once, or, when the function throws an
 // rt::ArithmeticFault, write nothing at all.
 
+#include "runtime/refusal.h"
+
 #include <string>
 
 namespace kervadin {
 
+// The unit every length of a thread is in.
+enum class Unit { Inch, Millimetre };
+
+// The unit as the measurement window names it: "inches" or "millimeters".
+const char *unitName(Unit unit);
+
 // How a thread record follows from a diameter and a pitch: the thread angle,
 // the depth factor, the places shown, the wire-size factors and the unit.
 struct RecordRule {
+    double angle;                 // degrees
     const char *angleCaption;     // "55°", "60°" or "47.5°"
     double depthFactor;           // depth of thread = factor × P
     const char *diameterPattern;  // FormatNumber patterns
@@ -25,16 +34,16 @@ struct RecordRule {
     double maxFactor;
     double minFactor;
     double preferredFactor;
-    const char *unitsWord;        // "inches." or "millimeters."
+    Unit unit;
 };
 
 // Custom threads: 55° inch, metric (60°), and 60° inch (unified).
-inline constexpr RecordRule CustomWhitworthRule{"55°", 0.6403, "#0.000", "#0.0000", "#0.000",
-                                                false, 0.76, 0.54, 0.564, "inches."};
-inline constexpr RecordRule CustomMetricRule{"60°", 0.6493, "#0.000", "#0.000", "#0.000",
-                                             false, 0.9, 0.56, 0.577, "millimeters."};
-inline constexpr RecordRule CustomUnifiedRule{"60°", 0.6134, "#0.000", "#0.000", "#0.000",
-                                              false, 0.9, 0.56, 0.577, "inches."};
+inline constexpr RecordRule CustomWhitworthRule{55, "55°", 0.6403, "#0.000", "#0.0000", "#0.000",
+                                                false, 0.76, 0.54, 0.564, Unit::Inch};
+inline constexpr RecordRule CustomMetricRule{60, "60°", 0.6493, "#0.000", "#0.000", "#0.000",
+                                             false, 0.9, 0.56, 0.577, Unit::Millimetre};
+inline constexpr RecordRule CustomUnifiedRule{60, "60°", 0.6134, "#0.000", "#0.000", "#0.000",
+                                              false, 0.9, 0.56, 0.577, Unit::Inch};
 
 // The texts of the thread record as the measurement window shows them, and
 // the wire sizes' formulas in P ("0.9 × P"; for B.A. "0.73 ÷ (1 ÷ P)" and
@@ -42,6 +51,9 @@ inline constexpr RecordRule CustomUnifiedRule{"60°", 0.6134, "#0.000", "#0.000"
 struct ThreadRecord {
     std::string name;
     std::string diameter;
+    // The diameter's number as shown, without a unit: a custom metric
+    // thread's as typed, every other the same as diameter.
+    std::string diameterNumber;
     std::string depth;
     std::string pitch;
     std::string angle;
@@ -56,8 +68,8 @@ struct ThreadRecord {
 };
 
 // The record of a thread by a rule. The diameter is shown by the rule's
-// pattern unless diameterText is given (a custom metric thread shows it as
-// typed); the helix caption is given.
+// pattern unless diameterText is given: a custom metric thread shows its
+// diameter as typed, followed by " mm". The helix caption is given.
 ThreadRecord threadRecord(const RecordRule &rule, const std::string &name, double diameter,
                           double pitch, const std::string &helix,
                           const std::string &diameterText = {});
@@ -90,15 +102,20 @@ std::string Helangle(double diameter, double pitch, double depthFactor);
 // metric thread (millimetres, 60°); otherwise an inch thread, whose pitch
 // entry above 1 is threads per inch, and whose angle must be chosen.
 enum class CustomAngle { None, Deg55, Deg60 };
-enum class CustomRefusal { None, NoDiameter, NoPitch, NoAngle };
 enum class CustomKind { Whitworth, Metric, Unified };
 
 struct CustomThread {
-    CustomRefusal refusal = CustomRefusal::None;
+    // The entries as typed.
+    std::string diameterText;
+    std::string pitchText;
+    CustomAngle angle = CustomAngle::None;
+    // Why the entries are refused; refuses nothing when they are accepted.
+    rt::Refusal refusal;
     CustomKind kind = CustomKind::Whitworth;
     std::string name;
     double diameter = 0;
-    double pitch = 0;
+    double pitch = 0;          // exact: 1 ÷ the threads per inch when they were typed
+    double threadsPerInch = 0; // as typed; 0 when a pitch was typed
 };
 CustomThread customThread(const std::string &diameterText, const std::string &pitchText,
                           CustomAngle angle);
@@ -106,30 +123,31 @@ CustomThread customThread(const std::string &diameterText, const std::string &pi
 // The rule of a custom thread.
 const RecordRule &customRule(CustomKind kind);
 
-// The record of a custom thread: its rule, its worked-out helix angle, and
-// for a metric thread the diameter as typed followed by " mm".
-ThreadRecord customRecord(const CustomThread &thread, const std::string &diameterText);
+// The record of an accepted custom thread: its rule, its worked-out helix
+// angle, and for a metric thread the diameter as typed followed by " mm".
+ThreadRecord customRecord(const CustomThread &thread);
 
-// Calculate: the record as shown and the wire as typed.
+// Calculate: the record as shown, and the diameter's number as the working
+// writes it (the record's diameterNumber).
 struct ShownRecord {
     std::string diameter;
     std::string pitch;
     std::string angle;
     std::string minimum;
     std::string maximum;
+    std::string diameterNumber;
 };
 
-enum class WireRefusal { None, NoWire, SmallWire, LargeWire };
-
 struct Measurement {
-    WireRefusal refusal = WireRefusal::None;
+    // A wire box left empty, or a wire outside the limits shown.
+    rt::Refusal refusal;
     // False when the angle shown has no formula: nothing is shown then.
     bool measured = false;
     double wire = 0;          // as read from the wire box
     std::string overWires;    // "#0.0000"
     // The formula, then the same with the values put in: "M = D − 1.5155 ×
     // P + 3 × W = 6.0000 − 1.5155 × 1.0000 + 3 × 0.5770" (the diameter
-    // without a " mm", the wire as read, to four places).
+    // without its unit, the wire as read, to four places).
     std::string working;
 };
 

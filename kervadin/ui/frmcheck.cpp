@@ -10,28 +10,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <iterator>
-
 namespace kervadin {
 namespace {
 
 QString qs(const std::string &text)
 {
     return QString::fromStdString(text);
-}
-
-std::string text(const QLabel *label)
-{
-    return label->text().toStdString();
-}
-
-// Everything this window takes from the measurement window: the thread as
-// it is shown and the wire of its last Calculate.
-void readMeasurementWindow(const FrmKervadin3 *m, CheckEntry *entry)
-{
-    entry->thread = {text(m->lblSelected), text(m->lblDia), text(m->lblPitch), text(m->lblTangle),
-                     text(m->lblMillinches)};
-    entry->wire = m->calculatedWire().toStdString();
 }
 
 // A label's text and tooltip, as one write.
@@ -41,6 +25,120 @@ void display(QLabel *label, const std::string &value, const std::string &working
     label->setToolTip(qs(working));
 }
 
+// A field stands on a yellow frame 495 twips high, 120 twips inside it.
+QRect frameAt(int left, int top, int width)
+{
+    return rt::twipsRect(left, top, width, 495);
+}
+
+QRect insideFrame(int left, int top, int width)
+{
+    return rt::twipsRect(left + 120, top + 120, width - 240, 255);
+}
+
+const rt::Look NoteLook{QColor(), QColor(), Qt::AlignCenter, rt::WordWrap};
+const rt::Look LimitCaptionLook{QColor(), QColor(), Qt::AlignLeft | Qt::AlignVCenter};
+const rt::Look VerdictLook{Yellow, QColor(), Qt::AlignCenter, rt::WordWrap};
+
+const ThreadClass Classes[] = {ThreadClass::Class1A, ThreadClass::Class2A, ThreadClass::Class3A};
+const char *const ClassOptions[] = {"opt1A", "opt2A", "opt3A"};
+
+// Every control of the window, a value field named for assistive technology
+// by the caption above it. The keyboard goes through the limits, the
+// classes, the readings, Check and BACK.
+std::vector<rt::Control> controls()
+{
+    using K = rt::Kind;
+    std::vector<rt::Control> table{
+        {K::Label, "lblCapThread", "Thread and Wire", rt::twipsRect(360, 240, 2500, 200), CaptionFont},
+        {K::Frame, "shpThread", {}, frameAt(360, 480, 8880), PlainFont, 0, &FrameLook},
+        {K::Value, "lblThread", {}, insideFrame(360, 480, 8880), PlainFont, 0, &FieldLook,
+         "Thread and Wire"},
+        {K::Label, "lblNote", {}, rt::twipsRect(360, 1080, 8880, 540), PlainFont, 0, &NoteLook},
+
+        {K::Label, "lblCapBasic", "Basic Pitch Diameter", rt::twipsRect(360, 1740, 2800, 200),
+         CaptionFont},
+        {K::Frame, "shpBasic", {}, frameAt(360, 1980, 2800), PlainFont, 0, &FrameLook},
+        {K::Value, "lblBasic", {}, insideFrame(360, 1980, 2800), ValueFont, 0, &FieldLook,
+         "Basic Pitch Diameter"},
+        {K::Label, "lblCapConstant", "Wire Constant C", rt::twipsRect(3400, 1740, 2800, 200),
+         CaptionFont},
+        {K::Frame, "shpConstant", {}, frameAt(3400, 1980, 2800), PlainFont, 0, &FrameLook},
+        {K::Value, "lblConstant", {}, insideFrame(3400, 1980, 2800), ValueFont, 0, &FieldLook,
+         "Wire Constant C"},
+        {K::Label, "lblCapRange", "Reading Range", rt::twipsRect(6440, 1740, 2800, 200), CaptionFont},
+        {K::Frame, "shpRange", {}, frameAt(6440, 1980, 2800), PlainFont, 0, &FrameLook},
+        {K::Value, "lblRange", {}, insideFrame(6440, 1980, 2800), ValueFont, 0, &FieldLook,
+         "Reading Range"},
+
+        {K::Label, "lblCapLimits", "Pitch Diameter Limits", rt::twipsRect(360, 2700, 4000, 200),
+         CaptionFont},
+        {K::Label, "lblCapMax", "Maximum", rt::twipsRect(360, 3060, 960, 255), PlainFont, 0,
+         &LimitCaptionLook},
+        {K::Frame, "shpPDmax", {}, frameAt(1320, 2940, 1560), PlainFont, 0, &FrameLook},
+        {K::TextBox, "txtPDmax", {}, insideFrame(1320, 2940, 1560), ValueFont, 1, &CentredBoxLook,
+         "Maximum Pitch Diameter"},
+        {K::Label, "lblCapMin", "Minimum", rt::twipsRect(3120, 3060, 960, 255), PlainFont, 0,
+         &LimitCaptionLook},
+        {K::Frame, "shpPDmin", {}, frameAt(4080, 2940, 1560), PlainFont, 0, &FrameLook},
+        {K::TextBox, "txtPDmin", {}, insideFrame(4080, 2940, 1560), ValueFont, 2, &CentredBoxLook,
+         "Minimum Pitch Diameter"},
+        {K::Label, "lblCapClass", "Class", rt::twipsRect(5880, 3060, 600, 255), PlainFont},
+        // One group; none is chosen at first.
+        {K::Option, "opt1A", "1A", rt::twipsRect(6480, 2940, 900, 495), PlainFont, 3, nullptr,
+         "Class 1A"},
+        {K::Option, "opt2A", "2A", rt::twipsRect(7380, 2940, 900, 495), PlainFont, 4, nullptr,
+         "Class 2A"},
+        {K::Option, "opt3A", "3A", rt::twipsRect(8280, 2940, 900, 495), PlainFont, 5, nullptr,
+         "Class 3A"},
+
+        {K::Label, "lblCapReadings", "Readings Over the Wires", rt::twipsRect(360, 3720, 4000, 200),
+         CaptionFont},
+        {K::Label, "lblCapPD", "Pitch Diameter of Each Reading", rt::twipsRect(360, 4560, 4000, 200),
+         CaptionFont},
+    };
+    // Each reading with the pitch diameter it gives beneath it.
+    for (int i = 0; i < ReadingCount; ++i) {
+        const QString n = QString::number(i + 1);
+        const int left = 360 + i * 1800;
+        table.push_back({K::Frame, "shpReading" + n, {}, frameAt(left, 3960, 1680), PlainFont, 0,
+                         &FrameLook});
+        table.push_back({K::TextBox, "txtReading" + n, {}, insideFrame(left, 3960, 1680),
+                         ValueFont, 6 + i, &CentredBoxLook, "Reading " + n});
+        table.push_back({K::Frame, "shpPD" + n, {}, frameAt(left, 4800, 1680), PlainFont, 0,
+                         &FrameLook});
+        table.push_back({K::Value, "lblPD" + n, {}, insideFrame(left, 4800, 1680), ValueFont, 0,
+                         &FieldLook, "Pitch Diameter of Reading " + n});
+    }
+    const std::vector<rt::Control> rest{
+        {K::Label, "lblCapMean", "Mean Reading", rt::twipsRect(360, 5400, 2800, 200), CaptionFont},
+        {K::Frame, "shpMean", {}, frameAt(360, 5640, 2800), PlainFont, 0, &FrameLook},
+        {K::Value, "lblMean", {}, insideFrame(360, 5640, 2800), ValueFont, 0, &FieldLook,
+         "Mean Reading"},
+        {K::Label, "lblCapMeanPD", "Mean Pitch Diameter", rt::twipsRect(3400, 5400, 2800, 200),
+         CaptionFont},
+        {K::Frame, "shpMeanPD", {}, frameAt(3400, 5640, 2800), PlainFont, 0, &FrameLook},
+        {K::Value, "lblMeanPD", {}, insideFrame(3400, 5640, 2800), ValueFont, 0, &FieldLook,
+         "Mean Pitch Diameter"},
+        {K::Label, "lblCapSpread", "Spread", rt::twipsRect(6440, 5400, 2800, 200), CaptionFont},
+        {K::Frame, "shpSpread", {}, frameAt(6440, 5640, 2800), PlainFont, 0, &FrameLook},
+        {K::Value, "lblSpread", {}, insideFrame(6440, 5640, 2800), ValueFont, 0, &FieldLook,
+         "Spread"},
+
+        {K::Label, "lblCapVerdict", "Verdict", rt::twipsRect(360, 6360, 2800, 200), CaptionFont},
+        {K::Frame, "shpVerdict", {}, rt::twipsRect(360, 6600, 8880, 735), PlainFont, 0, &FrameLook},
+        {K::Value, "lblVerdict", {}, rt::twipsRect(480, 6660, 8640, 615), ValueFont, 0,
+         &VerdictLook, "Verdict"},
+
+        {K::Button, "cmdEvaluate", "Check", rt::twipsRect(2400, 7560, 1455, 495), PlainFont, 11,
+         &ButtonLook},
+        {K::Button, "cmdBackcheck", "BACK", rt::twipsRect(5760, 7560, 1455, 495), PlainFont, 12,
+         &ButtonLook},
+    };
+    table.insert(table.end(), rest.begin(), rest.end());
+    return table;
+}
+
 } // namespace
 
 FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
@@ -48,144 +146,53 @@ FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
                Background, parent),
       m_program(program)
 {
-    const QFont caption = rt::formFont(rt::Face::Window, 8.25);
-    const QFont value = rt::formFont(rt::Face::Window, 12);
-    const QFont plain = rt::formFont(rt::Face::Window, 9.75);
+    build(controls());
 
-    auto captionLabel = [&](const char *name, const char *text, int l, int t, int w, int h) {
-        return addLabel(QLatin1String(name), QString::fromUtf8(text), rt::twipsRect(l, t, w, h),
-                        caption);
-    };
-    // A value field on a yellow frame, named for assistive technology by the
-    // caption above it.
-    auto valueField = [&](const char *name, const QString &spoken, int l, int t, int w,
-                          const QFont &font) {
-        addShape(ShapeKind::RoundedRectangle, {l, t, w, 495}, Yellow, Qt::black);
-        QLabel *label = addValueLabel(QLatin1String(name), spoken,
-                                      rt::twipsRect(l + 120, t + 120, w - 240, 255), font);
-        label->setAlignment(Qt::AlignCenter);
-        rt::setColours(label, Yellow);
-        return label;
-    };
-    auto textBox = [&](const QString &name, const QString &spoken, int l, int t, int w) {
-        addShape(ShapeKind::RoundedRectangle, {l, t, w, 495}, Yellow, Qt::black);
-        QLineEdit *box = addTextBox(name, rt::twipsRect(l + 120, t + 120, w - 240, 255), value);
-        box->setAccessibleName(spoken);
-        box->setFrame(false);
-        box->setAlignment(Qt::AlignCenter);
-        rt::setColours(box, Yellow);
-        return box;
-    };
-
-    captionLabel("lblCapThread", "Thread and Wire", 360, 240, 2500, 200);
-    lblThread = valueField("lblThread", QStringLiteral("Thread and Wire"), 360, 480, 8880, plain);
-
-    lblNote = addLabel(QStringLiteral("lblNote"), QString(), rt::twipsRect(360, 1080, 8880, 540),
-                       plain);
-    lblNote->setAlignment(Qt::AlignCenter);
-    lblNote->setWordWrap(true);
-
-    captionLabel("lblCapBasic", "Basic Pitch Diameter", 360, 1740, 2800, 200);
-    lblBasic = valueField("lblBasic", QStringLiteral("Basic Pitch Diameter"), 360, 1980, 2800, value);
-    captionLabel("lblCapConstant", "Wire Constant C", 3400, 1740, 2800, 200);
-    lblConstant = valueField("lblConstant", QStringLiteral("Wire Constant C"), 3400, 1980, 2800, value);
-    captionLabel("lblCapRange", "Reading Range", 6440, 1740, 2800, 200);
-    lblRange = valueField("lblRange", QStringLiteral("Reading Range"), 6440, 1980, 2800, value);
-
-    captionLabel("lblCapLimits", "Pitch Diameter Limits", 360, 2700, 4000, 200);
-    QLabel *maxCaption = addLabel(QStringLiteral("lblCapMax"), QStringLiteral("Maximum"),
-                                  rt::twipsRect(360, 3060, 960, 255), plain);
-    txtPDmax = textBox(QStringLiteral("txtPDmax"), QStringLiteral("Maximum Pitch Diameter"), 1320,
-                       2940, 1560);
-    QLabel *minCaption = addLabel(QStringLiteral("lblCapMin"), QStringLiteral("Minimum"),
-                                  rt::twipsRect(3120, 3060, 960, 255), plain);
-    txtPDmin = textBox(QStringLiteral("txtPDmin"), QStringLiteral("Minimum Pitch Diameter"), 4080,
-                       2940, 1560);
-    maxCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    minCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    addLabel(QStringLiteral("lblCapClass"), QStringLiteral("Class"),
-             rt::twipsRect(5880, 3060, 600, 255), plain);
-    // The three classes form one group; none is chosen at first.
-    auto option = [&](const char *name, const char *text, int left) {
-        QRadioButton *o = addOption(QLatin1String(name), QLatin1String(text),
-                                    rt::twipsRect(left, 2940, 900, 495), plain);
-        o->setAccessibleName(QStringLiteral("Class ") + QLatin1String(text));
-        return o;
-    };
-    opt1A = option("opt1A", "1A", 6480);
-    opt2A = option("opt2A", "2A", 7380);
-    opt3A = option("opt3A", "3A", 8280);
-
-    captionLabel("lblCapReadings", "Readings Over the Wires", 360, 3720, 4000, 200);
-    captionLabel("lblCapPD", "Pitch Diameter of Each Reading", 360, 4560, 4000, 200);
-    for (int i = 0; i < ReadingCount; ++i) {
-        const QString n = QString::number(i + 1);
-        const int left = 360 + i * 1800;
-        txtReading[i] = textBox(QStringLiteral("txtReading") + n, QStringLiteral("Reading ") + n,
-                                left, 3960, 1680);
-        lblPD[i] = valueField(qPrintable(QStringLiteral("lblPD") + n),
-                              QStringLiteral("Pitch Diameter of Reading ") + n, left, 4800, 1680,
-                              value);
-    }
-
-    captionLabel("lblCapMean", "Mean Reading", 360, 5400, 2800, 200);
-    lblMean = valueField("lblMean", QStringLiteral("Mean Reading"), 360, 5640, 2800, value);
-    captionLabel("lblCapMeanPD", "Mean Pitch Diameter", 3400, 5400, 2800, 200);
-    lblMeanPD = valueField("lblMeanPD", QStringLiteral("Mean Pitch Diameter"), 3400, 5640, 2800, value);
-    captionLabel("lblCapSpread", "Spread", 6440, 5400, 2800, 200);
-    lblSpread = valueField("lblSpread", QStringLiteral("Spread"), 6440, 5640, 2800, value);
-
-    captionLabel("lblCapVerdict", "Verdict", 360, 6360, 2800, 200);
-    addShape(ShapeKind::RoundedRectangle, {360, 6600, 8880, 735}, Yellow, Qt::black);
-    lblVerdict = addValueLabel(QStringLiteral("lblVerdict"), QStringLiteral("Verdict"),
-                               rt::twipsRect(480, 6660, 8640, 615), value);
-    lblVerdict->setAlignment(Qt::AlignCenter);
-    lblVerdict->setWordWrap(true);
-    rt::setColours(lblVerdict, Yellow);
-
-    auto button = [&](const char *name, const char *text, int left) {
-        QPushButton *b = addButton(QLatin1String(name), QLatin1String(text),
-                                   rt::twipsRect(left, 7560, 1455, 495), plain);
-        rt::setColours(b, ButtonFace);
-        return b;
-    };
-    cmdEvaluate = button("cmdEvaluate", "Check", 2400);
-    cmdBackcheck = button("cmdBackcheck", "BACK", 5760);
-
-    QWidget *order[] = {txtPDmax,       txtPDmin,       opt1A,          opt2A,
-                        opt3A,          txtReading[0],  txtReading[1],  txtReading[2],
-                        txtReading[3],  txtReading[4],  cmdEvaluate,    cmdBackcheck};
-    for (size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(order[i], order[i + 1]);
-
-    rt::onClick(cmdEvaluate, this, &FrmCheck::cmdEvaluate_Click);
-    rt::onClick(cmdBackcheck, this, &FrmCheck::cmdBackcheck_Click);
-    for (QRadioButton *o : {opt1A, opt2A, opt3A})
-        rt::onClick(o, this, &FrmCheck::optClass_Click);
+    rt::onClick(control<QPushButton>(QStringLiteral("cmdEvaluate")), this, &FrmCheck::evaluate);
+    rt::onClick(control<QPushButton>(QStringLiteral("cmdBackcheck")), this, &FrmCheck::back);
+    for (ThreadClass c : Classes)
+        rt::onClick(classOption(c), this, &FrmCheck::chooseClass);
     // A limit typed over a class's limits is the user's own: the class goes.
-    for (QLineEdit *box : {txtPDmax, txtPDmin})
-        connect(box, &QLineEdit::textEdited, this, [this] { setClass(ThreadClass::None); });
+    for (const char *name : {"txtPDmax", "txtPDmin"})
+        connect(box(QLatin1String(name)), &QLineEdit::textEdited, this,
+                [this] { setClass(ThreadClass::None); });
 
-    // Follow the measurement window while shown: a new record, a new
-    // Calculate, or Click to Select, which empties the result.
-    FrmKervadin3 *m = m_program.frmKervadin3();
-    connect(m, &FrmKervadin3::recordWritten, this, &FrmCheck::follow);
-    connect(m, &FrmKervadin3::dimensionCalculated, this, &FrmCheck::follow);
-    connect(m->CtS, &rt::ClickLabel::clicked, this, &FrmCheck::follow);
+    // Follow the state while shown: a new thread, a new Calculate, or Click
+    // to Select, which empties the result.
+    connect(m_program.measurementWindow(), &FrmKervadin3::stateChanged, this, &FrmCheck::follow);
+}
+
+QLineEdit *FrmCheck::box(const QString &name) const
+{
+    return control<QLineEdit>(name);
+}
+
+QLabel *FrmCheck::field(const QString &name) const
+{
+    return control<QLabel>(name);
+}
+
+QRadioButton *FrmCheck::classOption(ThreadClass threadClass) const
+{
+    return control<QRadioButton>(QLatin1String(ClassOptions[static_cast<int>(threadClass) - 1]));
+}
+
+QString FrmCheck::readingBoxName(int index)
+{
+    return QStringLiteral("txtReading") + QString::number(index + 1);
 }
 
 CheckEntry FrmCheck::entry() const
 {
     CheckEntry e;
-    readMeasurementWindow(m_program.frmKervadin3(), &e);
-    e.threadClass = opt1A->isChecked()   ? ThreadClass::Class1A
-                    : opt2A->isChecked() ? ThreadClass::Class2A
-                    : opt3A->isChecked() ? ThreadClass::Class3A
-                                         : ThreadClass::None;
-    e.maximum = txtPDmax->text().toStdString();
-    e.minimum = txtPDmin->text().toStdString();
+    for (ThreadClass c : Classes) {
+        if (classOption(c)->isChecked())
+            e.threadClass = c;
+    }
+    e.maximum = box(QStringLiteral("txtPDmax"))->text().toStdString();
+    e.minimum = box(QStringLiteral("txtPDmin"))->text().toStdString();
     for (int i = 0; i < ReadingCount; ++i)
-        e.readings[i] = txtReading[i]->text().toStdString();
+        e.readings[i] = box(readingBoxName(i))->text().toStdString();
     return e;
 }
 
@@ -193,7 +200,7 @@ void FrmCheck::open()
 {
     refresh();
     showForm();
-    txtReading[0]->setFocus(Qt::OtherFocusReason);
+    box(readingBoxName(0))->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmCheck::follow()
@@ -204,73 +211,69 @@ void FrmCheck::follow()
 
 void FrmCheck::refresh()
 {
-    write(checkReadings(entry()));
+    write(checkReadings(m_program.state(), entry()));
 }
 
-void FrmCheck::cmdEvaluate_Click()
+void FrmCheck::evaluate()
 {
-    const CheckTexts texts = checkReadings(entry());
-    const Refusal &refusal = texts.refusal;
-    if (!refusal.box.empty()) {
-        rt::ShowMessage(qs(refusal.prompt), rt::Exclamation, qs(refusal.title));
-        if (auto *box = findChild<QLineEdit *>(qs(refusal.box)))
-            box->setFocus(Qt::OtherFocusReason);
+    const CheckTexts texts = checkReadings(m_program.state(), entry());
+    if (texts.refusal.refuses()) {
+        rt::refuse(this, texts.refusal);
         return;
     }
     write(texts);
 }
 
-void FrmCheck::cmdBackcheck_Click()
+void FrmCheck::back()
 {
     hideForm();
 }
 
-void FrmCheck::optClass_Click()
+void FrmCheck::chooseClass()
 {
     refresh();
 }
 
 void FrmCheck::setClass(ThreadClass threadClass)
 {
-    const QRadioButton *chosen = threadClass == ThreadClass::Class1A   ? opt1A
-                                 : threadClass == ThreadClass::Class2A ? opt2A
-                                 : threadClass == ThreadClass::Class3A ? opt3A
-                                                                       : nullptr;
-    for (QRadioButton *o : {opt1A, opt2A, opt3A}) {
-        if (o == chosen) {
-            o->setChecked(true);
-        } else if (o->isChecked()) {
+    for (ThreadClass c : Classes) {
+        QRadioButton *option = classOption(c);
+        if (c == threadClass) {
+            option->setChecked(true);
+        } else if (option->isChecked()) {
             // An option of a group cannot be cleared while the group holds it.
-            o->setAutoExclusive(false);
-            o->setChecked(false);
-            o->setAutoExclusive(true);
+            option->setAutoExclusive(false);
+            option->setChecked(false);
+            option->setAutoExclusive(true);
         }
     }
 }
 
 void FrmCheck::write(const CheckTexts &texts)
 {
-    display(lblThread, texts.thread);
-    display(lblNote, texts.note);
-    display(lblBasic, texts.basic, texts.basicWorking);
-    display(lblConstant, texts.constant, texts.constantWorking);
-    for (QRadioButton *o : {opt1A, opt2A, opt3A})
-        o->setEnabled(texts.calculated && texts.classesOffered);
+    display(field(QStringLiteral("lblThread")), texts.thread);
+    display(field(QStringLiteral("lblNote")), texts.note);
+    display(field(QStringLiteral("lblBasic")), texts.basic, texts.basicWorking);
+    display(field(QStringLiteral("lblConstant")), texts.constant, texts.constantWorking);
+    for (ThreadClass c : Classes)
+        classOption(c)->setEnabled(texts.calculated && texts.classesOffered);
     setClass(texts.threadClass);
     // A box keeps its cursor and editing history unless its text changes.
-    if (txtPDmax->text() != qs(texts.maximum))
-        txtPDmax->setText(qs(texts.maximum));
-    if (txtPDmin->text() != qs(texts.minimum))
-        txtPDmin->setText(qs(texts.minimum));
-    txtPDmax->setToolTip(qs(texts.maximumWorking));
-    txtPDmin->setToolTip(qs(texts.minimumWorking));
-    display(lblRange, texts.range, texts.rangeWorking);
+    QLineEdit *maximum = box(QStringLiteral("txtPDmax"));
+    QLineEdit *minimum = box(QStringLiteral("txtPDmin"));
+    if (maximum->text() != qs(texts.maximum))
+        maximum->setText(qs(texts.maximum));
+    if (minimum->text() != qs(texts.minimum))
+        minimum->setText(qs(texts.minimum));
+    maximum->setToolTip(qs(texts.maximumWorking));
+    minimum->setToolTip(qs(texts.minimumWorking));
+    display(field(QStringLiteral("lblRange")), texts.range, texts.rangeWorking);
     for (int i = 0; i < ReadingCount; ++i)
-        display(lblPD[i], texts.readingDiameters[i]);
-    display(lblMean, texts.mean);
-    display(lblMeanPD, texts.meanDiameter);
-    display(lblSpread, texts.spread);
-    display(lblVerdict, texts.verdict, texts.verdictWorking);
+        display(field(QStringLiteral("lblPD") + QString::number(i + 1)), texts.readingDiameters[i]);
+    display(field(QStringLiteral("lblMean")), texts.mean);
+    display(field(QStringLiteral("lblMeanPD")), texts.meanDiameter);
+    display(field(QStringLiteral("lblSpread")), texts.spread);
+    display(field(QStringLiteral("lblVerdict")), texts.verdict, texts.verdictWorking);
 }
 
 } // namespace kervadin

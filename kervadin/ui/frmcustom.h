@@ -1,40 +1,26 @@
 #pragma once
 // The custom thread window: diameter, pitch or threads per inch, and the
-// thread angle, applied to the measurement window.
+// thread angle, applied as the state's thread.
 
 #include "runtime/form.h"
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
 
 namespace kervadin {
 
 class Kervadin;
-struct CustomThread;
 
 class FrmCustom : public rt::Form {
     Q_OBJECT
 public:
     explicit FrmCustom(Kervadin &program, QWidget *parent = nullptr);
 
-    QLineEdit *txtCustdia;
-    QLineEdit *txtCustpitch;
-    QRadioButton *opt55;
-    QRadioButton *opt60;
-    QLabel *lblCustdia;
-    QLabel *lblCustpitch;
-    QLabel *Label1;
-    QPushButton *cmdAppcust;
-    QPushButton *cmdBackcust;
-
-    // APPLY: checks the entries, then writes the thread's record on the
-    // measurement window (threadrules.h's customThread and customRecord).
-    void cmdAppcust_Click();
-    void cmdBackcust_Click();
-
 private:
+    // APPLY: checks the entries (threadrules.h's customThread), then makes
+    // the custom thread the state's thread and shows its record on the
+    // measurement window.
+    void apply();
+    // BACK: hide this window and show the chooser.
+    void back();
+
     Kervadin &m_program;
 };
 

@@ -1,11 +1,12 @@
 #include "kervadin/ui/frmkervadin3.h"
 
+#include "kervadin/core/threadrules.h"
 #include "kervadin/ui/frmcheck.h"
 #include "kervadin/ui/frmtype.h"
 #include "kervadin/ui/kervadin.h"
 #include "kervadin/ui/look.h"
-#include "runtime/messages.h"
 #include "runtime/controls.h"
+#include "runtime/messages.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -14,15 +15,123 @@
 namespace kervadin {
 namespace {
 
-std::string text(const QLabel *label)
-{
-    return label->text().toStdString();
-}
-
 QString qt(const std::string &text)
 {
     return QString::fromStdString(text);
 }
+
+// The fields stand on a grid of two columns of six rows, each on a frame of
+// 2500 by 500 twips with its caption above the frame; a value sits 150 twips
+// in from the frame's left and 125 down from its top.
+enum Column { Left, Right };
+
+QRect frameAt(Column column, int row)
+{
+    return rt::twipsRect(column == Left ? 750 : 8520, 1000 + 1500 * row, 2500, 500);
+}
+
+QRect captionAt(Column column, int row, int width)
+{
+    const QRect frame = frameAt(column, row);
+    return rt::twipsRect(frame.left(), frame.top() - 250, width, 200);
+}
+
+QRect valueAt(Column column, int row)
+{
+    const QRect frame = frameAt(column, row);
+    return rt::twipsRect(frame.left() + 150, frame.top() + 125, 2200, 255);
+}
+
+const rt::Look SelectLook{Yellow, QColor(), Qt::AlignCenter, rt::PointingHand};
+const rt::Look UnitsLook{Yellow, QColor(), Qt::AlignCenter, rt::BoxFrame};
+const rt::Look TitleLook{QColor(), QColor(0, 128, 0), Qt::AlignCenter};
+// The longest caption of the window's buttons: no padding beside it, so it
+// fits the width the button shares with Calculate and Exit.
+const rt::Look CheckButtonLook{ButtonFace, QColor(), {}, rt::NoPadding};
+
+// Every control of the window. A value field is named, for assistive
+// technology, by the caption above it. Only the wire-size box, Exit and
+// Calculate take the focus, in that order.
+std::vector<rt::Control> controls()
+{
+    using K = rt::Kind;
+    return {
+        {K::Label, "Label2", "Selected Thread", captionAt(Left, 0, 1700), CaptionFont},
+        {K::Frame, "Shape1", {}, frameAt(Left, 0), PlainFont, 0, &FrameLook},
+        {K::Value, "lblSelected", {}, valueAt(Left, 0), ValueFont, 0, &FieldLook, "Selected Thread"},
+        {K::Label, "Label3", "Diameter", captionAt(Left, 1, 1700), CaptionFont},
+        {K::Frame, "Shape2", {}, frameAt(Left, 1), PlainFont, 0, &FrameLook},
+        {K::Value, "lblDia", {}, valueAt(Left, 1), ValueFont, 0, &FieldLook, "Diameter"},
+        {K::Label, "Label4", "Depth of Thread", captionAt(Left, 2, 1700), CaptionFont},
+        {K::Frame, "Shape3", {}, frameAt(Left, 2), PlainFont, 0, &FrameLook},
+        {K::Value, "lblDoT", {}, valueAt(Left, 2), ValueFont, 0, &FieldLook, "Depth of Thread"},
+        {K::Label, "Label5", "Pitch", captionAt(Left, 3, 1700), CaptionFont},
+        {K::Frame, "Shape4", {}, frameAt(Left, 3), PlainFont, 0, &FrameLook},
+        {K::Value, "lblPitch", {}, valueAt(Left, 3), ValueFont, 0, &FieldLook, "Pitch"},
+        {K::Label, "Label6", "Thread Angle", captionAt(Left, 4, 1700), CaptionFont},
+        {K::Frame, "Shape5", {}, frameAt(Left, 4), PlainFont, 0, &FrameLook},
+        {K::Value, "lblTangle", {}, valueAt(Left, 4), ValueFont, 0, &FieldLook, "Thread Angle"},
+        {K::Label, "Label7", "Helix Angle", captionAt(Left, 5, 1215), CaptionFont},
+        {K::Frame, "Shape6", {}, frameAt(Left, 5), PlainFont, 0, &FrameLook},
+        {K::Value, "lblHangle", {}, valueAt(Left, 5), ValueFont, 0, &FieldLook, "Helix Angle"},
+
+        {K::Label, "Label8", "Select a Thread", captionAt(Right, 0, 1700), CaptionFont},
+        {K::Frame, "Shape7", {}, frameAt(Right, 0), PlainFont, 0, &FrameLook},
+        // A little higher and wider than a value.
+        {K::ClickLabel, "CtS", "Click to Select", rt::twipsRect(8670, 1080, 2205, 255), ValueFont,
+         0, &SelectLook},
+        {K::Label, "Label9", "Dimension Over Wires", captionAt(Right, 1, 2000), CaptionFont},
+        {K::Frame, "Shape8", {}, frameAt(Right, 1), PlainFont, 0, &FrameLook},
+        {K::Value, "lblOver", {}, valueAt(Right, 1), ValueFont, 0, &FieldLook, "Dimension Over Wires"},
+        {K::Label, "Label10", "Actual Wire Size", captionAt(Right, 2, 2000), CaptionFont},
+        {K::Frame, "Shape12", {}, frameAt(Right, 2), PlainFont, 0, &FrameLook},
+        {K::TextBox, "txtActual", {}, rt::twipsRect(8640, 4125, 2175, 255), ValueFont, 1,
+         &CentredBoxLook, "Actual Wire Size"},
+        {K::Label, "Label11", "Preferred Wire Size", captionAt(Right, 3, 2000), CaptionFont},
+        {K::Frame, "Shape9", {}, frameAt(Right, 3), PlainFont, 0, &FrameLook},
+        {K::Value, "lblPref", {}, valueAt(Right, 3), ValueFont, 0, &FieldLook, "Preferred Wire Size"},
+        {K::Label, "Label12", "Maximum Wire Size", captionAt(Right, 4, 2000), CaptionFont},
+        {K::Frame, "Shape10", {}, frameAt(Right, 4), PlainFont, 0, &FrameLook},
+        {K::Value, "lblMax", {}, valueAt(Right, 4), ValueFont, 0, &FieldLook, "Maximum Wire Size"},
+        {K::Label, "Label13", "Minimum Wire Size", captionAt(Right, 5, 2000), CaptionFont},
+        {K::Frame, "Shape11", {}, frameAt(Right, 5), PlainFont, 0, &FrameLook},
+        {K::Value, "lblMin", {}, valueAt(Right, 5), ValueFont, 0, &FieldLook, "Minimum Wire Size"},
+
+        {K::Label, "Label15", "Kervadin", rt::twipsRect(4440, 240, 2895, 495),
+         {rt::Face::Title, 27.75, rt::Regular}, 0, &TitleLook},
+        {K::Label, "Label14", "Micrometer", rt::twipsRect(5400, 1290, 975, 200),
+         {rt::Face::Window, 8.25, rt::Regular}, 0, &CentredLook},
+        {K::Value, "lblMillinches", {}, rt::twipsRect(5040, 5400, 1695, 795), PlainFont, 0,
+         &UnitsLook, "Units"},
+        {K::Button, "cmdCalc", "Calculate", rt::twipsRect(5160, 6960, 1455, 495), PlainFont, 3,
+         &ButtonLook},
+        {K::Button, "cmdQuit", "Exit", rt::twipsRect(5160, 8280, 1455, 500), PlainFont, 2,
+         &ButtonLook},
+        {K::Button, "cmdCheck", "Check Reading", rt::twipsRect(5160, 9240, 1455, 495), PlainFont, 0,
+         &CheckButtonLook},
+    };
+}
+
+// The thread record: each field with the text of the record it shows, and
+// the formula its tooltip gives.
+struct RecordField {
+    const char *label;
+    std::string ThreadRecord::*text;
+    std::string ThreadRecord::*formula;
+};
+
+const RecordField RecordFields[] = {
+    {"lblSelected", &ThreadRecord::name, nullptr},
+    {"lblDia", &ThreadRecord::diameter, nullptr},
+    {"lblDoT", &ThreadRecord::depth, nullptr},
+    {"lblPitch", &ThreadRecord::pitch, nullptr},
+    {"lblTangle", &ThreadRecord::angle, nullptr},
+    {"lblMillinches", &ThreadRecord::units, nullptr},
+    {"lblHangle", &ThreadRecord::helix, nullptr},
+    {"lblMax", &ThreadRecord::maximum, &ThreadRecord::maximumFormula},
+    {"lblMin", &ThreadRecord::minimum, &ThreadRecord::minimumFormula},
+    {"lblPref", &ThreadRecord::preferred, &ThreadRecord::preferredFormula},
+};
 
 } // namespace
 
@@ -31,111 +140,25 @@ FrmKervadin3::FrmKervadin3(Kervadin &program, QWidget *parent)
                parent),
       m_program(program)
 {
-    const QFont caption = rt::formFont(rt::Face::Window, 8.25);
-    const QFont value = rt::formFont(rt::Face::Window, 12);
-    const QFont plain = rt::formFont(rt::Face::Window, 9.75);
-
-    // Frames beneath the value fields.
-    const QRect frames[] = {
-        {750, 1000, 2500, 500},  {750, 2500, 2505, 495},  {750, 4000, 2500, 500},
-        {750, 5500, 2500, 500},  {750, 7000, 2500, 500},  {750, 8500, 2500, 500},
-        {8520, 1000, 2505, 495}, {8520, 2500, 2500, 500}, {8520, 5500, 2505, 495},
-        {8520, 7000, 2500, 500}, {8520, 8500, 2500, 495}, {8520, 4000, 2500, 500},
-    };
-    for (const QRect &r : frames)
-        addShape(ShapeKind::RoundedRectangle, r, Yellow, Qt::black);
+    build(controls());
     drawPicture();
+    m_wireBox = control<QLineEdit>(QStringLiteral("txtActual"));
+    m_overWires = control<QLabel>(QStringLiteral("lblOver"));
 
-    auto captionLabel = [&](const char *name, const char *text, int l, int t, int w, int h) {
-        addLabel(QLatin1String(name), QLatin1String(text), rt::twipsRect(l, t, w, h), caption);
-    };
-    // A value field is named, for assistive technology, by the caption above it.
-    auto valueLabel = [&](const char *name, const char *spoken, int l, int t, int w, int h) {
-        QLabel *label = addValueLabel(QLatin1String(name), QLatin1String(spoken),
-                                      rt::twipsRect(l, t, w, h), value);
-        label->setAlignment(Qt::AlignCenter);
-        rt::setColours(label, Yellow);
-        return label;
-    };
-
-    captionLabel("Label2", "Selected Thread", 750, 750, 1700, 200);
-    lblSelected = valueLabel("lblSelected", "Selected Thread", 900, 1125, 2200, 255);
-    captionLabel("Label3", "Diameter", 750, 2250, 1700, 200);
-    lblDia = valueLabel("lblDia", "Diameter", 900, 2625, 2200, 255);
-    captionLabel("Label4", "Depth of Thread", 750, 3750, 1700, 200);
-    lblDoT = valueLabel("lblDoT", "Depth of Thread", 900, 4125, 2200, 255);
-    captionLabel("Label5", "Pitch", 750, 5250, 1700, 200);
-    lblPitch = valueLabel("lblPitch", "Pitch", 900, 5625, 2200, 255);
-    captionLabel("Label6", "Thread Angle", 750, 6750, 1700, 200);
-    lblTangle = valueLabel("lblTangle", "Thread Angle", 900, 7125, 2200, 255);
-    captionLabel("Label7", "Helix Angle", 750, 8250, 1215, 200);
-    lblHangle = valueLabel("lblHangle", "Helix Angle", 900, 8625, 2200, 255);
-
-    captionLabel("Label8", "Select a Thread", 8520, 750, 1700, 200);
-    CtS = addClickLabel(QStringLiteral("CtS"), QStringLiteral("Click to Select"),
-                        rt::twipsRect(8670, 1080, 2205, 255), value);
-    CtS->setAlignment(Qt::AlignCenter);
-    CtS->setCursor(Qt::PointingHandCursor);
+    auto *select = control<rt::ClickLabel>(QStringLiteral("CtS"));
     // Select from the keyboard, leaving the tab order as it is.
-    CtS->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
-    CtS->setToolTip(QStringLiteral("Choose a thread (Alt+S)"));
-    rt::setColours(CtS, Yellow);
-    captionLabel("Label9", "Dimension Over Wires", 8520, 2250, 2000, 200);
-    lblOver = valueLabel("lblOver", "Dimension Over Wires", 8670, 2625, 2200, 255);
-    captionLabel("Label10", "Actual Wire Size", 8520, 3750, 2000, 200);
-    txtActual = addTextBox(QStringLiteral("txtActual"), rt::twipsRect(8640, 4125, 2175, 255), value);
-    txtActual->setAccessibleName(QStringLiteral("Actual Wire Size"));
-    txtActual->setFrame(false);
-    txtActual->setAlignment(Qt::AlignCenter);
-    rt::setColours(txtActual, Yellow);
-    captionLabel("Label11", "Preferred Wire Size", 8520, 5250, 2000, 200);
-    lblPref = valueLabel("lblPref", "Preferred Wire Size", 8670, 5625, 2200, 255);
-    captionLabel("Label12", "Maximum Wire Size", 8520, 6750, 2000, 200);
-    lblMax = valueLabel("lblMax", "Maximum Wire Size", 8670, 7125, 2200, 255);
-    captionLabel("Label13", "Minimum Wire Size", 8520, 8250, 2000, 200);
-    lblMin = valueLabel("lblMin", "Minimum Wire Size", 8670, 8625, 2200, 255);
-
-    const QFont title = rt::formFont(rt::Face::Title, 27.75, rt::Regular);
-    QLabel *label15 = addLabel(QStringLiteral("Label15"), QStringLiteral("Kervadin"),
-                               rt::twipsRect(4440, 240, 2895, 495), title);
-    label15->setAlignment(Qt::AlignCenter);
-    rt::setColours(label15, QColor(), QColor(0, 128, 0));
-
-    QLabel *label14 = addLabel(QStringLiteral("Label14"), QStringLiteral("Micrometer"),
-                               rt::twipsRect(5400, 1290, 975, 200),
-                               rt::formFont(rt::Face::Window, 8.25, rt::Regular));
-    label14->setAlignment(Qt::AlignCenter);
-
-    lblMillinches = addValueLabel(QStringLiteral("lblMillinches"), QStringLiteral("Units"),
-                                  rt::twipsRect(5040, 5400, 1695, 795), plain);
-    lblMillinches->setAlignment(Qt::AlignCenter);
-    lblMillinches->setFrameShape(QFrame::Box);
-    rt::setColours(lblMillinches, Yellow);
-
-    cmdCalc = addButton(QStringLiteral("cmdCalc"), QStringLiteral("Calculate"),
-                        rt::twipsRect(5160, 6960, 1455, 495), plain);
-    cmdQuit = addButton(QStringLiteral("cmdQuit"), QStringLiteral("Exit"),
-                        rt::twipsRect(5160, 8280, 1455, 500), plain);
-    cmdCheck = addButton(QStringLiteral("cmdCheck"), QStringLiteral("Check Reading"),
-                         rt::twipsRect(5160, 9240, 1455, 495), plain);
+    select->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
+    select->setToolTip(QStringLiteral("Choose a thread (Alt+S)"));
+    auto *check = control<QPushButton>(QStringLiteral("cmdCheck"));
     // Reached by Alt+R, as Click to Select by Alt+S; the tab order stays as it is.
-    cmdCheck->setFocusPolicy(Qt::NoFocus);
-    cmdCheck->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
-    cmdCheck->setToolTip(QStringLiteral("Check a measured reading against the limits (Alt+R)"));
-    rt::setColours(cmdCalc, ButtonFace);
-    rt::setColours(cmdQuit, ButtonFace);
-    rt::setColours(cmdCheck, ButtonFace);
-    // The longest caption of the window's buttons: no padding beside it, so it
-    // fits the width the button shares with Calculate and Exit.
-    cmdCheck->setStyleSheet(QStringLiteral("QPushButton { padding-left: 0px; padding-right: 0px; }"));
+    check->setFocusPolicy(Qt::NoFocus);
+    check->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
+    check->setToolTip(QStringLiteral("Check a measured reading against the limits (Alt+R)"));
 
-    setTabOrder(txtActual, cmdQuit);
-    setTabOrder(cmdQuit, cmdCalc);
-
-    rt::onClick(cmdCalc, this, &FrmKervadin3::cmdCalc_Click);
-    rt::onClick(cmdQuit, this, &FrmKervadin3::cmdQuit_Click);
-    rt::onClick(CtS, this, &FrmKervadin3::CtS_Click);
-    rt::onClick(cmdCheck, this, &FrmKervadin3::cmdCheck_Click);
+    rt::onClick(control<QPushButton>(QStringLiteral("cmdCalc")), this, &FrmKervadin3::calculate);
+    rt::onClick(control<QPushButton>(QStringLiteral("cmdQuit")), this, &FrmKervadin3::quit);
+    rt::onClick(select, this, &FrmKervadin3::selectThread);
+    rt::onClick(check, this, &FrmKervadin3::openCheck);
 }
 
 void FrmKervadin3::drawPicture()
@@ -199,81 +222,70 @@ void FrmKervadin3::drawPicture()
         addLine(8040, y, 8520, y, red);
 }
 
-void FrmKervadin3::focusActual()
+void FrmKervadin3::focusWireBox()
 {
     rt::bringToFront(this);
-    txtActual->setFocus(Qt::OtherFocusReason);
+    m_wireBox->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmKervadin3::showRecord(const ThreadRecord &record)
+void FrmKervadin3::showThread()
 {
-    forgetCalculation();
-    lblSelected->setText(qt(record.name));
-    lblDia->setText(qt(record.diameter));
-    lblDoT->setText(qt(record.depth));
-    lblPitch->setText(qt(record.pitch));
-    lblTangle->setText(qt(record.angle));
-    lblMillinches->setText(qt(record.units));
-    lblHangle->setText(qt(record.helix));
-    lblMax->setText(qt(record.maximum));
-    lblMax->setToolTip(qt(record.maximumFormula));
-    lblMin->setText(qt(record.minimum));
-    lblMin->setToolTip(qt(record.minimumFormula));
-    lblPref->setText(qt(record.preferred));
-    lblPref->setToolTip(qt(record.preferredFormula));
-    focusActual();
-    emit recordWritten();
+    const std::optional<Thread> &thread = m_program.state().thread();
+    const ThreadRecord record = thread ? thread->record() : ThreadRecord();
+    for (const RecordField &field : RecordFields) {
+        QLabel *label = control<QLabel>(QLatin1String(field.label));
+        label->setText(qt(record.*field.text));
+        if (field.formula)
+            label->setToolTip(qt(record.*field.formula));
+    }
+    focusWireBox();
+    emit stateChanged();
 }
 
-void FrmKervadin3::cmdCalc_Click()
+void FrmKervadin3::calculate()
 {
-    const ShownRecord shown{text(lblDia), text(lblPitch), text(lblTangle), text(lblMin),
-                            text(lblMax)};
-    const Measurement m = measure(shown, txtActual->text().toStdString());
-    switch (m.refusal) {
-    case WireRefusal::NoWire:
-        rt::ShowMessage(QStringLiteral("A wire size has not been entered.\n"
-                                       "Please enter wire size and try again."),
-                        rt::Exclamation, QStringLiteral("No Wire"));
+    // The record as shown; the diameter's number for the working.
+    const std::optional<Thread> &thread = m_program.state().thread();
+    const ShownRecord record{shownText("lblDia"), shownText("lblPitch"), shownText("lblTangle"),
+                             shownText("lblMin"), shownText("lblMax"),
+                             thread ? thread->record().diameterNumber : std::string()};
+    const std::string wire = m_wireBox->text().toStdString();
+    const Measurement m = measure(record, wire);
+    if (m.refusal.refuses()) {
+        rt::refuse(this, m.refusal);
         return;
-    case WireRefusal::SmallWire:
-        rt::ShowMessage(QStringLiteral("Wire size is less than minimum allowed.\n"
-                                       "Please enter another wire size."),
-                        rt::Exclamation, QStringLiteral("Small Wire"));
-        return;
-    case WireRefusal::LargeWire:
-        rt::ShowMessage(QStringLiteral("Wire size is greater than maximum allowed.\n"
-                                       "Please enter another wire size."),
-                        rt::Exclamation, QStringLiteral("Large Wire"));
-        return;
-    case WireRefusal::None:
-        break;
     }
     if (!m.measured)
         return;
-    lblOver->setText(qt(m.overWires));
-    lblOver->setToolTip(qt(m.working));
-    m_calculatedWire = txtActual->text();
-    emit dimensionCalculated();
+    m_overWires->setText(qt(m.overWires));
+    m_overWires->setToolTip(qt(m.working));
+    m_program.state().setCalculation({wire, m.wire, m.overWires});
+    emit stateChanged();
 }
 
-void FrmKervadin3::cmdQuit_Click()
+std::string FrmKervadin3::shownText(const char *label) const
+{
+    return control<QLabel>(QLatin1String(label))->text().toStdString();
+}
+
+void FrmKervadin3::quit()
 {
     rt::endProgram();
 }
 
-void FrmKervadin3::CtS_Click()
+void FrmKervadin3::selectThread()
 {
-    txtActual->setText(QString());
-    lblOver->setText(QString());
-    lblOver->setToolTip(QString());
-    forgetCalculation();
-    m_program.frmType()->showForm();
+    m_wireBox->setText(QString());
+    m_overWires->setText(QString());
+    m_overWires->setToolTip(QString());
+    m_program.state().clearCalculation();
+    m_program.typeChooser()->showForm();
+    emit stateChanged();
 }
 
-void FrmKervadin3::cmdCheck_Click()
+void FrmKervadin3::openCheck()
 {
-    m_program.frmCheck()->open();
+    m_program.checkWindow()->open();
 }
 
 void FrmKervadin3::closeEvent(QCloseEvent *event)

@@ -1,17 +1,15 @@
 #pragma once
-// The measurement window: the thread record written by the size and custom
-// windows, the wire size typed by the user, and Calculate. The rules behind
-// what it shows are threadrules.h's.
+// The measurement window: the thread record of the state's thread, the wire
+// size typed by the user, and Calculate. The rules behind what it shows are
+// threadrules.h's.
 
 #include "runtime/form.h"
 
-#include "kervadin/core/threadrules.h"
+#include <string>
 
-#include <QString>
-
+class QCloseEvent;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace kervadin {
 
@@ -22,59 +20,40 @@ class FrmKervadin3 : public rt::Form {
 public:
     explicit FrmKervadin3(Kervadin &program, QWidget *parent = nullptr);
 
-    // The thread record: the other windows set these captions.
-    QLabel *lblSelected;
-    QLabel *lblDia;
-    QLabel *lblDoT;
-    QLabel *lblPitch;
-    QLabel *lblTangle;
-    QLabel *lblHangle;
-    QLabel *lblMillinches;
-    QLabel *lblMax;
-    QLabel *lblMin;
-    QLabel *lblPref;
+    // Puts the keyboard focus in the wire-size box, bringing this window to
+    // the front.
+    void focusWireBox();
 
-    QLabel *lblOver;
-    QLineEdit *txtActual;
-    rt::ClickLabel *CtS;
-    QPushButton *cmdCalc;
-    QPushButton *cmdQuit;
-    // Opens the check of a measured reading; Alt+R, outside the tab order.
-    QPushButton *cmdCheck;
-
-    // Puts the keyboard focus in txtActual, bringing this window to the front.
-    void focusActual();
-
-    // Writes a thread record, every field and the wire sizes' formulas as
-    // their tooltips, then puts the focus in txtActual.
-    void showRecord(const ThreadRecord &record);
-
-    void cmdCalc_Click();
-    void cmdQuit_Click();
-    void CtS_Click();
-    void cmdCheck_Click();
-
-    // The wire size as typed for the last successful Calculate of the thread
-    // shown; empty when there is none (none yet, or the thread has changed
-    // or Click to Select has emptied the result since).
-    QString calculatedWire() const { return m_calculatedWire; }
-    // The thread record is being replaced: its calculation no longer holds.
-    void forgetCalculation() { m_calculatedWire.clear(); }
+    // Writes the record of the state's thread, every field and the wire
+    // sizes' formulas as their tooltips, then puts the focus in the
+    // wire-size box.
+    void showThread();
 
 signals:
-    // After a thread record has been written in full.
-    void recordWritten();
-    // After Calculate has written the dimension over wires.
-    void dimensionCalculated();
+    // The state has changed here: a thread shown, a dimension over wires
+    // calculated, or the result emptied by Click to Select.
+    void stateChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Calculate: checks the wire typed against the limits shown and writes
+    // the dimension over wires by the formula of the angle shown.
+    void calculate();
+    // Exit: ends the program.
+    void quit();
+    // Click to Select: empties the wire and the result, opens the chooser.
+    void selectThread();
+    // Check Reading: opens the check of a measured reading.
+    void openCheck();
+    // The text a label of the window shows.
+    std::string shownText(const char *label) const;
     void drawPicture();
 
     Kervadin &m_program;
-    QString m_calculatedWire;
+    QLineEdit *m_wireBox = nullptr;   // txtActual
+    QLabel *m_overWires = nullptr;    // lblOver, the dimension over wires
 };
 
 } // namespace kervadin

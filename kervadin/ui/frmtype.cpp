@@ -6,55 +6,49 @@
 #include "kervadin/ui/sizewindow.h"
 #include "runtime/controls.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 namespace kervadin {
+namespace {
+
+// The heading, a button for each family in the order of their rows, then
+// Custom; the keyboard goes through the buttons in that order.
+std::vector<rt::Control> controls()
+{
+    std::vector<rt::Control> table{
+        {rt::Kind::Label, "Label1", "Click to select type of thread ...",
+         rt::twipsRect(1920, 600, 3975, 495), ValueFont, 0, &CentredLook},
+    };
+    for (int i = 0; i < FamilyCount; ++i) {
+        const FamilyRow &row = familyRows()[i];
+        table.push_back({rt::Kind::Button, row.chooserButton, row.chooserCaption,
+                         rt::twipsRect(row.chooserLeft, row.chooserTop, 1215, 495), PlainFont,
+                         i + 1, &ButtonLook});
+    }
+    table.push_back({rt::Kind::Button, "cmdCustom", "Custom", rt::twipsRect(5160, 3720, 1215, 495),
+                     PlainFont, FamilyCount + 1, &ButtonLook});
+    return table;
+}
+
+} // namespace
 
 FrmType::FrmType(Kervadin &program, QWidget *parent)
     : rt::Form(QStringLiteral("frmType"), QStringLiteral("Thread Type"), 7920, 5475,
                Background, parent),
       m_program(program)
 {
+    // The heading's yellow band.
     addShape(ShapeKind::RoundedRectangle, {1800, 525, 4215, 495}, Yellow);
-    QLabel *heading = addLabel(QStringLiteral("Label1"),
-                               QStringLiteral("Click to select type of thread ..."),
-                               rt::twipsRect(1920, 600, 3975, 495),
-                               rt::formFont(rt::Face::Window, 12));
-    heading->setAlignment(Qt::AlignCenter);
+    build(controls());
 
-    const QFont font = rt::formFont(rt::Face::Window, 9.75);
-    auto button = [&](const char *name, const char *caption, int left, int top) {
-        QPushButton *b = addButton(QLatin1String(name), QString::fromUtf8(caption),
-                                   rt::twipsRect(left, top, 1215, 495), font);
-        rt::setColours(b, ButtonFace);
-        return b;
-    };
-
-    // The keyboard goes through the families in the order of their rows,
-    // then to Custom.
-    QWidget *previous = nullptr;
     for (int i = 0; i < FamilyCount; ++i) {
-        const FamilyRow &row = familyRows()[i];
-        QPushButton *b = button(row.chooserButton, row.chooserCaption, row.chooserLeft,
-                                row.chooserTop);
-        m_familyButtons[static_cast<size_t>(i)] = b;
-        const Family family = row.family;
-        connect(b, &QPushButton::clicked, this,
+        const Family family = familyRows()[i].family;
+        connect(control<QPushButton>(QLatin1String(familyRows()[i].chooserButton)),
+                &QPushButton::clicked, this,
                 [this, family] { rt::guarded([&] { openFamily(family); }); });
-        if (previous)
-            setTabOrder(previous, b);
-        previous = b;
     }
-    cmdCustom = button("cmdCustom", "Custom", 5160, 3720);
-    setTabOrder(previous, cmdCustom);
-    rt::onClick(cmdCustom, this, &FrmType::cmdCustom_Click);
-    m_familyButtons.front()->setFocus();
-}
-
-QPushButton *FrmType::familyButton(Family family) const
-{
-    return m_familyButtons[static_cast<size_t>(family)];
+    rt::onClick(control<QPushButton>(QStringLiteral("cmdCustom")), this, &FrmType::openCustom);
+    control(QLatin1String(familyRows()[0].chooserButton))->setFocus();
 }
 
 void FrmType::openFamily(Family family)
@@ -63,10 +57,10 @@ void FrmType::openFamily(Family family)
     m_program.sizeWindow(family)->showForm();
 }
 
-void FrmType::cmdCustom_Click()
+void FrmType::openCustom()
 {
     hideForm();
-    m_program.frmCustom()->showForm();
+    m_program.customWindow()->showForm();
 }
 
 } // namespace kervadin

@@ -5,10 +5,6 @@
 #include "kervadin/core/families.h"
 #include "runtime/form.h"
 
-#include <array>
-
-class QPushButton;
-
 namespace kervadin {
 
 class Kervadin;
@@ -18,17 +14,13 @@ class FrmType : public rt::Form {
 public:
     explicit FrmType(Kervadin &program, QWidget *parent = nullptr);
 
-    // The family buttons, by family (cmdBSF, cmdWhit, ...), and Custom.
-    QPushButton *familyButton(Family family) const;
-    QPushButton *cmdCustom;
-
+private:
     // A family's button: hides the chooser and shows the family's size window.
     void openFamily(Family family);
-    void cmdCustom_Click();
+    // Custom: hides the chooser and shows the custom thread window.
+    void openCustom();
 
-private:
     Kervadin &m_program;
-    std::array<QPushButton *, FamilyCount> m_familyButtons{};
 };
 
 } // namespace kervadin

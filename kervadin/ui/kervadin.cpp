@@ -30,24 +30,24 @@ Kervadin::~Kervadin()
     m_custom.reset();
     for (auto &window : m_sizes)
         window.reset();
-    m_type.reset();
-    m_main.reset();
+    m_chooser.reset();
+    m_measurement.reset();
 }
 
 void Kervadin::start()
 {
     QCoreApplication::setApplicationName(QStringLiteral("kervadin"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.workshopcalc.kervadin"));
-    FrmKervadin3 *main = frmKervadin3();
+    FrmKervadin3 *main = measurementWindow();
     rt::Form::setMainForm(main);
     main->showForm();
-    main->focusActual();
+    main->focusWireBox();
 }
 
 QList<rt::Form *> Kervadin::windows() const
 {
     QList<rt::Form *> list;
-    rt::Form *const all[] = {m_main.get(), m_type.get(), m_custom.get(), m_check.get()};
+    rt::Form *const all[] = {m_measurement.get(), m_chooser.get(), m_custom.get(), m_check.get()};
     for (rt::Form *w : all) {
         if (w)
             list.append(w);
@@ -59,15 +59,15 @@ QList<rt::Form *> Kervadin::windows() const
     return list;
 }
 
-FrmKervadin3 *Kervadin::frmKervadin3() { return made(m_main, *this); }
-FrmType *Kervadin::frmType() { return made(m_type, *this); }
-FrmCustom *Kervadin::frmCustom() { return made(m_custom, *this); }
+FrmKervadin3 *Kervadin::measurementWindow() { return made(m_measurement, *this); }
+FrmType *Kervadin::typeChooser() { return made(m_chooser, *this); }
+FrmCustom *Kervadin::customWindow() { return made(m_custom, *this); }
 
 SizeWindow *Kervadin::sizeWindow(Family family)
 {
     return made(m_sizes[static_cast<size_t>(family)], *this, family);
 }
 
-FrmCheck *Kervadin::frmCheck() { return made(m_check, *this); }
+FrmCheck *Kervadin::checkWindow() { return made(m_check, *this); }
 
 } // namespace kervadin

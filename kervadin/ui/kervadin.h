@@ -1,9 +1,11 @@
 #pragma once
-// The thread-measurement calculator as a running program: it owns every
-// window, makes each the first time it is asked for, and deletes them all
-// when it ends. Windows reach one another through it.
+// The thread-measurement calculator as a running program: it owns the one
+// state and every window, makes each window the first time it is asked for,
+// and deletes them all when it ends. Windows reach one another, and the
+// state, through it.
 
 #include "kervadin/core/families.h"
+#include "kervadin/core/state.h"
 #include "runtime/program.h"
 
 #include <array>
@@ -27,15 +29,22 @@ public:
     void start() override;
     QList<rt::Form *> windows() const override;
 
-    FrmKervadin3 *frmKervadin3();
-    FrmType *frmType();
+    // Each window, made the first time it is asked for.
+    FrmKervadin3 *measurementWindow();
+    FrmType *typeChooser();
     SizeWindow *sizeWindow(Family family);
-    FrmCustom *frmCustom();
-    FrmCheck *frmCheck();
+    FrmCustom *customWindow();
+    FrmCheck *checkWindow();
+
+    // The thread applied and its last Calculate: the windows write it and
+    // read it.
+    State &state() { return m_state; }
+    const State &state() const { return m_state; }
 
 private:
-    std::unique_ptr<FrmKervadin3> m_main;
-    std::unique_ptr<FrmType> m_type;
+    State m_state;
+    std::unique_ptr<FrmKervadin3> m_measurement;
+    std::unique_ptr<FrmType> m_chooser;
     std::array<std::unique_ptr<SizeWindow>, FamilyCount> m_sizes;
     std::unique_ptr<FrmCustom> m_custom;
     std::unique_ptr<FrmCheck> m_check;

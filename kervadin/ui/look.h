@@ -1,5 +1,8 @@
 #pragma once
-// The colours every window of the thread calculator is drawn in.
+// The colours every window of the thread calculator is drawn in, and the
+// fonts and looks the rows of its windows' tables share.
+
+#include "runtime/form.h"
 
 #include <QColor>
 
@@ -8,5 +11,20 @@ namespace kervadin {
 inline const QColor Background(255, 192, 128); // window
 inline const QColor Yellow(255, 255, 0);       // value fields, boxes and their frames
 inline const QColor ButtonFace(192, 192, 0);   // command buttons
+
+inline constexpr rt::Font CaptionFont{rt::Face::Window, 8.25};
+inline constexpr rt::Font ValueFont{rt::Face::Window, 12};
+inline constexpr rt::Font PlainFont{rt::Face::Window, 9.75};
+
+// A yellow frame, outlined in black, beneath a field.
+inline const rt::Look FrameLook{Yellow, QColor()};
+// A value the program shows: centred on yellow.
+inline const rt::Look FieldLook{Yellow, QColor(), Qt::AlignCenter};
+// A box the user types in, on its frame: yellow, without a frame of its own.
+inline const rt::Look BoxLook{Yellow, QColor(), {}, rt::NoFrame};
+inline const rt::Look CentredBoxLook{Yellow, QColor(), Qt::AlignCenter, rt::NoFrame};
+inline const rt::Look ButtonLook{ButtonFace, QColor()};
+// A heading or note on the window's background.
+inline const rt::Look CentredLook{QColor(), QColor(), Qt::AlignCenter};
 
 } // namespace kervadin

@@ -1,15 +1,10 @@
 #pragma once
 // The size windows, one per standard family: the family's sizes as option
-// buttons, APPLY and BACK. APPLY writes the record of the chosen size on the
-// measurement window by the family's rule.
+// buttons, APPLY and BACK. APPLY makes the chosen size the state's thread
+// and shows its record on the measurement window.
 
 #include "kervadin/core/families.h"
 #include "runtime/form.h"
-
-#include <QList>
-
-class QPushButton;
-class QRadioButton;
 
 namespace kervadin {
 
@@ -20,22 +15,13 @@ class SizeWindow : public rt::Form {
 public:
     SizeWindow(Kervadin &program, Family family, QWidget *parent = nullptr);
 
-    const FamilyRow &row() const { return m_row; }
-
-    // The size options in size order, then APPLY and BACK.
-    QList<QRadioButton *> options;
-    QPushButton *cmdApply;
-    QPushButton *cmdBack;
-
-    // APPLY: the first selected size, if any, is written on the measurement
-    // window, which comes to the front with the focus in its wire-size box;
-    // this window stays as it is.
+private:
+    // APPLY: the first selected size, if any, becomes the thread and is
+    // shown on the measurement window, which comes to the front with the
+    // focus in its wire-size box; this window stays as it is.
     void apply();
     // BACK: hide this window and show the chooser.
-    void cmdBack_Click();
-
-private:
-    void layOutSizes(const QFont &font);
+    void back();
 
     Kervadin &m_program;
     const FamilyRow &m_row;
