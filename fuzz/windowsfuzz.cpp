@@ -1,5 +1,6 @@
 #include "windowsfuzz.h"
 
+#include "harness.h"
 #include "runtime/controls.h"
 #include "runtime/form.h"
 #include "runtime/messages.h"
@@ -20,6 +21,8 @@ namespace {
 
 Program g_program;
 bool g_printScripts = false;
+// The session of the input being run.
+const script::Session *g_session = nullptr;
 
 constexpr int MaxActions = 64;
 // Characters typed by one input, all boxes together: enough for a few very
@@ -99,54 +102,18 @@ QString makeText(Bytes &in, int &budget)
     return text;
 }
 
-// A text as a JSON string, as the script driver reads it.
-QString json(const QString &text)
-{
-    QString out = QStringLiteral("\"");
-    for (QChar c : text) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
-            out += QLatin1Char('\\') + c;
-        else if (c.unicode() < 0x20)
-            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out + QLatin1Char('"');
-}
+using harness::jsonString;
+using harness::nameOf;
 
-void settle()
+// The running program's windows, by name.
+QList<rt::Form *> programWindows()
 {
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
-}
-
-QList<QWidget *> programWindows()
-{
-    QList<QWidget *> result;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (qobject_cast<rt::Form *>(w) && !w->objectName().isEmpty())
-            result.append(w);
-    }
-    std::sort(result.begin(), result.end(),
-              [](QWidget *a, QWidget *b) { return a->objectName() < b->objectName(); });
-    return result;
-}
-
-QString nameOf(const QWidget *c)
-{
-    return c->window()->objectName() + QLatin1Char('.') + c->objectName();
+    return harness::windowsByName(*g_session->program());
 }
 
 QWidget *findControl(const QString &ref)
 {
-    const int dot = ref.indexOf(QLatin1Char('.'));
-    for (QWidget *w : programWindows()) {
-        if (w->objectName() == ref.left(dot))
-            return w->findChild<QWidget *>(ref.mid(dot + 1));
-    }
-    return nullptr;
+    return harness::findControl(*g_session->program(), ref);
 }
 
 // The named controls of the visible windows that `accept` takes, in a fixed
@@ -285,22 +252,22 @@ void checkTexts(Record &record)
             }
             const QString bad = badNumberText(text);
             if (!bad.isEmpty())
-                fail(QStringLiteral("%1 shows %2: %3").arg(nameOf(c), bad, json(text)));
+                fail(QStringLiteral("%1 shows %2: %3").arg(nameOf(c), bad, jsonString(text)));
         }
     }
 }
 
-void checkMessage(int style, const QString &title, const QString &prompt)
+void checkMessage(const harness::Message &m)
 {
-    if (style != rt::Critical && style != rt::Question && style != rt::Exclamation)
-        fail(QStringLiteral("message of style %1").arg(style));
-    if (title.isEmpty() || prompt.trimmed().isEmpty())
+    if (m.style != rt::Critical && m.style != rt::Question && m.style != rt::Exclamation)
+        fail(QStringLiteral("message of style %1").arg(m.style));
+    if (m.title.isEmpty() || m.prompt.trimmed().isEmpty())
         fail(QStringLiteral("message with an empty title or prompt"));
-    if (style == rt::Critical) {
+    if (m.style == rt::Critical) {
         const QStringList faults = {QString::fromLatin1(rt::faultText(rt::Fault::DivisionByZero)),
                                     QString::fromLatin1(rt::faultText(rt::Fault::Overflow)),
                                     QString::fromLatin1(rt::faultText(rt::Fault::InvalidArgument))};
-        if (!faults.contains(prompt) || title != QCoreApplication::applicationName())
+        if (!faults.contains(m.prompt) || m.title != QCoreApplication::applicationName())
             fail(QStringLiteral("style 16 message that is not a fault report"));
     }
 }
@@ -318,7 +285,7 @@ QString nextLine(Bytes &in, int &typeBudget, bool *ending)
         QWidget *box = boxes.at(in.pick(static_cast<int>(boxes.size())));
         const QString text = makeText(in, typeBudget);
         return QStringLiteral("%1 %2 %3")
-            .arg(op < 80 ? QStringLiteral("set") : QStringLiteral("type"), nameOf(box), json(text));
+            .arg(op < 80 ? QStringLiteral("set") : QStringLiteral("type"), nameOf(box), jsonString(text));
     }
     if (op < 192) { // click: a button, an option, a clickable label, a box
         const QList<QWidget *> controls = visibleControls([](QWidget *c) {
@@ -367,11 +334,8 @@ void checkEnded()
 void runSession(Bytes &in, Record &record)
 {
     script::Session session([&record](const QString &line) { record.output.append(line); });
-    rt::setMessagePresenter([&record](int style, const QString &title, const QString &prompt) {
-        record.output.append(
-            QStringLiteral("message %1 %2 %3").arg(style).arg(json(title), json(prompt)));
-        checkMessage(style, title, prompt);
-    });
+    session.setMessageObserver(checkMessage);
+    g_session = &session;
     session.start(g_program.make);
     checkTexts(record);
 
@@ -417,11 +381,12 @@ int runInput(const uint8_t *data, size_t size)
     Record record;
     g_record = &record;
     runSession(in, record);
+    g_session = nullptr;
     if (g_printScripts)
         printRecord(record);
     // Every input starts the program afresh: the session ended the program
     // and its windows with it.
-    settle();
+    harness::settle();
     g_record = nullptr;
     return 0;
 }

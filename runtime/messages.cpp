@@ -1,6 +1,7 @@
 #include "runtime/messages.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -14,6 +15,12 @@ namespace {
 MessagePresenter &presenter()
 {
     static MessagePresenter current;
+    return current;
+}
+
+SaveFileAsker &saveFileAsker()
+{
+    static SaveFileAsker current;
     return current;
 }
 
@@ -87,7 +94,7 @@ private:
     }
 };
 
-void showMessageBox(int style, const QString &title, const QString &prompt)
+void showMessageBox(const QString &prompt, int style, const QString &title)
 {
     // Parented to its window, the box is a dialog of it: Qt marks it
     // transient for that window.
@@ -112,9 +119,24 @@ void showMessageBox(int style, const QString &title, const QString &prompt)
 void ShowMessage(const QString &prompt, int style, const QString &title)
 {
     if (presenter())
-        presenter()(style, title, prompt);
+        presenter()(prompt, style, title);
     else
-        showMessageBox(style, title, prompt);
+        showMessageBox(prompt, style, title);
+}
+
+QString askSaveFileName(const QString &caption, const QString &suggestedPath,
+                        const QString &filter)
+{
+    if (saveFileAsker())
+        return saveFileAsker()(caption, suggestedPath, filter);
+    QWidget *owner = messageOwner();
+    return QFileDialog::getSaveFileName(owner ? owner->window() : nullptr, caption, suggestedPath,
+                                        filter);
+}
+
+void setSaveFileAsker(SaveFileAsker asker)
+{
+    saveFileAsker() = std::move(asker);
 }
 
 void refuse(QWidget *window, const Refusal &refusal)

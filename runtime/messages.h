@@ -1,6 +1,7 @@
 #pragma once
-// Message boxes, arithmetic-fault reports and program end, each through one
-// function whose behaviour tests and the scripting tools can replace.
+// Message boxes, arithmetic-fault reports, the question for a file to save
+// and program end, each through one function whose behaviour tests and the
+// scripting tools can replace.
 
 #include "runtime/numbers.h"
 #include "runtime/refusal.h"
@@ -19,11 +20,24 @@ enum MessageStyle { Critical = 16, Question = 32, Exclamation = 48 };
 // a modal QMessageBox with one OK button, a dialog of the window the message
 // comes from (see MessageSource): transient for it, centred over it and wide
 // enough for its whole title; a line feed in the prompt breaks the line.
+// The presenter takes ShowMessage's arguments in ShowMessage's order.
 using MessagePresenter =
-    std::function<void(int style, const QString &title, const QString &prompt)>;
+    std::function<void(const QString &prompt, int style, const QString &title)>;
 void ShowMessage(const QString &prompt, int style, const QString &title);
 // An empty presenter restores the default message box.
 void setMessagePresenter(MessagePresenter presenter);
+
+// Asks where to save a file and returns the path chosen, or an empty text
+// when the question is cancelled. The default asker is the standard save
+// dialog of the window the question comes from (see messageOwner), titled
+// `caption`, starting at `suggestedPath`, offering the file types of
+// `filter` ("Text files (*.txt)").
+using SaveFileAsker = std::function<QString(const QString &caption, const QString &suggestedPath,
+                                            const QString &filter)>;
+QString askSaveFileName(const QString &caption, const QString &suggestedPath,
+                        const QString &filter);
+// An empty asker restores the default dialog.
+void setSaveFileAsker(SaveFileAsker asker);
 
 // Shows a refusal's message from `window`, then puts the focus in the box
 // it names (a control of `window`), when it names one.

@@ -4,7 +4,8 @@
 // round, so a slow round is measured again, up to Rounds rounds; a program
 // that is really too slow fails every round.
 
-#include <QCoreApplication>
+#include "harness.h"
+
 #include <QString>
 #include <QTest>
 #include <QWidget>
@@ -18,15 +19,15 @@ constexpr qint64 MedianLimitNs = 1000000;
 constexpr int Cycles = 200;
 constexpr int Rounds = 5;
 
+// One round of events, so a cycle times the program's own work.
 inline void settle()
 {
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
+    harness::settle(1);
 }
 
 inline void click(QWidget *control)
 {
-    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
+    harness::click(control);
     settle();
 }
 

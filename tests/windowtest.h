@@ -1,10 +1,11 @@
 #pragma once
 // Shared by every window test: a fresh program for each test function, its
 // messages and its end captured, real clicks and keys, controls found by
-// "WINDOW.NAME" through the program, and a snapshot of everything a person
-// sees. A test class holds one Session and calls begin() in init() and end()
+// "WINDOW.NAME" through the program (all through the window harness the
+// script tools use too), and a snapshot of everything a person sees. A test class holds one Session and calls begin() in init() and end()
 // in cleanup().
 
+#include "harness.h"
 #include "runtime/form.h"
 #include "runtime/messages.h"
 #include "runtime/program.h"
@@ -20,11 +21,7 @@
 
 namespace windowtest {
 
-struct Message {
-    int style;
-    QString title;
-    QString prompt;
-};
+using Message = harness::Message;
 
 template <typename Program>
 class Session {
@@ -47,10 +44,9 @@ public:
     {
         messages.clear();
         ends = 0;
-        rt::setMessagePresenter([this](int style, const QString &title, const QString &prompt) {
-            messages.append({style, title, prompt});
-        });
-        rt::setEndHandler([this] { ++ends; });
+        capture.reset();
+        capture = std::make_unique<harness::Capture>(
+            [this](const Message &m) { messages.append(m); }, [this] { ++ends; });
         program = std::make_unique<Program>();
         program->start();
         QVERIFY(!program->windows().isEmpty());
@@ -61,8 +57,7 @@ public:
     void end()
     {
         program.reset();
-        rt::setMessagePresenter({});
-        rt::setEndHandler({});
+        capture.reset();
     }
 
     Program *operator->() const { return program.get(); }
@@ -72,11 +67,9 @@ public:
     template <typename Control = QWidget>
     Control *find(const QString &reference) const
     {
-        const QStringList parts = reference.split(QLatin1Char('.'));
-        rt::Form *window = program->window(parts[0]);
-        if (!window || parts.size() == 1)
-            return qobject_cast<Control *>(window);
-        return window->findChild<Control *>(parts[1]);
+        if (!reference.contains(QLatin1Char('.')))
+            return qobject_cast<Control *>(program->window(reference));
+        return qobject_cast<Control *>(harness::findControl(*program, reference));
     }
 
     // A real mouse click in the middle of a shown control.
@@ -84,7 +77,7 @@ public:
     {
         QVERIFY(control);
         QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
-        QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
+        harness::click(control);
     }
     void click(const QString &reference) const { click(find(reference)); }
 
@@ -94,7 +87,7 @@ public:
         click(box);
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
+        harness::typeKeys(box, text, harness::KeysTo::Control);
     }
     void type(const QString &reference, const QString &text) const
     {
@@ -104,9 +97,8 @@ public:
     // A key pressed on the control that has the focus.
     static void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QWidget *focus = QApplication::focusWidget();
-        QVERIFY(focus);
-        QTest::keyClick(focus, key, modifiers);
+        QVERIFY(QApplication::focusWidget());
+        harness::pressKey(key, modifiers);
     }
 
     static QString focusName()
@@ -115,11 +107,7 @@ public:
         return focus ? focus->objectName() : QString();
     }
 
-    static QString activeName()
-    {
-        QWidget *active = QApplication::activeWindow();
-        return active ? active->objectName() : QString();
-    }
+    static QString activeName() { return harness::activeWindowName(); }
 
     // The names of the program's windows on show.
     QStringList shownWindows() const
@@ -172,6 +160,9 @@ public:
         QCOMPARE(messages[0].style, int(rt::Critical));
         QCOMPARE(messages[0].title, QString::fromLatin1(programName));
     }
+
+private:
+    std::unique_ptr<harness::Capture> capture;
 };
 
 } // namespace windowtest

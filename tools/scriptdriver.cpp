@@ -1,13 +1,12 @@
 #include "scriptdriver.h"
 
+#include "harness.h"
 #include "runtime/form.h"
-#include "runtime/messages.h"
 #include "runtime/program.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -17,6 +16,8 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <iterator>
+#include <optional>
 #include <string>
 
 namespace script {
@@ -30,62 +31,22 @@ void writeStdout(const QString &line)
     std::fflush(stdout);
 }
 
-QString json(const QString &text)
-{
-    QString out = QStringLiteral("\"");
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case '"': out += QLatin1String("\\\""); break;
-        case '\\': out += QLatin1String("\\\\"); break;
-        case '\n': out += QLatin1String("\\n"); break;
-        case '\r': out += QLatin1String("\\r"); break;
-        case '\t': out += QLatin1String("\\t"); break;
-        case '\b': out += QLatin1String("\\b"); break;
-        case '\f': out += QLatin1String("\\f"); break;
-        default:
-            if (c.unicode() < 0x20)
-                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-            else
-                out += c;
-        }
-    }
-    out += QLatin1Char('"');
-    return out;
-}
-
-void settle()
-{
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
-}
+using harness::jsonString;
 
 struct LineError {
     QString what;
 };
 
+// TEXT as the contract reads it: literally, or one JSON string when it
+// begins with a double quote.
 QString parseText(const QString &raw)
 {
     if (!raw.startsWith(QLatin1Char('"')))
         return raw;
-    QJsonParseError err{};
-    const QJsonDocument doc = QJsonDocument::fromJson("[" + raw.toUtf8() + "]", &err);
-    if (err.error != QJsonParseError::NoError || !doc.isArray() || doc.array().size() != 1
-        || !doc.array().at(0).isString())
+    const std::optional<QString> text = harness::readJsonString(raw);
+    if (!text)
         throw LineError{QStringLiteral("bad JSON string: %1").arg(raw)};
-    return doc.array().at(0).toString();
-}
-
-// Whether QTest knows the key of an ASCII character: the printable ones and
-// the control characters of Backspace, Tab, Backtab, Return, Escape and two
-// arrows. Any other character (a line feed, say) is typed as its text
-// alone; QTest stops the process on a character it has no key for.
-bool hasKey(QChar ch)
-{
-    const char16_t c = ch.unicode();
-    return (c >= 0x20 && c < 0x7f) || c == 0x08 || c == 0x09 || c == 0x0b || c == 0x0d
-        || c == 0x13 || c == 0x15 || c == 0x1b;
+    return *text;
 }
 
 bool showsText(QWidget *c)
@@ -94,64 +55,119 @@ bool showsText(QWidget *c)
         || qobject_cast<QAbstractButton *>(c);
 }
 
+// A command line past its command word.
+struct Arguments {
+    QString line;
+    QString rest; // everything after the command word's blank
+    QString word; // the first word of the rest: a control, a window, a key
+    QString text; // the rest after that word's blank, as written
+};
+
+// What a command takes after its word; a line of another shape is an error.
+enum class Shape {
+    Nothing,     // windows
+    Word,        // click CONTROL
+    WordAndText, // type CONTROL TEXT (TEXT may be empty)
+    Text,        // file PATH
+};
+
 } // namespace
 
 class Session::Driver {
 public:
-    explicit Driver(Output output) : writeLine(std::move(output)) {}
+    explicit Driver(Output output)
+        : writeLine(std::move(output)),
+          capture([this](const harness::Message &m) { showMessage(m); }, [this] { end(); })
+    {
+    }
 
     bool runLine(const QString &line, int number);
     void execute(const QString &line);
-    QList<QWidget *> createdWindows() const;
-    QWidget *window(const QString &name) const;
+    void showMessage(const harness::Message &m);
+    void end();
+
+    QList<rt::Form *> createdWindows() const;
     QWidget *visibleWindow(const QString &name) const;
     QWidget *control(const QString &ref) const;
-    QString nameOf(const QWidget *control) const;
-    void ensureActive(QWidget *control);
-    void typeText(QWidget *control, const QString &text);
-    void print(QWidget *control);
+    void typeInto(const Arguments &a, bool replace);
+    void printControl(QWidget *control);
     void printWindows();
     void printFocus();
 
+    // The commands, one handler each.
+    void click(const Arguments &a);
+    void type(const Arguments &a) { typeInto(a, false); }
+    void set(const Arguments &a) { typeInto(a, true); }
+    void key(const Arguments &a);
+    void close(const Arguments &a);
+    void print(const Arguments &a);
+    void windows(const Arguments &) { printWindows(); }
+    void focus(const Arguments &) { printFocus(); }
+    void state(const Arguments &a);
+    void snapshot(const Arguments &a);
+    void file(const Arguments &a);
+    void clipboard(const Arguments &a);
+
+    struct Command {
+        const char *word;
+        Shape shape;
+        void (Driver::*run)(const Arguments &);
+    };
+    static const Command commands[];
+
     Output writeLine;
+    harness::Capture capture;
+    std::function<void(const harness::Message &)> messageObserver;
     std::unique_ptr<rt::Program> program;
     bool m_ended = false;
     bool m_failed = false;
 };
 
+const Session::Driver::Command Session::Driver::commands[] = {
+    {"click", Shape::Word, &Driver::click},
+    {"type", Shape::WordAndText, &Driver::type},
+    {"set", Shape::WordAndText, &Driver::set},
+    {"key", Shape::Word, &Driver::key},
+    {"close", Shape::Word, &Driver::close},
+    {"print", Shape::Word, &Driver::print},
+    {"windows", Shape::Nothing, &Driver::windows},
+    {"focus", Shape::Nothing, &Driver::focus},
+    {"state", Shape::Nothing, &Driver::state},
+    {"snapshot", Shape::WordAndText, &Driver::snapshot},
+    {"file", Shape::Text, &Driver::file},
+    {"clipboard", Shape::Nothing, &Driver::clipboard},
+};
+
 Session::Session(Output output)
     : d(std::make_unique<Driver>(output ? std::move(output) : Output(writeStdout)))
 {
-    rt::setMessagePresenter([this](int style, const QString &title, const QString &prompt) {
-        d->writeLine(QStringLiteral("message %1 %2 %3").arg(style).arg(json(title), json(prompt)));
-    });
-    rt::setEndHandler([this] {
-        if (d->m_ended)
-            return;
-        d->m_ended = true;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            w->hide();
-        d->writeLine(QStringLiteral("ended"));
-    });
 }
 
 Session::~Session()
 {
     d->program.reset();
-    rt::setEndHandler({});
-    rt::setMessagePresenter({});
 }
 
 void Session::start(const rt::ProgramFactory &make)
 {
     d->program = make();
     d->program->start();
-    settle();
+    harness::settle();
 }
 
 bool Session::ended() const
 {
     return d->m_ended;
+}
+
+const rt::Program *Session::program() const
+{
+    return d->program.get();
+}
+
+void Session::setMessageObserver(std::function<void(const harness::Message &)> observer)
+{
+    d->messageObserver = std::move(observer);
 }
 
 bool Session::runLine(const QString &line, int number)
@@ -173,6 +189,25 @@ int Session::run(std::istream &in)
     return d->m_failed ? 2 : 0;
 }
 
+void Session::Driver::showMessage(const harness::Message &m)
+{
+    writeLine(QStringLiteral("message %1 %2 %3")
+                  .arg(m.style)
+                  .arg(jsonString(m.title), jsonString(m.prompt)));
+    if (messageObserver)
+        messageObserver(m);
+}
+
+void Session::Driver::end()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        w->hide();
+    writeLine(QStringLiteral("ended"));
+}
+
 bool Session::Driver::runLine(const QString &line, int number)
 {
     if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
@@ -187,34 +222,46 @@ bool Session::Driver::runLine(const QString &line, int number)
         ran = false;
         writeLine(QStringLiteral("error %1: %2").arg(number).arg(e.what));
     }
-    settle();
+    harness::settle();
     return ran;
 }
 
-QList<QWidget *> Session::Driver::createdWindows() const
+void Session::Driver::execute(const QString &line)
 {
-    QList<QWidget *> result;
-    if (program) {
-        for (rt::Form *w : program->windows())
-            result.append(w);
+    const int blank = line.indexOf(QLatin1Char(' '));
+    const QString word = blank < 0 ? line : line.left(blank);
+    Arguments a;
+    a.line = line;
+    a.rest = blank < 0 ? QString() : line.mid(blank + 1);
+    const int restBlank = a.rest.indexOf(QLatin1Char(' '));
+    const bool hasText = restBlank >= 0;
+    a.word = hasText ? a.rest.left(restBlank) : a.rest;
+    a.text = hasText ? a.rest.mid(restBlank + 1) : QString();
+
+    const Command *command = std::find_if(std::begin(commands), std::end(commands),
+                                          [&](const Command &c) { return word == QLatin1String(c.word); });
+    if (command == std::end(commands))
+        throw LineError{QStringLiteral("unknown command %1").arg(word)};
+    bool fits = false;
+    switch (command->shape) {
+    case Shape::Nothing: fits = a.rest.isEmpty(); break;
+    case Shape::Word: fits = !a.word.isEmpty() && !hasText; break;
+    case Shape::WordAndText: fits = !a.word.isEmpty() && hasText; break;
+    case Shape::Text: fits = !a.rest.isEmpty(); break;
     }
-    std::sort(result.begin(), result.end(),
-              [](QWidget *a, QWidget *b) { return a->objectName() < b->objectName(); });
-    return result;
+    if (!fits)
+        throw LineError{QStringLiteral("usage: %1").arg(line)};
+    (this->*command->run)(a);
 }
 
-QWidget *Session::Driver::window(const QString &name) const
+QList<rt::Form *> Session::Driver::createdWindows() const
 {
-    for (QWidget *w : createdWindows()) {
-        if (w->objectName() == name)
-            return w;
-    }
-    return nullptr;
+    return program ? harness::windowsByName(*program) : QList<rt::Form *>();
 }
 
 QWidget *Session::Driver::visibleWindow(const QString &name) const
 {
-    QWidget *w = window(name);
+    QWidget *w = program ? program->window(name) : nullptr;
     if (!w)
         throw LineError{QStringLiteral("window %1 does not exist yet").arg(name)};
     if (!w->isVisible())
@@ -224,85 +271,52 @@ QWidget *Session::Driver::visibleWindow(const QString &name) const
 
 QWidget *Session::Driver::control(const QString &ref) const
 {
-    QWidget *found = nullptr;
-    const int dot = ref.indexOf(QLatin1Char('.'));
-    if (dot >= 0) {
-        const QString windowName = ref.left(dot);
-        const QString name = ref.mid(dot + 1);
-        QWidget *w = window(windowName);
-        if (!w)
-            throw LineError{QStringLiteral("window %1 does not exist yet").arg(windowName)};
-        found = w->findChild<QWidget *>(name);
-        if (!found || name.isEmpty())
-            throw LineError{QStringLiteral("unknown control %1").arg(ref)};
-    } else {
-        for (QWidget *w : createdWindows()) {
-            if (QWidget *c = w->findChild<QWidget *>(ref)) {
-                if (found)
-                    throw LineError{QStringLiteral("ambiguous control %1").arg(ref)};
-                found = c;
-            }
-        }
-        if (!found || ref.isEmpty())
-            throw LineError{QStringLiteral("unknown control %1").arg(ref)};
-    }
-    if (!found->window()->isVisible())
-        throw LineError{QStringLiteral("window %1 is hidden").arg(found->window()->objectName())};
-    if (!found->isVisible())
-        throw LineError{QStringLiteral("control %1 is hidden").arg(ref)};
+    if (!program)
+        throw LineError{QStringLiteral("no program is running")};
+    QString error;
+    QWidget *found = harness::findControl(*program, ref, &error);
+    if (!found)
+        throw LineError{error};
+    error = harness::whyUnreachable(found, ref);
+    if (!error.isEmpty())
+        throw LineError{error};
     return found;
 }
 
-QString Session::Driver::nameOf(const QWidget *c) const
+void Session::Driver::typeInto(const Arguments &a, bool replace)
 {
-    return c->window()->objectName() + QLatin1Char('.') + c->objectName();
-}
-
-// A person clicking into a window behind others brings it to the front.
-void Session::Driver::ensureActive(QWidget *c)
-{
-    QWidget *w = c->window();
-    if (QApplication::activeWindow() != w) {
-        rt::bringToFront(w);
-        settle();
+    QWidget *c = control(a.word);
+    auto *box = qobject_cast<QLineEdit *>(c);
+    if (!box)
+        throw LineError{QStringLiteral("%1 is not a text box").arg(a.word)};
+    const QString text = parseText(a.text);
+    harness::bringToFront(c);
+    harness::click(c);
+    if (replace) {
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        if (text.isEmpty())
+            QTest::keyClick(box, Qt::Key_Delete);
+    } else {
+        QTest::keyClick(box, Qt::Key_End);
     }
+    harness::typeKeys(c, text);
 }
 
-void Session::Driver::typeText(QWidget *c, const QString &text)
+void Session::Driver::printControl(QWidget *c)
 {
-    for (int i = 0; i < text.size(); ++i) {
-        QWidget *target = QApplication::focusWidget();
-        if (!target)
-            target = c;
-        const QChar ch = text.at(i);
-        if (ch.isHighSurrogate() && i + 1 < text.size()) {
-            const QString pair = text.mid(i, 2);
-            QTest::sendKeyEvent(QTest::Press, target, Qt::Key_unknown, pair, Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, target, Qt::Key_unknown, pair, Qt::NoModifier);
-            ++i;
-        } else if (hasKey(ch)) {
-            QTest::keyClick(target, static_cast<char>(ch.unicode()));
-        } else {
-            QTest::sendKeyEvent(QTest::Press, target, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, target, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-        }
-    }
-}
-
-void Session::Driver::print(QWidget *c)
-{
+    const QString name = harness::nameOf(c);
     if (auto *option = qobject_cast<QRadioButton *>(c)) {
         writeLine(QStringLiteral("option %1 %2 %3")
-                 .arg(nameOf(c), json(option->text()),
-                      option->isChecked() ? QStringLiteral("on") : QStringLiteral("off")));
+                      .arg(name, jsonString(option->text()),
+                           option->isChecked() ? QStringLiteral("on") : QStringLiteral("off")));
     } else if (auto *button = qobject_cast<QAbstractButton *>(c)) {
-        writeLine(QStringLiteral("text %1 %2").arg(nameOf(c), json(button->text())));
+        writeLine(QStringLiteral("text %1 %2").arg(name, jsonString(button->text())));
     } else if (auto *label = qobject_cast<QLabel *>(c)) {
-        writeLine(QStringLiteral("text %1 %2").arg(nameOf(c), json(label->text())));
+        writeLine(QStringLiteral("text %1 %2").arg(name, jsonString(label->text())));
     } else if (auto *box = qobject_cast<QLineEdit *>(c)) {
-        writeLine(QStringLiteral("text %1 %2").arg(nameOf(c), json(box->text())));
+        writeLine(QStringLiteral("text %1 %2").arg(name, jsonString(box->text())));
     } else {
-        throw LineError{QStringLiteral("control %1 shows no text").arg(nameOf(c))};
+        throw LineError{QStringLiteral("control %1 shows no text").arg(name)};
     }
 }
 
@@ -314,116 +328,80 @@ void Session::Driver::printWindows()
             line += QLatin1Char(' ') + w->objectName();
     }
     writeLine(line);
-    QWidget *active = QApplication::activeWindow();
-    writeLine(QStringLiteral("active ")
-         + (active && !active->objectName().isEmpty() ? active->objectName()
-                                                       : QStringLiteral("none")));
+    const QString active = harness::activeWindowName();
+    writeLine(QStringLiteral("active ") + (active.isEmpty() ? QStringLiteral("none") : active));
 }
 
 void Session::Driver::printFocus()
 {
-    QWidget *f = QApplication::focusWidget();
-    if (f && !f->objectName().isEmpty() && !f->window()->objectName().isEmpty())
-        writeLine(QStringLiteral("focus ") + nameOf(f));
-    else
-        writeLine(QStringLiteral("focus none"));
+    const QString focus = harness::focusReference();
+    writeLine(QStringLiteral("focus ") + (focus.isEmpty() ? QStringLiteral("none") : focus));
 }
 
-void Session::Driver::execute(const QString &line)
+void Session::Driver::click(const Arguments &a)
 {
-    const int blank = line.indexOf(QLatin1Char(' '));
-    const QString command = blank < 0 ? line : line.left(blank);
-    const QString rest = blank < 0 ? QString() : line.mid(blank + 1);
-    // The first word of the rest, and the text after its blank.
-    const int restBlank = rest.indexOf(QLatin1Char(' '));
-    const QString target = restBlank < 0 ? rest : rest.left(restBlank);
-    const bool hasText = restBlank >= 0;
-    const QString rawText = hasText ? rest.mid(restBlank + 1) : QString();
+    QWidget *c = control(a.word);
+    harness::bringToFront(c);
+    harness::click(c);
+}
 
-    auto needOnly = [&](bool ok) {
-        if (!ok)
-            throw LineError{QStringLiteral("usage: %1").arg(line)};
-    };
+void Session::Driver::key(const Arguments &a)
+{
+    const std::optional<Qt::Key> key = harness::namedKey(a.word);
+    if (!key)
+        throw LineError{QStringLiteral("unknown key %1").arg(a.word)};
+    // A keyboard makes Backtab with Shift.
+    harness::pressKey(*key, *key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+}
 
-    if (command == QLatin1String("click")) {
-        needOnly(!target.isEmpty() && !hasText);
-        QWidget *c = control(target);
-        ensureActive(c);
-        QTest::mouseClick(c, Qt::LeftButton, Qt::NoModifier, c->rect().center());
-    } else if (command == QLatin1String("type") || command == QLatin1String("set")) {
-        needOnly(!target.isEmpty() && hasText);
-        QWidget *c = control(target);
-        auto *box = qobject_cast<QLineEdit *>(c);
-        if (!box)
-            throw LineError{QStringLiteral("%1 is not a text box").arg(target)};
-        const QString text = parseText(rawText);
-        ensureActive(c);
-        QTest::mouseClick(c, Qt::LeftButton, Qt::NoModifier, c->rect().center());
-        if (command == QLatin1String("type")) {
-            QTest::keyClick(box, Qt::Key_End);
-        } else {
-            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-            if (text.isEmpty())
-                QTest::keyClick(box, Qt::Key_Delete);
+void Session::Driver::close(const Arguments &a)
+{
+    visibleWindow(a.word)->close();
+}
+
+void Session::Driver::print(const Arguments &a)
+{
+    printControl(control(a.word));
+}
+
+void Session::Driver::state(const Arguments &)
+{
+    printWindows();
+    printFocus();
+    for (QWidget *w : createdWindows()) {
+        if (!w->isVisible())
+            continue;
+        QList<QWidget *> controls;
+        for (QWidget *c : w->findChildren<QWidget *>()) {
+            if (!c->objectName().isEmpty() && showsText(c))
+                controls.append(c);
         }
-        typeText(c, text);
-    } else if (command == QLatin1String("key")) {
-        needOnly(!target.isEmpty() && !hasText);
-        static const QHash<QString, Qt::Key> keys = {
-            {QStringLiteral("Tab"), Qt::Key_Tab},       {QStringLiteral("Backtab"), Qt::Key_Backtab},
-            {QStringLiteral("Return"), Qt::Key_Return}, {QStringLiteral("Enter"), Qt::Key_Enter},
-            {QStringLiteral("Escape"), Qt::Key_Escape}, {QStringLiteral("Space"), Qt::Key_Space},
-        };
-        const auto it = keys.find(target);
-        if (it == keys.end())
-            throw LineError{QStringLiteral("unknown key %1").arg(target)};
-        QWidget *f = QApplication::focusWidget();
-        if (!f)
-            f = QApplication::activeWindow();
-        if (f) {
-            const Qt::KeyboardModifiers mods =
-                it.value() == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
-            QTest::keyClick(f, it.value(), mods);
-        }
-    } else if (command == QLatin1String("close")) {
-        needOnly(!target.isEmpty() && !hasText);
-        visibleWindow(target)->close();
-    } else if (command == QLatin1String("print")) {
-        needOnly(!target.isEmpty() && !hasText);
-        print(control(target));
-    } else if (command == QLatin1String("windows")) {
-        needOnly(rest.isEmpty());
-        printWindows();
-    } else if (command == QLatin1String("focus")) {
-        needOnly(rest.isEmpty());
-        printFocus();
-    } else if (command == QLatin1String("state")) {
-        needOnly(rest.isEmpty());
-        printWindows();
-        printFocus();
-        for (QWidget *w : createdWindows()) {
-            if (!w->isVisible())
-                continue;
-            QList<QWidget *> controls;
-            for (QWidget *c : w->findChildren<QWidget *>()) {
-                if (!c->objectName().isEmpty() && showsText(c))
-                    controls.append(c);
-            }
-            std::sort(controls.begin(), controls.end(), [](QWidget *a, QWidget *b) {
-                return a->objectName() < b->objectName();
-            });
-            for (QWidget *c : controls)
-                print(c);
-        }
-    } else if (command == QLatin1String("snapshot")) {
-        needOnly(!target.isEmpty() && hasText);
-        QWidget *w = visibleWindow(target);
-        settle();
-        if (!w->grab().save(parseText(rawText), "PNG"))
-            throw LineError{QStringLiteral("cannot write %1").arg(rawText)};
-    } else {
-        throw LineError{QStringLiteral("unknown command %1").arg(command)};
+        std::sort(controls.begin(), controls.end(),
+                  [](QWidget *x, QWidget *y) { return x->objectName() < y->objectName(); });
+        for (QWidget *c : controls)
+            printControl(c);
     }
+}
+
+void Session::Driver::snapshot(const Arguments &a)
+{
+    QWidget *w = visibleWindow(a.word);
+    harness::settle();
+    if (!w->grab().save(parseText(a.text), "PNG"))
+        throw LineError{QStringLiteral("cannot write %1").arg(a.text)};
+}
+
+void Session::Driver::file(const Arguments &a)
+{
+    const QString path = parseText(a.rest);
+    if (path.isEmpty())
+        throw LineError{QStringLiteral("usage: %1").arg(a.line)};
+    capture.answerNextFile(path);
+}
+
+void Session::Driver::clipboard(const Arguments &)
+{
+    writeLine(QStringLiteral("clipboard ") + jsonString(QGuiApplication::clipboard()->text()));
 }
 
 void useOffscreenUnlessSet()

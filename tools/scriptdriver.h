@@ -3,6 +3,7 @@
 // file or standard input, delivered as real mouse and key events, and one
 // line of output for each event a person would see.
 
+#include "harness.h"
 #include "runtime/program.h"
 
 #include <QString>
@@ -23,7 +24,8 @@ void useOffscreenUnlessSet();
 // One session over the windows of the program running in this process.
 // While it exists, the program's messages are recorded (answered with OK at
 // once) and the program's end hides its windows and is recorded, each as a
-// line of output. The session makes and starts the program (start), so
+// line of output, and the program's file questions get the path of the
+// script's `file` command. The session makes and starts the program (start), so
 // that messages shown at start-up are recorded too, and ends it when it is
 // destroyed. Only one session may exist at a time.
 class Session {
@@ -51,6 +53,12 @@ public:
 
     // Whether the program has ended (Exit, Close, or its main window closed).
     bool ended() const;
+
+    // The program started, or nullptr before start().
+    const rt::Program *program() const;
+
+    // Also tells `observer` of each message, after its line is written.
+    void setMessageObserver(std::function<void(const harness::Message &)> observer);
 
 private:
     class Driver;
