@@ -1,5 +1,7 @@
 #include "kervadin/core/checkrules.h"
 
+#include "kervadin/core/designation.h"
+
 #include "runtime/numbers.h"
 
 #include <algorithm>
@@ -31,22 +33,6 @@ const AngleRule *angleRule(double angle)
     return nullptr;
 }
 
-// Tolerance and allowance of a unified class, as multiples of the class 2A
-// tolerance T.
-struct ClassRule {
-    const char *name;
-    double toleranceFactor;
-    const char *toleranceText;
-    double allowanceFactor;
-    const char *allowanceText;
-};
-
-const ClassRule ClassRules[] = {
-    {"1A", 1.5, "1.5 × T", 0.3, "0.3 × T"},
-    {"2A", 1, "T", 0.3, "0.3 × T"},
-    {"3A", 0.75, "0.75 × T", 0, "0"},
-};
-
 const double Pi = 3.14159265358979323846;
 
 std::string shown(double value)
@@ -73,17 +59,44 @@ std::string shortest(double value)
     return text;
 }
 
-// The thread as the check names it: its name, diameter, pitch and angle as
-// the record shows them (a custom metric diameter to three places, with its
-// unit), and its unit.
-std::string threadLine(const Thread &thread)
+// The thread's designation, with the class when one is chosen; a thread of
+// pitch 0 has none and keeps its record's name.
+std::string name(const Thread &thread, const CheckedThread &checked,
+                 ToleranceClass toleranceClass = ToleranceClass::None)
+{
+    return checked.pitch > 0 ? designation(checked, toleranceClass) : thread.record().name;
+}
+
+// The thread as the check names it: its designation, diameter, pitch and
+// angle as the record shows them (a custom metric diameter to three places,
+// with its unit), and its unit.
+std::string threadLine(const Thread &thread, const CheckedThread &checked)
 {
     const ThreadRecord &r = thread.record();
     const std::string diameter = thread.isCustom() && thread.unit() == Unit::Millimetre
         ? rt::FormatNumber(thread.diameter(), "#0.000") + " mm"
         : r.diameter;
-    return r.name + ": D " + diameter + ", P " + r.pitch + ", " + r.angle + ", "
+    return name(thread, checked) + ": D " + diameter + ", P " + r.pitch + ", " + r.angle + ", "
         + unitName(thread.unit());
+}
+
+// The wire as typed when it is a plain decimal of at most five places
+// ("0.0289", "0.02887", ".03" as "0.03"); otherwise its value to five places.
+std::string wireShown(const Calculation &calculation)
+{
+    const std::string &typed = calculation.wireText;
+    const std::size_t first = typed.find_first_not_of(' ');
+    const std::size_t last = typed.find_last_not_of(' ');
+    const std::string text =
+        first == std::string::npos ? std::string() : typed.substr(first, last - first + 1);
+    const std::size_t point = text.find('.');
+    const bool digits = !text.empty() && text != "."
+        && text.find_first_not_of("0123456789.") == std::string::npos
+        && text.find('.', point == std::string::npos ? text.size() : point + 1)
+            == std::string::npos;
+    if (digits && (point == std::string::npos || text.size() - point - 1 <= 5))
+        return text.front() == '.' ? "0" + text : text;
+    return rt::FormatNumber(calculation.wire, "#0.0####");
 }
 
 // Diameter and pitch as the working writes the values used: a standard
@@ -101,9 +114,10 @@ std::string pitchUsed(const Thread &thread)
     return thread.isCustom() ? shortest(thread.pitch()) : thread.record().pitch;
 }
 
+// A number above 0, or a text with a comma, which refuseEntries names.
 bool readsAboveZero(const std::string &text)
 {
-    return rt::ReadNumber(text) > 0;
+    return text.find(',') != std::string::npos || rt::ReadNumber(text) > 0;
 }
 
 rt::Refusal limitRefusal(const char *box, const char *which)
@@ -131,9 +145,6 @@ rt::Refusal checkTypedLimits(const std::string &maximum, const std::string &mini
         return limitRefusal("txtPDmax", "maximum");
     if (!readsAboveZero(minimum))
         return limitRefusal("txtPDmin", "minimum");
-    if (rt::ReadNumber(maximum) < rt::ReadNumber(minimum))
-        return {"Bad Limits", "The maximum pitch diameter is less than the minimum.",
-                "Please correct the limits and try again.", "txtPDmax"};
     return {};
 }
 
@@ -146,32 +157,37 @@ rt::Refusal badReading(int index)
 
 } // namespace
 
+CheckedThread checkedThread(const Thread &thread)
+{
+    return thread.isCustom() ? customCheckedThread(thread.customEntries())
+                             : standardCheckedThread(thread.family(), thread.size());
+}
+
 CheckTexts checkReadings(const State &state, const CheckEntry &entry)
 {
     CheckTexts out;
     const std::optional<Thread> &thread = state.thread();
-    if (thread)
-        out.thread = threadLine(*thread);
+    CheckedThread checked;
+    if (thread) {
+        checked = checkedThread(*thread);
+        out.thread = threadLine(*thread, checked);
+        out.classes = offeredClasses(checked);
+    }
 
     const AngleRule *rule = thread ? angleRule(thread->angle()) : nullptr;
     const std::optional<Calculation> &calculation = state.calculation();
     if (!calculation || !rule) {
         // The limits and the class stay as they are until there is something to check.
         out.note = "Calculate a dimension over wires first.";
-        out.threadClass = entry.threadClass;
+        out.toleranceClass = entry.toleranceClass;
         out.maximum = entry.maximum;
         out.minimum = entry.minimum;
         return out;
     }
     out.calculated = true;
     const double wire = calculation->wire;
-    out.thread += "; wire " + shown(wire);
+    out.thread += "; wire " + wireShown(*calculation);
     const double angle = thread->angle();
-    out.classesOffered = thread->unit() == Unit::Inch && angle == 60;
-    out.note = out.classesOffered
-        ? "Choose a class, or type the limits from the drawing."
-        : "Type the limits from the drawing: metric, B.S.F., Whitworth and B.A. limits are not "
-          "derived from a formula.";
 
     const double diameter = thread->diameter();
     const double pitch = thread->pitch();
@@ -193,50 +209,49 @@ CheckTexts checkReadings(const State &state, const CheckEntry &entry)
         + " × (1 + 1 ÷ sin " + rule->halfAngleText + ") − " + pitchText + " ÷ 2 × cot "
         + rule->halfAngleText;
 
-    // The limits: a unified class's, worked out; otherwise as typed.
+    // The limits: a class's, worked out; otherwise as typed.
     out.maximum = entry.maximum;
     out.minimum = entry.minimum;
-    if (entry.threadClass != ThreadClass::None) {
-        if (!out.classesOffered) {
+    if (entry.toleranceClass != ToleranceClass::None) {
+        const ClassLimits limits = classLimits(checked, entry.toleranceClass);
+        if (!limits.offered) {
             // Limits filled for a class belong to the thread they were worked out for.
             out.maximum.clear();
             out.minimum.clear();
         } else {
-            out.threadClass = entry.threadClass;
-            const ClassRule &c = ClassRules[static_cast<int>(entry.threadClass) - 1];
-            const double t = add(add(multiply(0.0015, std::cbrt(diameter)),
-                                     multiply(0.0015, rt::squareRoot(diameter))),
-                                 multiply(0.015, std::cbrt(multiply(pitch, pitch))));
-            const double tolerance = asShown(multiply(c.toleranceFactor, t));
-            const double allowance = asShown(multiply(c.allowanceFactor, t));
-            const double maximum = asShown(subtract(basic, allowance));
-            const double minimum = asShown(subtract(maximum, tolerance));
-            out.maximum = shown(maximum);
-            out.minimum = shown(minimum);
-            const std::string classLine = std::string("Class ") + c.name
-                + ": T = 0.0015 × ∛D + 0.0015 × √D + 0.015 × ∛(P²) = " + shown(t) + "\n";
-            out.maximumWorking = classLine + "allowance " + c.allowanceText + " = "
-                + shown(allowance) + "\nmaximum = E − allowance = " + out.basic + " − "
-                + shown(allowance);
-            out.minimumWorking = classLine + "tolerance " + c.toleranceText + " = "
-                + shown(tolerance) + "\nminimum = maximum − tolerance = " + out.maximum + " − "
-                + shown(tolerance);
+            out.toleranceClass = entry.toleranceClass;
+            out.maximum = limits.maximumText;
+            out.minimum = limits.minimumText;
+            out.maximumWorking = limits.maximumWorking;
+            out.minimumWorking = limits.minimumWorking;
         }
     }
+    const bool limits = !out.maximum.empty() && !out.minimum.empty();
+    if (limits)
+        out.note = "Type the readings and press Check.";
+    else if (out.classes != ClassSet::None)
+        out.note = "Choose a class, or type the limits from the drawing.";
+    else
+        out.note = "Type the limits from the drawing: metric, B.S.F., Whitworth and B.A. limits "
+                   "are not derived from a formula.";
 
-    if (out.threadClass == ThreadClass::None) {
+    if (out.toleranceClass == ToleranceClass::None) {
         out.refusal = checkTypedLimits(out.maximum, out.minimum);
         if (out.refusal.refuses())
             return out;
     }
+    ReadingTexts readings;
     for (int i = 0; i < ReadingCount; ++i) {
-        if (!entry.readings[i].empty() && !readsAboveZero(entry.readings[i])) {
+        readings[i] = entry.readings[i];
+        if (!readings[i].empty() && !readsAboveZero(readings[i])) {
             out.refusal = badReading(i);
             return out;
         }
     }
+    out.refusal = refuseEntries(checked, out.maximum, out.minimum, readings, constant);
+    if (out.refusal.refuses())
+        return out;
 
-    const bool limits = !out.maximum.empty();
     const double maximum = limits ? rt::ReadNumber(out.maximum) : 0;
     const double minimum = limits ? rt::ReadNumber(out.minimum) : 0;
     if (limits) {
@@ -245,15 +260,16 @@ CheckTexts checkReadings(const State &state, const CheckEntry &entry)
             + " to " + out.maximum + " + " + out.constant;
     }
 
+    const PitchDiameters diameters = readingPitchDiameters(readings, constant);
     int count = 0;
     double sum = 0;
     double largest = 0;
     double smallest = 0;
     for (int i = 0; i < ReadingCount; ++i) {
-        if (entry.readings[i].empty())
+        if (!diameters[i])
             continue;
-        const double reading = rt::ReadNumber(entry.readings[i]);
-        out.readingDiameters[i] = shown(subtract(reading, constant));
+        const double reading = rt::ReadNumber(readings[i]);
+        out.readingDiameters[i] = shown(*diameters[i]);
         sum = add(sum, reading);
         largest = count == 0 ? reading : std::max(largest, reading);
         smallest = count == 0 ? reading : std::min(smallest, reading);
@@ -262,31 +278,18 @@ CheckTexts checkReadings(const State &state, const CheckEntry &entry)
     if (count == 0)
         return out;
     const double mean = asShown(sum / count);
-    const double meanDiameter = asShown(subtract(mean, constant));
     out.mean = shown(mean);
-    out.meanDiameter = shown(meanDiameter);
+    out.meanDiameter = shown(subtract(mean, constant));
     out.spread = shown(subtract(largest, smallest));
     if (!limits)
         return out;
 
-    const double over = asShown(subtract(meanDiameter, maximum));
-    const double under = asShown(subtract(minimum, meanDiameter));
-    if (over > 0) {
-        const std::string x = shown(over);
-        out.verdict = "Oversize by " + x + ": take " + x + " off the pitch diameter ("
-            + shown(over / 2) + " radial infeed).";
-        out.verdictWorking = "mean pitch diameter − maximum = " + out.meanDiameter + " − " + out.maximum
-            + " = " + x + "\nradial infeed = " + x + " ÷ 2";
-    } else if (under > 0) {
-        const std::string x = shown(under);
-        out.verdict = "Undersize by " + x + ".";
-        out.verdictWorking = "minimum − mean pitch diameter = " + out.minimum + " − "
-            + out.meanDiameter + " = " + x;
-    } else {
-        out.verdict = "Within limits.";
-        out.verdictWorking = "minimum ≤ mean pitch diameter ≤ maximum: " + out.minimum + " ≤ "
-            + out.meanDiameter + " ≤ " + out.maximum;
-    }
+    // Every reading is judged; the mean is shown but decides nothing.
+    const Verdict verdict = judgeReadings(maximum, minimum, diameters, angle);
+    for (int i = 0; i < ReadingCount; ++i)
+        out.standings[i] = verdict.readings[i];
+    out.verdict = verdict.text();
+    out.verdictWorking = name(*thread, checked, out.toleranceClass) + "\n" + verdict.working;
     return out;
 }
 

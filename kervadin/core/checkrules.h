@@ -11,22 +11,23 @@
 // - wire constant C = W × (1 + 1 ÷ sin(A ÷ 2)) − P ÷ 2 × cot(A ÷ 2): a reading
 //   R over the wires is a pitch diameter of R − C.
 // Every value a later step uses is used as shown (four places).
+//
+// The limits are a class's (classes.h) or typed from the drawing; every
+// reading is judged against them (verdict.h), and entries that cannot belong
+// to the thread are refused before anything is shown.
 
+#include "kervadin/core/classes.h"
 #include "kervadin/core/state.h"
+#include "kervadin/core/verdict.h"
 #include "runtime/refusal.h"
 
 #include <string>
 
 namespace kervadin {
 
-constexpr int ReadingCount = 5;
-
-// The classes of fit of a unified external thread.
-enum class ThreadClass { None, Class1A, Class2A, Class3A };
-
 // What the check window holds besides the thread and the wire.
 struct CheckEntry {
-    ThreadClass threadClass = ThreadClass::None;
+    ToleranceClass toleranceClass = ToleranceClass::None;
     // The limits as typed; a chosen class replaces them.
     std::string maximum;
     std::string minimum;
@@ -37,10 +38,10 @@ struct CheckEntry {
 // "...Working" text is the formula with the values put in, for a tooltip.
 struct CheckTexts {
     // False until there is a calculated dimension over wires: then only
-    // thread and note are given and nothing is computed.
+    // thread, classes and note are given and nothing is computed.
     bool calculated = false;
-    bool classesOffered = false; // unified (60° inch) threads only
-    ThreadClass threadClass = ThreadClass::None; // the class still chosen
+    ClassSet classes = ClassSet::None; // the classes the thread offers
+    ToleranceClass toleranceClass = ToleranceClass::None; // the class still chosen
     std::string thread;
     std::string note;
     std::string basic, basicWorking;
@@ -50,11 +51,18 @@ struct CheckTexts {
     // With a refusal the texts below stay empty.
     std::string range, rangeWorking;
     std::string readingDiameters[ReadingCount];
+    // How each reading's pitch diameter stands against the limits.
+    ReadingStanding standings[ReadingCount];
     std::string mean, meanDiameter, spread;
+    // The verdict, with the spread on a second line when it is too large;
+    // its working names the thread with its class.
     std::string verdict, verdictWorking;
     // An entry that cannot be checked, with the box to correct.
     rt::Refusal refusal;
 };
+
+// The thread of the state's thread, for the class and verdict rules.
+CheckedThread checkedThread(const Thread &thread);
 
 // The check of the state's thread and calculated wire with the entries.
 // Throws rt::ArithmeticFault for a fault anywhere in the arithmetic.

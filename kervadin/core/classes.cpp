@@ -215,7 +215,7 @@ CheckedThread customCheckedThread(const CustomThread &thread)
     t.metric = thread.kind == CustomKind::Metric;
     t.angle = thread.kind == CustomKind::Whitworth ? 55 : 60;
     t.depth = multiply(customRule(thread.kind).depthFactor, thread.pitch);
-    if (!t.metric)
+    if (!t.metric && t.pitch > 0)
         t.threadsPerInch = threadsPerInch(t);
     return t;
 }
@@ -244,7 +244,7 @@ const char *className(ToleranceClass toleranceClass)
 
 ClassSet offeredClasses(const CheckedThread &thread)
 {
-    if (thread.angle != 60)
+    if (thread.angle != 60 || !(thread.pitch > 0))
         return ClassSet::None;
     if (!thread.metric)
         return ClassSet::Unified;

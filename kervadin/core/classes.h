@@ -38,7 +38,8 @@ struct CheckedThread {
 // tabulated pitch).
 CheckedThread standardCheckedThread(Family family, int size);
 
-// The thread of a custom entry as read by customThread (threadrules.h).
+// The thread of a custom entry as read by customThread (threadrules.h). A
+// pitch of 0 gives no threads per inch; such a thread offers no class.
 CheckedThread customCheckedThread(const CustomThread &thread);
 
 // The threads per inch of an inch thread: as given, otherwise 1 ÷ P, taken

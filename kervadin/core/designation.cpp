@@ -26,8 +26,10 @@ std::string plain(double value)
 // four places when it is none.
 std::string inchSize(double diameter)
 {
-    const double sixtyFourths = rt::checked(diameter * 64);
-    const int n = rt::RoundToInteger(sixtyFourths);
+    // Past a thousand inches no size is a fraction; the test spares the
+    // rounding a number too large for it.
+    const double sixtyFourths = diameter * 64;
+    const int n = diameter > 0 && diameter < 1000 ? rt::RoundToInteger(sixtyFourths) : 0;
     if (n <= 0 || std::fabs(sixtyFourths - n) > 1e-6)
         return rt::FormatNumber(diameter, "#0.0000");
     const int whole = n / 64;

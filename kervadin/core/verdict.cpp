@@ -14,6 +14,18 @@ std::string shown(double value)
     return rt::FormatNumber(value, "#0.0000");
 }
 
+// A value a refusal names: as shown, or past a thousand million (a slip
+// of many places) in its shortest form, so the message stays readable.
+std::string stated(double value)
+{
+    if (std::fabs(value) < 1e9)
+        return shown(value);
+    std::string text = rt::NumberToText(value);
+    if (!text.empty() && text.front() == ' ')
+        text.erase(0, 1);
+    return text;
+}
+
 double asShown(double value)
 {
     return rt::ReadNumber(shown(value));
@@ -63,7 +75,7 @@ rt::Refusal refuseLimit(const std::string &text, const char *box, const char *wh
     if (hasComma(text))
         return {"Bad Limit", limit + " has a comma in it.", PointForDecimals, box};
     if (!span.holds(rt::ReadNumber(text)))
-        return {"Bad Limit", limit + " " + shown(rt::ReadNumber(text))
+        return {"Bad Limit", limit + " " + stated(rt::ReadNumber(text))
                     + " lies outside the thread " + span.text() + ".",
                 std::string("Please type the limits for this thread, in ") + unit + ".", box};
     return {};
@@ -202,7 +214,7 @@ rt::Refusal refuseEntries(const CheckedThread &thread, const std::string &maximu
             asShown(subtract(rt::ReadNumber(readings[i]), wireConstant));
         if (!span.holds(diameter))
             return {"Bad Reading",
-                    "Reading " + n + " gives a pitch diameter of " + shown(diameter)
+                    "Reading " + n + " gives a pitch diameter of " + stated(diameter)
                         + ", outside the thread " + span.text() + ".",
                     "Please check reading " + n + " and the wire, and try again.", box};
     }

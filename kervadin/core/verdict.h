@@ -8,7 +8,6 @@
 // excess X off the pitch diameter is a radial infeed R = X ÷ 2, and
 // S = R ÷ cos(A ÷ 2) on a compound set over at half the thread angle A.
 
-#include "kervadin/core/checkrules.h"
 #include "kervadin/core/classes.h"
 #include "runtime/refusal.h"
 
@@ -17,6 +16,9 @@
 #include <string>
 
 namespace kervadin {
+
+// The readings over the wires the check takes.
+constexpr int ReadingCount = 5;
 
 using ReadingTexts = std::array<std::string, ReadingCount>;
 // A pitch diameter for each reading box; none where the box is empty.

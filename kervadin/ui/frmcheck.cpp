@@ -40,8 +40,31 @@ const rt::Look NoteLook{QColor(), QColor(), Qt::AlignCenter, rt::WordWrap};
 const rt::Look LimitCaptionLook{QColor(), QColor(), Qt::AlignLeft | Qt::AlignVCenter};
 const rt::Look VerdictLook{Yellow, QColor(), Qt::AlignCenter, rt::WordWrap};
 
-const ThreadClass Classes[] = {ThreadClass::Class1A, ThreadClass::Class2A, ThreadClass::Class3A};
-const char *const ClassOptions[] = {"opt1A", "opt2A", "opt3A"};
+// The class options: the unified ones, then the metric ones in their places
+// (a thread offers one set or none, and only those it offers are shown).
+struct ClassOption {
+    ToleranceClass toleranceClass;
+    const char *name;
+    ClassSet set;
+};
+const ClassOption ClassOptions[] = {
+    {ToleranceClass::Class1A, "opt1A", ClassSet::Unified},
+    {ToleranceClass::Class2A, "opt2A", ClassSet::Unified},
+    {ToleranceClass::Class3A, "opt3A", ClassSet::Unified},
+    {ToleranceClass::Class6g, "opt6g", ClassSet::Metric},
+    {ToleranceClass::Class6h, "opt6h", ClassSet::Metric},
+};
+
+QColor standingColour(Standing standing)
+{
+    switch (standing) {
+    case Standing::Within: return WithinColour;
+    case Standing::Over:
+    case Standing::Under: return OutsideColour;
+    case Standing::None: break;
+    }
+    return Yellow;
+}
 
 // Every control of the window, a value field named for assistive technology
 // by the caption above it. The keyboard goes through the limits, the
@@ -76,12 +99,12 @@ std::vector<rt::Control> controls()
         {K::Label, "lblCapMax", "Maximum", rt::twipsRect(360, 3060, 960, 255), PlainFont, 0,
          &LimitCaptionLook},
         {K::Frame, "shpPDmax", {}, frameAt(1320, 2940, 1560), PlainFont, 0, &FrameLook},
-        {K::TextBox, "txtPDmax", {}, insideFrame(1320, 2940, 1560), ValueFont, 1, &CentredBoxLook,
+        {K::TextBox, "txtPDmax", {}, insideFrame(1320, 2940, 1560), ValueFont, 1, &EntryBoxLook,
          "Maximum Pitch Diameter"},
         {K::Label, "lblCapMin", "Minimum", rt::twipsRect(3120, 3060, 960, 255), PlainFont, 0,
          &LimitCaptionLook},
         {K::Frame, "shpPDmin", {}, frameAt(4080, 2940, 1560), PlainFont, 0, &FrameLook},
-        {K::TextBox, "txtPDmin", {}, insideFrame(4080, 2940, 1560), ValueFont, 2, &CentredBoxLook,
+        {K::TextBox, "txtPDmin", {}, insideFrame(4080, 2940, 1560), ValueFont, 2, &EntryBoxLook,
          "Minimum Pitch Diameter"},
         {K::Label, "lblCapClass", "Class", rt::twipsRect(5880, 3060, 600, 255), PlainFont},
         // One group; none is chosen at first.
@@ -91,6 +114,10 @@ std::vector<rt::Control> controls()
          "Class 2A"},
         {K::Option, "opt3A", "3A", rt::twipsRect(8280, 2940, 900, 495), PlainFont, 5, nullptr,
          "Class 3A"},
+        {K::Option, "opt6g", "6g", rt::twipsRect(6480, 2940, 900, 495), PlainFont, 6, nullptr,
+         "Class 6g"},
+        {K::Option, "opt6h", "6h", rt::twipsRect(7380, 2940, 900, 495), PlainFont, 7, nullptr,
+         "Class 6h"},
 
         {K::Label, "lblCapReadings", "Readings Over the Wires", rt::twipsRect(360, 3720, 4000, 200),
          CaptionFont},
@@ -104,7 +131,7 @@ std::vector<rt::Control> controls()
         table.push_back({K::Frame, "shpReading" + n, {}, frameAt(left, 3960, 1680), PlainFont, 0,
                          &FrameLook});
         table.push_back({K::TextBox, "txtReading" + n, {}, insideFrame(left, 3960, 1680),
-                         ValueFont, 6 + i, &CentredBoxLook, "Reading " + n});
+                         ValueFont, 8 + i, &EntryBoxLook, "Reading " + n});
         table.push_back({K::Frame, "shpPD" + n, {}, frameAt(left, 4800, 1680), PlainFont, 0,
                          &FrameLook});
         table.push_back({K::Value, "lblPD" + n, {}, insideFrame(left, 4800, 1680), ValueFont, 0,
@@ -130,9 +157,9 @@ std::vector<rt::Control> controls()
         {K::Value, "lblVerdict", {}, rt::twipsRect(480, 6660, 8640, 615), ValueFont, 0,
          &VerdictLook, "Verdict"},
 
-        {K::Button, "cmdEvaluate", "Check", rt::twipsRect(2400, 7560, 1455, 495), PlainFont, 11,
+        {K::Button, "cmdEvaluate", "Check", rt::twipsRect(2400, 7560, 1455, 495), PlainFont, 13,
          &ButtonLook},
-        {K::Button, "cmdBackcheck", "BACK", rt::twipsRect(5760, 7560, 1455, 495), PlainFont, 12,
+        {K::Button, "cmdBackcheck", "BACK", rt::twipsRect(5760, 7560, 1455, 495), PlainFont, 14,
          &ButtonLook},
     };
     table.insert(table.end(), rest.begin(), rest.end());
@@ -150,15 +177,23 @@ FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
 
     rt::onClick(control<QPushButton>(QStringLiteral("cmdEvaluate")), this, &FrmCheck::evaluate);
     rt::onClick(control<QPushButton>(QStringLiteral("cmdBackcheck")), this, &FrmCheck::back);
-    for (ThreadClass c : Classes)
-        rt::onClick(classOption(c), this, &FrmCheck::chooseClass);
+    for (const ClassOption &c : ClassOptions)
+        rt::onClick(classOption(c.toleranceClass), this, &FrmCheck::chooseClass);
     // A limit typed over a class's limits is the user's own: the class goes.
     for (const char *name : {"txtPDmax", "txtPDmin"})
         connect(box(QLatin1String(name)), &QLineEdit::textEdited, this,
-                [this] { setClass(ThreadClass::None); });
+                [this] { setClass(ToleranceClass::None); });
+    // Return (or Enter) in a limit or reading box presses Check.
+    QPushButton *check = control<QPushButton>(QStringLiteral("cmdEvaluate"));
+    QStringList entries{QStringLiteral("txtPDmax"), QStringLiteral("txtPDmin")};
+    for (int i = 0; i < ReadingCount; ++i)
+        entries << readingBoxName(i);
+    for (const QString &name : entries)
+        connect(box(name), &QLineEdit::returnPressed, check, &QPushButton::click);
 
     // Follow the state while shown: a new thread, a new Calculate, or Click
     // to Select, which empties the result.
+    connect(m_program.measurementWindow(), &FrmKervadin3::threadApplied, this, &FrmCheck::clear);
     connect(m_program.measurementWindow(), &FrmKervadin3::stateChanged, this, &FrmCheck::follow);
 }
 
@@ -172,9 +207,13 @@ QLabel *FrmCheck::field(const QString &name) const
     return control<QLabel>(name);
 }
 
-QRadioButton *FrmCheck::classOption(ThreadClass threadClass) const
+QRadioButton *FrmCheck::classOption(ToleranceClass toleranceClass) const
 {
-    return control<QRadioButton>(QLatin1String(ClassOptions[static_cast<int>(threadClass) - 1]));
+    for (const ClassOption &c : ClassOptions) {
+        if (c.toleranceClass == toleranceClass)
+            return control<QRadioButton>(QLatin1String(c.name));
+    }
+    return nullptr;
 }
 
 QString FrmCheck::readingBoxName(int index)
@@ -185,9 +224,9 @@ QString FrmCheck::readingBoxName(int index)
 CheckEntry FrmCheck::entry() const
 {
     CheckEntry e;
-    for (ThreadClass c : Classes) {
-        if (classOption(c)->isChecked())
-            e.threadClass = c;
+    for (const ClassOption &c : ClassOptions) {
+        if (classOption(c.toleranceClass)->isChecked())
+            e.toleranceClass = c.toleranceClass;
     }
     e.maximum = box(QStringLiteral("txtPDmax"))->text().toStdString();
     e.minimum = box(QStringLiteral("txtPDmin"))->text().toStdString();
@@ -207,6 +246,16 @@ void FrmCheck::follow()
 {
     if (isVisible())
         rt::guarded([this] { refresh(); });
+}
+
+void FrmCheck::clear()
+{
+    setClass(ToleranceClass::None);
+    box(QStringLiteral("txtPDmax"))->clear();
+    box(QStringLiteral("txtPDmin"))->clear();
+    for (int i = 0; i < ReadingCount; ++i)
+        box(readingBoxName(i))->clear();
+    rt::guarded([this] { refresh(); });
 }
 
 void FrmCheck::refresh()
@@ -234,11 +283,11 @@ void FrmCheck::chooseClass()
     refresh();
 }
 
-void FrmCheck::setClass(ThreadClass threadClass)
+void FrmCheck::setClass(ToleranceClass toleranceClass)
 {
-    for (ThreadClass c : Classes) {
-        QRadioButton *option = classOption(c);
-        if (c == threadClass) {
+    for (const ClassOption &c : ClassOptions) {
+        QRadioButton *option = classOption(c.toleranceClass);
+        if (c.toleranceClass == toleranceClass) {
             option->setChecked(true);
         } else if (option->isChecked()) {
             // An option of a group cannot be cleared while the group holds it.
@@ -255,9 +304,12 @@ void FrmCheck::write(const CheckTexts &texts)
     display(field(QStringLiteral("lblNote")), texts.note);
     display(field(QStringLiteral("lblBasic")), texts.basic, texts.basicWorking);
     display(field(QStringLiteral("lblConstant")), texts.constant, texts.constantWorking);
-    for (ThreadClass c : Classes)
-        classOption(c)->setEnabled(texts.calculated && texts.classesOffered);
-    setClass(texts.threadClass);
+    for (const ClassOption &c : ClassOptions) {
+        QRadioButton *option = classOption(c.toleranceClass);
+        option->setHidden(c.set != texts.classes);
+        option->setEnabled(texts.calculated);
+    }
+    setClass(texts.toleranceClass);
     // A box keeps its cursor and editing history unless its text changes.
     QLineEdit *maximum = box(QStringLiteral("txtPDmax"));
     QLineEdit *minimum = box(QStringLiteral("txtPDmin"));
@@ -268,8 +320,14 @@ void FrmCheck::write(const CheckTexts &texts)
     maximum->setToolTip(qs(texts.maximumWorking));
     minimum->setToolTip(qs(texts.minimumWorking));
     display(field(QStringLiteral("lblRange")), texts.range, texts.rangeWorking);
-    for (int i = 0; i < ReadingCount; ++i)
-        display(field(QStringLiteral("lblPD") + QString::number(i + 1)), texts.readingDiameters[i]);
+    for (int i = 0; i < ReadingCount; ++i) {
+        // Each pitch diameter shows how it stands: a colour, and in words.
+        QLabel *diameter = field(QStringLiteral("lblPD") + QString::number(i + 1));
+        const ReadingStanding &standing = texts.standings[i];
+        display(diameter, texts.readingDiameters[i], standing.text);
+        diameter->setAccessibleDescription(qs(standing.text));
+        rt::setColours(diameter, standingColour(standing.standing));
+    }
     display(field(QStringLiteral("lblMean")), texts.mean);
     display(field(QStringLiteral("lblMeanPD")), texts.meanDiameter);
     display(field(QStringLiteral("lblSpread")), texts.spread);

@@ -1,6 +1,6 @@
 #pragma once
 // Checking a measured reading: the state's thread and the wire of its last
-// Calculate, the limits of the pitch diameter (typed, or a unified class),
+// Calculate, the limits of the pitch diameter (typed, or a class's),
 // up to five readings over the wires, and the verdict. The rules are in
 // checkrules.h; this window reads its entries, lets the rules work out every
 // text, then writes them all.
@@ -32,6 +32,8 @@ private:
     void back();
     // Choosing a class fills the limits.
     void chooseClass();
+    // A thread applied: the limits, class, readings and results go.
+    void clear();
 
     CheckEntry entry() const;
     // Brings the window up to date with the state, without messages for
@@ -39,12 +41,12 @@ private:
     void follow();
     void refresh();
     void write(const CheckTexts &texts);
-    void setClass(ThreadClass threadClass);
+    void setClass(ToleranceClass toleranceClass);
 
     QLineEdit *box(const QString &name) const;
     QLabel *field(const QString &name) const;
-    // The class options, 1A, 2A and 3A.
-    QRadioButton *classOption(ThreadClass threadClass) const;
+    // The class options: 1A, 2A, 3A, 6g and 6h.
+    QRadioButton *classOption(ToleranceClass toleranceClass) const;
     static QString readingBoxName(int index);
 
     Kervadin &m_program;

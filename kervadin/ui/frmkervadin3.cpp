@@ -239,6 +239,7 @@ void FrmKervadin3::showThread()
             label->setToolTip(qt(record.*field.formula));
     }
     focusWireBox();
+    emit threadApplied();
     emit stateChanged();
 }
 

@@ -23,6 +23,11 @@ inline const rt::Look FieldLook{Yellow, QColor(), Qt::AlignCenter};
 // A box the user types in, on its frame: yellow, without a frame of its own.
 inline const rt::Look BoxLook{Yellow, QColor(), {}, rt::NoFrame};
 inline const rt::Look CentredBoxLook{Yellow, QColor(), Qt::AlignCenter, rt::NoFrame};
+// A box for entries at the bench, on its yellow frame: white, as text boxes are.
+inline const rt::Look EntryBoxLook{Qt::white, QColor(), Qt::AlignCenter, rt::NoFrame};
+// A result measured against limits: within them, or outside.
+inline const QColor WithinColour(160, 255, 160);
+inline const QColor OutsideColour(255, 160, 160);
 inline const rt::Look ButtonLook{ButtonFace, QColor()};
 // A heading or note on the window's background.
 inline const rt::Look CentredLook{QColor(), QColor(), Qt::AlignCenter};
