@@ -32,6 +32,8 @@ private slots:
         QTest::newRow("1-8 2A, tolerance a half at 4 places") << Family::UNC << 9 << standard << ToleranceClass::Class2A << "0.9168" << "0.9100";
         QTest::newRow("1/4-28 3A") << Family::UNF << 0 << standard << ToleranceClass::Class3A << "0.2268" << "0.2243";
         QTest::newRow("custom 3/8-24 1A") << Family::UNC << -1 << QStringList{"0.375", "24"} << ToleranceClass::Class1A << "0.3468" << "0.3411";
+        QTest::newRow("custom 1/2-28 2A from its exact pitch") << Family::UNC << -1 << QStringList{"0.5", "28"} << ToleranceClass::Class2A << "0.4757" << "0.4720";
+        QTest::newRow("M10 6g") << Family::Metric << 6 << standard << ToleranceClass::Class6g << "8.9940" << "8.8620";
         QTest::newRow("metric: no class") << Family::Metric << 4 << standard << ToleranceClass::Class2A << "" << "";
         QTest::newRow("B.A.: no class") << Family::BA << 0 << standard << ToleranceClass::Class2A << "" << "";
         QTest::newRow("Whitworth: no class") << Family::Whitworth << 0 << standard << ToleranceClass::Class2A << "" << "";

@@ -5,6 +5,7 @@
 #include "kervadin/ui/look.h"
 #include "runtime/controls.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,6 +40,9 @@ QRect insideFrame(int left, int top, int width)
 const rt::Look NoteLook{QColor(), QColor(), Qt::AlignCenter, rt::WordWrap};
 const rt::Look LimitCaptionLook{QColor(), QColor(), Qt::AlignLeft | Qt::AlignVCenter};
 const rt::Look VerdictLook{Yellow, QColor(), Qt::AlignCenter, rt::WordWrap};
+
+// The verdict's fonts, the first that holds all of it.
+const rt::Font VerdictFonts[] = {ValueFont, PlainFont, {rt::Face::Window, 8.25, rt::Regular}};
 
 // The class options: the unified ones, then the metric ones in their places
 // (a thread offers one set or none, and only those it offers are shown).
@@ -331,7 +335,18 @@ void FrmCheck::write(const CheckTexts &texts)
     display(field(QStringLiteral("lblMean")), texts.mean);
     display(field(QStringLiteral("lblMeanPD")), texts.meanDiameter);
     display(field(QStringLiteral("lblSpread")), texts.spread);
-    display(field(QStringLiteral("lblVerdict")), texts.verdict, texts.verdictWorking);
+    QLabel *verdict = field(QStringLiteral("lblVerdict"));
+    display(verdict, texts.verdict, texts.verdictWorking);
+    // A long verdict (a reading named, a second line on the spread) takes a
+    // smaller font, the largest that shows all of it.
+    for (const rt::Font &font : VerdictFonts) {
+        const QFont made = rt::formFont(font.face, font.points, font.style);
+        verdict->setFont(made);
+        const QRect needed = QFontMetrics(made).boundingRect(
+            verdict->contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, verdict->text());
+        if (needed.height() <= verdict->contentsRect().height())
+            break;
+    }
 }
 
 } // namespace kervadin
