@@ -165,7 +165,8 @@ CheckTexts checkReadings(const State &state, const CheckEntry &entry)
     }
     out.calculated = true;
     const double wire = calculation->wire;
-    out.thread += "; wire " + shown(wire);
+    out.wire = shown(wire);
+    out.thread += "; wire " + out.wire;
     const double angle = thread->angle();
     out.classesOffered = thread->unit() == Unit::Inch && angle == 60;
     out.note = out.classesOffered

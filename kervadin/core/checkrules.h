@@ -42,6 +42,7 @@ struct CheckTexts {
     bool classesOffered = false; // unified (60° inch) threads only
     ThreadClass threadClass = ThreadClass::None; // the class still chosen
     std::string thread;
+    std::string wire; // the calculated wire, as the thread line shows it
     std::string note;
     std::string basic, basicWorking;
     std::string constant, constantWorking;
