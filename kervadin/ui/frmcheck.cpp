@@ -305,10 +305,12 @@ void FrmCheck::saveRecord()
         return;
     QString path = m_logPath;
     if (path.isEmpty()) {
+        // The log is appended to: the dialog does not offer to replace it.
         const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
         path = rt::askSaveFileName(QStringLiteral("Save Record"),
                                    documents.filePath(QLatin1String(LogName)),
-                                   QStringLiteral("Check logs (*.csv);;All files (*)"));
+                                   QStringLiteral("Check logs (*.csv);;All files (*)"),
+                                   false);
         if (path.isEmpty())
             return;
     }
