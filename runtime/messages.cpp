@@ -125,13 +125,15 @@ void ShowMessage(const QString &prompt, int style, const QString &title)
 }
 
 QString askSaveFileName(const QString &caption, const QString &suggestedPath,
-                        const QString &filter)
+                        const QString &filter, bool confirmReplace)
 {
     if (saveFileAsker())
         return saveFileAsker()(caption, suggestedPath, filter);
     QWidget *owner = messageOwner();
+    const QFileDialog::Options options =
+        confirmReplace ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
     return QFileDialog::getSaveFileName(owner ? owner->window() : nullptr, caption, suggestedPath,
-                                        filter);
+                                        filter, nullptr, options);
 }
 
 void setSaveFileAsker(SaveFileAsker asker)

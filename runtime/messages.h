@@ -31,11 +31,12 @@ void setMessagePresenter(MessagePresenter presenter);
 // when the question is cancelled. The default asker is the standard save
 // dialog of the window the question comes from (see messageOwner), titled
 // `caption`, starting at `suggestedPath`, offering the file types of
-// `filter` ("Text files (*.txt)").
+// `filter` ("Text files (*.txt)"). With `confirmReplace` false (a file the
+// program appends to) the dialog does not ask whether to replace a file.
 using SaveFileAsker = std::function<QString(const QString &caption, const QString &suggestedPath,
                                             const QString &filter)>;
 QString askSaveFileName(const QString &caption, const QString &suggestedPath,
-                        const QString &filter);
+                        const QString &filter, bool confirmReplace = true);
 // An empty asker restores the default dialog.
 void setSaveFileAsker(SaveFileAsker asker);
 

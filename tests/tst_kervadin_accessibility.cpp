@@ -94,6 +94,7 @@ private slots:
         QTest::newRow("limit box") << "frmCheck" << "txtPDmin" << box << "Minimum Pitch Diameter";
         QTest::newRow("class") << "frmCheck" << "opt2A" << option << "Class 2A";
         QTest::newRow("verdict") << "frmCheck" << "lblVerdict" << label << "Verdict";
+        QTest::newRow("part") << "frmCheck" << "txtPart" << box << "Part or Drawing";
     }
 
     void namesAreTheCaptions()

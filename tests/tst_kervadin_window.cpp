@@ -3,6 +3,9 @@
 #include "kervadin/ui/kervadin.h"
 #include "windowtest.h"
 
+#include <QDir>
+#include <QTemporaryDir>
+
 using namespace kervadin;
 
 class TestKervadinWindow : public QObject {
@@ -163,6 +166,43 @@ private slots:
     // Each row: a record applied and a result worked out first, then the
     // entries that fault; one message and nothing changed, then a good
     // calculation works.
+    // The first Save of a run asks for the log, suggesting thread-checks.csv,
+    // later ones append without asking, the tooltip naming the log; after a
+    // refusal the next Save asks again.
+    void saveRecordAsksOnce()
+    {
+        QTemporaryDir dir;
+        const QStringList answers{dir.filePath("a.csv"), dir.filePath("b.csv")};
+        QStringList suggested;
+        rt::setSaveFileAsker([&](const QString &, const QString &path, const QString &) {
+            suggested << QFileInfo(path).fileName();
+            return answers.value(suggested.size() - 1);
+        });
+        applySize(Family::UNC, 0);
+        s.type("frmKervadin3.txtActual", QStringLiteral("0.0289"));
+        s.click("frmKervadin3.cmdCalc");
+        s.click("frmKervadin3.cmdCheck");
+        s.click("frmCheck.opt2A");
+        s.type("frmCheck.txtReading1", QStringLiteral("0.2575"));
+        s.click("frmCheck.cmdEvaluate");
+        QWidget *save = s.find("frmCheck.cmdSave");
+        s.click(save);
+        s.click(save);
+        QCOMPARE(suggested, QStringList{"thread-checks.csv"});
+        QVERIFY(save->toolTip().contains(QDir::toNativeSeparators(answers[0])));
+        // The log is replaced by a folder: refused, and the next Save asks.
+        QVERIFY(QFile::remove(answers[0]) && QDir(dir.path()).mkdir("a.csv"));
+        s.click(save);
+        QCOMPARE(s.messages.size(), 1);
+        QCOMPARE(s.messages[0].title, QStringLiteral("Cannot Save"));
+        s.click(save);
+        QCOMPARE(suggested.size(), 2);
+        QVERIFY(save->toolTip().contains(QDir::toNativeSeparators(answers[1])));
+        QFile log(answers[1]);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QCOMPARE(log.readAll().count('\n'), 2);
+    }
+
     void aFaultChangesNothing_data()
     {
         QTest::addColumn<QStringList>("custom"); // diameter, pitch, angle; or empty

@@ -157,6 +157,11 @@ rt::Refusal badReading(int index)
 
 } // namespace
 
+std::string checkName(const Thread &thread, ToleranceClass toleranceClass)
+{
+    return name(thread, checkedThread(thread), toleranceClass);
+}
+
 CheckedThread checkedThread(const Thread &thread)
 {
     return thread.isCustom() ? customCheckedThread(thread.customEntries())
@@ -186,7 +191,8 @@ CheckTexts checkReadings(const State &state, const CheckEntry &entry)
     }
     out.calculated = true;
     const double wire = calculation->wire;
-    out.thread += "; wire " + wireShown(*calculation);
+    out.wire = wireShown(*calculation);
+    out.thread += "; wire " + out.wire;
     const double angle = thread->angle();
 
     const double diameter = thread->diameter();

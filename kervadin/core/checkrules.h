@@ -43,6 +43,7 @@ struct CheckTexts {
     ClassSet classes = ClassSet::None; // the classes the thread offers
     ToleranceClass toleranceClass = ToleranceClass::None; // the class still chosen
     std::string thread;
+    std::string wire; // the calculated wire, as the thread line shows it
     std::string note;
     std::string basic, basicWorking;
     std::string constant, constantWorking;
@@ -63,6 +64,10 @@ struct CheckTexts {
 
 // The thread of the state's thread, for the class and verdict rules.
 CheckedThread checkedThread(const Thread &thread);
+
+// The thread as the check names it (its designation, with the class when one
+// is given), as the thread line and the record show it.
+std::string checkName(const Thread &thread, ToleranceClass toleranceClass = ToleranceClass::None);
 
 // The check of the state's thread and calculated wire with the entries.
 // Throws rt::ArithmeticFault for a fault anywhere in the arithmetic.

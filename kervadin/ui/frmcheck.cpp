@@ -4,12 +4,18 @@
 #include "kervadin/ui/kervadin.h"
 #include "kervadin/ui/look.h"
 #include "runtime/controls.h"
+#include "runtime/messages.h"
 
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 
 namespace kervadin {
 namespace {
@@ -70,9 +76,30 @@ QColor standingColour(Standing standing)
     return Yellow;
 }
 
+// The log the first Save of a run suggests, in the user's documents.
+const char LogName[] = "thread-checks.csv";
+
+bool sameEntry(const CheckEntry &a, const CheckEntry &b)
+{
+    for (int i = 0; i < ReadingCount; ++i) {
+        if (a.readings[i] != b.readings[i])
+            return false;
+    }
+    return a.toleranceClass == b.toleranceClass && a.maximum == b.maximum && a.minimum == b.minimum;
+}
+
+// The record's Thread and Class: the thread as the check names it, without
+// the class, and the class chosen, empty for limits typed from a drawing.
+void threadFields(const State &state, ToleranceClass toleranceClass, CheckRecord &record)
+{
+    record.thread = state.thread() ? checkName(*state.thread()) : std::string();
+    record.threadClass =
+        toleranceClass == ToleranceClass::None ? std::string() : className(toleranceClass);
+}
+
 // Every control of the window, a value field named for assistive technology
 // by the caption above it. The keyboard goes through the limits, the
-// classes, the readings, Check and BACK.
+// classes, the readings, Check, BACK and the record.
 std::vector<rt::Control> controls()
 {
     using K = rt::Kind;
@@ -165,6 +192,17 @@ std::vector<rt::Control> controls()
          &ButtonLook},
         {K::Button, "cmdBackcheck", "BACK", rt::twipsRect(5760, 7560, 1455, 495), PlainFont, 14,
          &ButtonLook},
+
+        // The record of the check: the part it was made on, then saving it
+        // to the log or copying it.
+        {K::Label, "lblCapPart", "Part or Drawing", rt::twipsRect(360, 8280, 4800, 200), CaptionFont},
+        {K::Frame, "shpPart", {}, frameAt(360, 8520, 4800), PlainFont, 0, &FrameLook},
+        {K::TextBox, "txtPart", {}, insideFrame(360, 8520, 4800), PlainFont, 15, &EntryBoxLook,
+         "Part or Drawing"},
+        {K::Button, "cmdSave", "Save Record…", rt::twipsRect(5400, 8520, 1800, 495), PlainFont,
+         16, &ButtonLook},
+        {K::Button, "cmdCopyRecord", "Copy Record", rt::twipsRect(7440, 8520, 1800, 495), PlainFont,
+         17, &ButtonLook},
     };
     table.insert(table.end(), rest.begin(), rest.end());
     return table;
@@ -173,7 +211,7 @@ std::vector<rt::Control> controls()
 } // namespace
 
 FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
-    : rt::Form(QStringLiteral("frmCheck"), QStringLiteral("Check a Reading"), 9600, 8400,
+    : rt::Form(QStringLiteral("frmCheck"), QStringLiteral("Check a Reading"), 9600, 9360,
                Background, parent),
       m_program(program)
 {
@@ -183,6 +221,8 @@ FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
     rt::onClick(control<QPushButton>(QStringLiteral("cmdBackcheck")), this, &FrmCheck::back);
     for (const ClassOption &c : ClassOptions)
         rt::onClick(classOption(c.toleranceClass), this, &FrmCheck::chooseClass);
+    rt::onClick(control<QPushButton>(QStringLiteral("cmdSave")), this, &FrmCheck::saveRecord);
+    rt::onClick(control<QPushButton>(QStringLiteral("cmdCopyRecord")), this, &FrmCheck::copyRecord);
     // A limit typed over a class's limits is the user's own: the class goes.
     for (const char *name : {"txtPDmax", "txtPDmin"})
         connect(box(QLatin1String(name)), &QLineEdit::textEdited, this,
@@ -282,6 +322,69 @@ void FrmCheck::back()
     hideForm();
 }
 
+std::optional<CheckRecord> FrmCheck::record()
+{
+    if (!m_verdict || !sameEntry(entry(), m_verdictEntry)) {
+        rt::refuse(this, noCheckRefusal());
+        return std::nullopt;
+    }
+    const CheckTexts &texts = *m_verdict;
+    const State &state = m_program.state();
+    CheckRecord r;
+    r.time = localTimeNow();
+    r.part = box(QStringLiteral("txtPart"))->text().toStdString();
+    threadFields(state, texts.toleranceClass, r);
+    if (state.thread())
+        r.unit = state.thread()->unit() == Unit::Inch ? "inch" : "mm";
+    r.wire = texts.wire;
+    r.maximum = texts.maximum;
+    r.minimum = texts.minimum;
+    for (int i = 0; i < ReadingCount; ++i) {
+        r.readings[i] = m_verdictEntry.readings[i];
+        r.readingDiameters[i] = texts.readingDiameters[i];
+    }
+    r.mean = texts.mean;
+    r.meanDiameter = texts.meanDiameter;
+    r.spread = texts.spread;
+    r.verdict = texts.verdict;
+    return r;
+}
+
+void FrmCheck::saveRecord()
+{
+    const std::optional<CheckRecord> r = record();
+    if (!r)
+        return;
+    QString path = m_logPath;
+    if (path.isEmpty()) {
+        // The log is appended to: the dialog does not offer to replace it.
+        const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        path = rt::askSaveFileName(QStringLiteral("Save Record"),
+                                   documents.filePath(QLatin1String(LogName)),
+                                   QStringLiteral("Check logs (*.csv);;All files (*)"),
+                                   false);
+        if (path.isEmpty())
+            return;
+    }
+    QPushButton *save = control<QPushButton>(QStringLiteral("cmdSave"));
+    const rt::Refusal refusal = appendRecord(QFile::encodeName(path).toStdString(), *r);
+    if (refusal.refuses()) {
+        // The next Save asks for a log again.
+        m_logPath.clear();
+        save->setToolTip(QString());
+        rt::refuse(this, refusal);
+        return;
+    }
+    m_logPath = path;
+    save->setToolTip(QStringLiteral("Adds the record to ") + QDir::toNativeSeparators(path));
+}
+
+void FrmCheck::copyRecord()
+{
+    if (const std::optional<CheckRecord> r = record())
+        QGuiApplication::clipboard()->setText(qs(recordText(*r)));
+}
+
 void FrmCheck::chooseClass()
 {
     refresh();
@@ -346,6 +449,13 @@ void FrmCheck::write(const CheckTexts &texts)
             verdict->contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, verdict->text());
         if (needed.height() <= verdict->contentsRect().height())
             break;
+    }
+    // What Save and Copy record: the verdict shown and the entries it is for.
+    if (texts.verdict.empty()) {
+        m_verdict.reset();
+    } else {
+        m_verdict = texts;
+        m_verdictEntry = entry();
     }
 }
 

@@ -5,8 +5,11 @@
 // checkrules.h; this window reads its entries, lets the rules work out every
 // text, then writes them all.
 
+#include "kervadin/core/checklog.h"
 #include "kervadin/core/checkrules.h"
 #include "runtime/form.h"
+
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -34,6 +37,14 @@ private:
     void chooseClass();
     // A thread applied: the limits, class, readings and results go.
     void clear();
+    // Save Record: appends the record of the check to the log, asking for
+    // the log the first time in a run and again after a refusal.
+    void saveRecord();
+    // Copy Record: the record as lines a person reads, on the clipboard.
+    void copyRecord();
+    // The record of the verdict shown; none, after a "No Check" message,
+    // when there is none or an entry has changed since.
+    std::optional<CheckRecord> record();
 
     CheckEntry entry() const;
     // Brings the window up to date with the state, without messages for
@@ -50,6 +61,12 @@ private:
     static QString readingBoxName(int index);
 
     Kervadin &m_program;
+    // The texts and the entries of the last verdict written; none while no
+    // verdict is shown.
+    std::optional<CheckTexts> m_verdict;
+    CheckEntry m_verdictEntry;
+    // The log this run saves to; empty until the first Save succeeds.
+    QString m_logPath;
 };
 
 } // namespace kervadin
