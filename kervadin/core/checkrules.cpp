@@ -2,6 +2,7 @@
 
 #include "kervadin/core/designation.h"
 
+#include "kervadin/core/checkmath.h"
 #include "runtime/numbers.h"
 
 #include <algorithm>
@@ -9,6 +10,8 @@
 
 namespace kervadin {
 namespace {
+
+using namespace checkmath;
 
 // E = D - k x P for each thread angle; the half angle as the working shows it.
 struct AngleRule {
@@ -35,29 +38,6 @@ const AngleRule *angleRule(double angle)
 
 const double Pi = 3.14159265358979323846;
 
-std::string shown(double value)
-{
-    return rt::FormatNumber(value, "#0.0000");
-}
-
-// A value as the window shows it, read back: what a later step uses.
-double asShown(double value)
-{
-    return rt::ReadNumber(shown(value));
-}
-
-double add(double a, double b) { return rt::checked(a + b); }
-double subtract(double a, double b) { return rt::checked(a - b); }
-double multiply(double a, double b) { return rt::checked(a * b); }
-
-// A number as its shortest text, without the blank before it.
-std::string shortest(double value)
-{
-    std::string text = rt::NumberToText(value);
-    if (!text.empty() && text.front() == ' ')
-        text.erase(0, 1);
-    return text;
-}
 
 // The thread's designation, with the class when one is chosen; a thread of
 // pitch 0 has none and keeps its record's name.

@@ -1,5 +1,6 @@
 #include "kervadin/core/classes.h"
 
+#include "kervadin/core/checkmath.h"
 #include "runtime/numbers.h"
 
 #include <cmath>
@@ -7,6 +8,8 @@
 
 namespace kervadin {
 namespace {
+
+using namespace checkmath;
 
 // ISO 965-1 (ISO general purpose metric screw threads, tolerances: principles
 // and basic data) tabulates, for external threads, the fundamental deviation
@@ -78,19 +81,6 @@ bool isTabulatedMetric(const CheckedThread &thread)
     return false;
 }
 
-std::string shown(double value)
-{
-    return rt::FormatNumber(value, "#0.0000");
-}
-
-double asShown(double value)
-{
-    return rt::ReadNumber(shown(value));
-}
-
-double add(double a, double b) { return rt::checked(a + b); }
-double subtract(double a, double b) { return rt::checked(a - b); }
-double multiply(double a, double b) { return rt::checked(a * b); }
 
 // Micrometres as millimetres to three places: "−0.032".
 std::string micrometres(int value)

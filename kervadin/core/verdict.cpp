@@ -1,5 +1,6 @@
 #include "kervadin/core/verdict.h"
 
+#include "kervadin/core/checkmath.h"
 #include "runtime/numbers.h"
 
 #include <cmath>
@@ -7,12 +8,10 @@
 namespace kervadin {
 namespace {
 
+using namespace checkmath;
+
 const double Pi = 3.14159265358979323846;
 
-std::string shown(double value)
-{
-    return rt::FormatNumber(value, "#0.0000");
-}
 
 // A value a refusal names: as shown, or past a thousand million (a slip
 // of many places) in its shortest form, so the message stays readable.
@@ -20,18 +19,9 @@ std::string stated(double value)
 {
     if (std::fabs(value) < 1e9)
         return shown(value);
-    std::string text = rt::NumberToText(value);
-    if (!text.empty() && text.front() == ' ')
-        text.erase(0, 1);
-    return text;
+    return shortest(value);
 }
 
-double asShown(double value)
-{
-    return rt::ReadNumber(shown(value));
-}
-
-double subtract(double a, double b) { return rt::checked(a - b); }
 
 // The reading furthest outside on one side: its box and by how much.
 struct Furthest {
