@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -36,15 +37,28 @@ protected:
 };
 
 // The program's icon, from the resources built into it under its name
-// (":/icons/NAME/SIZE.png"); null for a program that has none.
+// (":/icons/NAME/SIZE.png"); null for a program that has none. The images
+// are read as PNG without asking the image-format plugins whether they read
+// PNG better (which loads every plugin), and listed without a name filter
+// (which brings in the regular-expression engine).
 QIcon builtInIcon(const QString &program)
 {
     QIcon icon;
     const QDir dir(QStringLiteral(":/icons/") + program);
-    for (const QString &file : dir.entryList({QStringLiteral("*.png")}, QDir::Files))
-        icon.addFile(dir.filePath(file));
+    for (const QString &file : dir.entryList(QDir::Files)) {
+        QImageReader reader(dir.filePath(file), "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
     return icon;
 }
+
+// Whether the program's icon is still to be set. It is set once, after the
+// first paint of its first window, so reading the images adds nothing to the
+// time the window takes to show.
+bool iconPending = true;
 
 constexpr double TwipsPerPixel = 15.0;
 QPointer<Form> mainForm;
@@ -155,16 +169,6 @@ Form::Form(const QString &name, const QString &caption, int widthTwips, int heig
            const QColor &background, QWidget *parent)
     : QWidget(parent)
 {
-    // The first window sets the program's icon for all its windows, message
-    // boxes included, as soon as the program waits for input: reading the
-    // images then keeps them off the time it takes to show its window.
-    static bool iconSet = false;
-    if (!iconSet) {
-        iconSet = true;
-        QTimer::singleShot(0, qApp, [] {
-            QApplication::setWindowIcon(builtInIcon(QCoreApplication::applicationName()));
-        });
-    }
     watchApplication<SessionEnd>();
     setObjectName(name);
     setWindowTitle(caption);
@@ -381,6 +385,14 @@ void Form::build(const std::vector<Control> &table)
 
 void Form::paintEvent(QPaintEvent *)
 {
+    // The program's icon, for all its windows and message boxes, is set
+    // once this paint has gone to the screen.
+    if (iconPending) {
+        iconPending = false;
+        QTimer::singleShot(0, qApp, [] {
+            QApplication::setWindowIcon(builtInIcon(QCoreApplication::applicationName()));
+        });
+    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
