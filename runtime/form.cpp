@@ -215,26 +215,32 @@ void elide(QWidget *control)
         control->setAccessibleName(whole);
 }
 
-// A smaller size of a control's face, when its text would not fit. First,
+// Whether digits in `font` take no more room than in the faces laid out for
+// at `laidOutPixels` (half a pixel allows for rounding).
+bool digitsFit(const QFont &font, const FaceRole &role, int laidOutPixels)
+{
+    return QFontMetricsF(font).horizontalAdvance(DigitSample)
+           <= role.sampleEms * laidOutPixels + 0.5;
+}
+
+// A smaller size of a control's face, when its text would not fit: first,
 // for a box, or a value that holds one line (a number, mostly), whose text
-// changes: until digits take no more room than in the faces the window is
-// laid out for, drawn as the system draws them (another face, or hinting
-// that widens them, would need more). Then, for every control, until its
-// present text fits.
+// changes, until digits take no more room than in the faces the window is
+// laid out for (another face, or hinting that widens the glyphs, needs
+// more); then, for every control, until its present text fits.
 void fitText(QWidget *control)
 {
     QFont font = control->font();
     const FaceRole *role = roleOf(font);
-    if (!role || font.pixelSize() <= 0)
+    const int laidOutPixels = font.pixelSize();
+    if (!role || laidOutPixels <= 0)
         return;
     auto *value = qobject_cast<ValueLabel *>(control);
     const bool oneLineValue = value && !value->wordWrap()
-                              && value->contentsRect().height() < 2 * value->fontMetrics().lineSpacing();
+                              && value->contentsRect().height()
+                                     < 2 * value->fontMetrics().lineSpacing();
     if (qobject_cast<QLineEdit *>(control) || oneLineValue) {
-        // Half a pixel allows for rounding in the faces laid out for.
-        const double room = role->sampleEms * font.pixelSize() + 0.5;
-        while (font.pixelSize() > FloorPixels
-               && QFontMetricsF(font).horizontalAdvance(DigitSample) > room)
+        while (font.pixelSize() > FloorPixels && !digitsFit(font, *role, laidOutPixels))
             font.setPixelSize(font.pixelSize() - 1);
         control->setFont(font);
     }
