@@ -32,10 +32,10 @@ for path in /usr/bin/kervadin /usr/bin/dorvic \
   grep -qx "$path" <<<"$contents" || fail "the package does not install $path"
 done
 
-# Depends comes from dpkg-shlibdeps: it must name the libraries the programs
-# link, with versions.
+# Depends names the faces the windows are laid out for, and, from
+# dpkg-shlibdeps, the libraries the programs link, with versions.
 depends=$(dpkg-deb -f "$deb" Depends)
-for pkg in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for pkg in fonts-liberation libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
   tr ',|' '\n\n' <<<"$depends" | awk '{print $1}' | grep -qxF "$pkg" || fail "Depends lacks $pkg: $depends"
 done
 grep -q '(>= ' <<<"$depends" || fail "Depends has no versions: $depends"

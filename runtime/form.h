@@ -142,6 +142,12 @@ protected:
                             const QFont &font);
 
     void paintEvent(QPaintEvent *event) override;
+    // The first show fits every control's text to its control: where the
+    // face a control gets is not the one its window is laid out for and its
+    // text would not fit, a smaller size of that face until it does (no
+    // smaller than 6 points; below that the text is cut short with an
+    // ellipsis).
+    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     // Closing a window through its frame hides it, as BACK does; the main
     // window overrides this to end the program.
@@ -164,6 +170,7 @@ private:
     std::vector<Shape> m_shapes;
     std::vector<Line> m_lines;
     bool m_placed = false;
+    bool m_fitted = false;
 };
 
 // Colours of a control: background filled when given, text colour when given.

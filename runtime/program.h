@@ -31,9 +31,15 @@ public:
 using ProgramFactory = std::function<std::unique_ptr<Program>()>;
 
 // Runs a program's windows: without a display says so in one line, with the
-// way to start it under Xvfb, and returns 1 instead of letting the toolkit
-// abort; otherwise makes the program, starts it, runs the event loop and
-// ends the program.
+// command that starts it under Xvfb from any folder, and returns 1 instead of
+// letting the toolkit abort; otherwise makes the program, starts it, runs the
+// event loop and ends the program.
 int runProgram(int argc, char **argv, const char *name, const ProgramFactory &make);
+
+// Where XDG_RUNTIME_DIR is unset, points it at a runtime folder of this
+// user's own, made readable and writable by the user alone, so the toolkit
+// neither warns nor picks a shared one. Call it before the application
+// object is made.
+void ensureRuntimeDir();
 
 } // namespace rt

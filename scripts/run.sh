@@ -9,4 +9,8 @@ case "$program" in
 esac
 scripts/install-deps.sh
 scripts/build.sh
-exec "${BUILD_DIR:-build}/$program"
+# By its full path, so what the program says about itself (how to start it
+# without a display) holds from any folder.
+build="${BUILD_DIR:-build}"
+case "$build" in /*) ;; *) build="$PWD/$build" ;; esac
+exec "$build/$program"

@@ -6,6 +6,7 @@
 int main(int argc, char **argv)
 {
     script::useOffscreenUnlessSet();
+    rt::ensureRuntimeDir();
     QApplication app(argc, argv);
     return script::run(argc, argv, [] { return std::make_unique<dorvic::Dorvic>(); });
 }
