@@ -389,34 +389,37 @@ void Form::place(QWidget *control, const QString &name, const QRect &twips, cons
     control->setGeometry(px(twips.left()), px(twips.top()), px(twips.width()), px(twips.height()));
 }
 
+// A control of the window, named and placed; a constructor's arguments come
+// before the window it belongs to.
+template <typename Control, typename... Args>
+Control *Form::make(const QString &name, const QRect &twips, const QFont &font, Args &&...args)
+{
+    auto *control = new Control(std::forward<Args>(args)..., this);
+    place(control, name, twips, font);
+    return control;
+}
+
 QLabel *Form::addLabel(const QString &name, const QString &text, const QRect &twips,
                        const QFont &font)
 {
-    auto *label = new QLabel(text, this);
-    place(label, name, twips, font);
-    return label;
+    return make<QLabel>(name, twips, font, text);
 }
 
 ValueLabel *Form::addValueLabel(const QString &name, const QString &caption, const QRect &twips,
                                const QFont &font)
 {
-    auto *label = new ValueLabel(caption, this);
-    place(label, name, twips, font);
-    return label;
+    return make<ValueLabel>(name, twips, font, caption);
 }
 
 ClickLabel *Form::addClickLabel(const QString &name, const QString &text, const QRect &twips,
                                 const QFont &font)
 {
-    auto *label = new ClickLabel(text, this);
-    place(label, name, twips, font);
-    return label;
+    return make<ClickLabel>(name, twips, font, text);
 }
 
 QLineEdit *Form::addTextBox(const QString &name, const QRect &twips, const QFont &font)
 {
-    auto *box = new QLineEdit(this);
-    place(box, name, twips, font);
+    QLineEdit *box = make<QLineEdit>(name, twips, font);
     box->setTextMargins(0, 0, 0, 0);
     return box;
 }
@@ -424,8 +427,7 @@ QLineEdit *Form::addTextBox(const QString &name, const QRect &twips, const QFont
 QPushButton *Form::addButton(const QString &name, const QString &caption, const QRect &twips,
                              const QFont &font)
 {
-    auto *button = new QPushButton(caption, this);
-    place(button, name, twips, font);
+    QPushButton *button = make<QPushButton>(name, twips, font, caption);
     // A focused button is pressed by Enter as well as by Space.
     button->setAutoDefault(true);
     return button;
@@ -434,9 +436,7 @@ QPushButton *Form::addButton(const QString &name, const QString &caption, const 
 QRadioButton *Form::addOption(const QString &name, const QString &caption, const QRect &twips,
                               const QFont &font)
 {
-    auto *option = new OptionButton(caption, this);
-    place(option, name, twips, font);
-    return option;
+    return make<OptionButton>(name, twips, font, caption);
 }
 
 namespace {

@@ -166,6 +166,8 @@ private:
     };
     void placeOnScreen();
     void place(QWidget *control, const QString &name, const QRect &twips, const QFont &font);
+    template <typename Control, typename... Args>
+    Control *make(const QString &name, const QRect &twips, const QFont &font, Args &&...args);
 
     std::vector<Shape> m_shapes;
     std::vector<Line> m_lines;
