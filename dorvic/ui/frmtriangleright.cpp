@@ -53,7 +53,7 @@ std::vector<rt::Control> controls()
     using rt::Kind;
     using rt::twipsRect;
     return {
-        // Shown as listed, leading blank included; not to be tidied.
+        // Shown exactly so, leading blank included; not to be tidied.
         {Kind::Label, QStringLiteral("lblTriangleRight"), QStringLiteral(" Right Triangle"),
          twipsRect(630, 630, 3375, 540), TitleFont, 0, &DarkBlueCaption},
         {Kind::Label, QStringLiteral("lblRight90"), QStringLiteral("90°"),
@@ -70,13 +70,13 @@ std::vector<rt::Control> controls()
          twipsRect(3735, 2370, 285, 240), WindowFont, 0, &AngleLetter},
         {Kind::Label, QStringLiteral("lblRightArea"), QStringLiteral("Area"),
          twipsRect(1275, 3840, 765, 285), WindowFont, 0, &DarkBlueCaption},
-        // Shown as listed, spelling included; not to be tidied.
+        // Shown exactly so, spelling included; not to be tidied.
         {Kind::Label, QStringLiteral("lblRightHeader"), QStringLiteral("Intructions"),
          twipsRect(7425, 375, 3075, 465), HeadingFont, 0, &DarkBlueHeading},
         {Kind::Label, QStringLiteral("lblRightInstructOut"), QString(),
          twipsRect(7515, 825, 2910, 1590), WindowFont, 0, &InstructionFrame,
          QStringLiteral("Instructions")},
-        // Shown as listed, six leading blanks included; not to be tidied.
+        // Shown exactly so, six leading blanks included; not to be tidied.
         {Kind::Label, QStringLiteral("lblRightInstructIn"),
          QStringLiteral("      Enter one angle and the length of one side, or the length of two "
                         "sides, in the appropriate boxes and press 'Calculate'."),

@@ -34,7 +34,7 @@ constexpr StandardSize WhitworthSizes[] = {
 };
 
 constexpr StandardSize UncSizes[] = {
-    // "1/4 U.N.C" and "3° 71'" are shown as listed; not to be tidied.
+    // "1/4 U.N.C" and "3° 71'" are shown exactly so, as users know them; not to be tidied.
     {"optUnc1", "1/4", "1/4 U.N.C", 0.25, 0.05, "3° 71'"},
     {"optUNC2", "5/16", "5/16 U.N.C.", 0.3125, 0.05556, "3° 39'"},
     {"optUNC3", "3/8", "3/8 U.N.C.", 0.375, 0.0625, "3° 24'"},
@@ -65,7 +65,7 @@ constexpr StandardSize BaSizes[] = {
     {"optBA1", "0 BA", "0 BA", 0.2362, 0.0394, "3° 22'"},
     {"optBA2", "1 BA", "1 BA", 0.2087, 0.0354, "3° 27'"},
     {"optBA3", "2 BA", "2 BA", 0.185, 0.0319, "3° 30'"},
-    // "3° 38" is shown as listed; not to be tidied.
+    // "3° 38" is shown exactly so, as users know it; not to be tidied.
     {"optBA4", "3 BA", "3 BA", 0.1614, 0.0287, "3° 38"},
     {"optBA5", "4 BA", "4 BA", 0.1417, 0.026, "3° 45'"},
     {"optBA6", "5 BA", "5 BA", 0.126, 0.0232, "3° 47'"},

@@ -153,7 +153,7 @@ CustomThread customThread(const std::string &diameterText, const std::string &pi
     switch (angle) {
     case CustomAngle::Deg55:
         t.kind = CustomKind::Whitworth;
-        // Shown as the program has always named it; not to be tidied.
+        // Shown exactly so, as users know it; not to be tidied.
         t.name = "Whitwoth Form";
         break;
     case CustomAngle::Deg60:
