@@ -57,7 +57,7 @@ const QStringList &tokens()
             "--1", "+.5", ".", " ", "\t", "inf", "-inf", "nan", "NaN", "Infinity", "0x10", "1,5",
             "1/2", "mm",
             "\xc2\xb0", // degree sign
-            "\xe2\x88\x92" "1", // minus sign
+            "\u22121", // minus sign, then 1
             "\xd9\xa3", // Arabic-Indic three
             "\xef\xbc\x91\xef\xbc\x92", // full-width 12
         };
