@@ -252,11 +252,12 @@ void checkTexts(Record &record)
 
 void checkMessage(const harness::Message &m)
 {
-    if (m.style != rt::Critical && m.style != rt::Question && m.style != rt::Exclamation)
+    if (m.style != int(rt::MessageStyle::Critical) && m.style != int(rt::MessageStyle::Question)
+        && m.style != int(rt::MessageStyle::Exclamation))
         fail(QStringLiteral("message of style %1").arg(m.style));
     if (m.title.isEmpty() || m.prompt.trimmed().isEmpty())
         fail(QStringLiteral("message with an empty title or prompt"));
-    if (m.style == rt::Critical) {
+    if (m.style == int(rt::MessageStyle::Critical)) {
         const QStringList faults = {QString::fromLatin1(rt::faultText(rt::Fault::DivisionByZero)),
                                     QString::fromLatin1(rt::faultText(rt::Fault::Overflow)),
                                     QString::fromLatin1(rt::faultText(rt::Fault::InvalidArgument))};

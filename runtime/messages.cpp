@@ -32,12 +32,12 @@ EndHandler &endHandler()
 
 QMessageBox::Icon iconFor(int style)
 {
-    switch (style) {
-    case Critical: return QMessageBox::Critical;
-    case Question: return QMessageBox::Question;
-    case Exclamation: return QMessageBox::Warning;
-    default: return QMessageBox::NoIcon;
+    switch (static_cast<MessageStyle>(style)) {
+    case MessageStyle::Critical: return QMessageBox::Critical;
+    case MessageStyle::Question: return QMessageBox::Question;
+    case MessageStyle::Exclamation: return QMessageBox::Warning;
     }
+    return QMessageBox::NoIcon;
 }
 
 QWidget *&currentSource()
@@ -141,17 +141,15 @@ void setSaveFileAsker(SaveFileAsker asker)
     saveFileAsker() = std::move(asker);
 }
 
-void refuse(QWidget *window, const Refusal &refusal)
+void refuse(QWidget *window, const Refusal &refusal, QWidget *focus)
 {
     {
         MessageSource source(window);
-        ShowMessage(QString::fromStdString(refusal.prompt()), refusal.style,
+        ShowMessage(QString::fromStdString(refusal.prompt()), static_cast<int>(refusal.style),
                     QString::fromStdString(refusal.title));
     }
-    if (refusal.box.empty())
-        return;
-    if (auto *box = window->findChild<QWidget *>(QString::fromStdString(refusal.box)))
-        box->setFocus(Qt::OtherFocusReason);
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
 }
 
 MessageSource::MessageSource(QWidget *window)
@@ -179,7 +177,7 @@ void setMessagePresenter(MessagePresenter p)
 
 void reportFault(const ArithmeticFault &fault)
 {
-    ShowMessage(QString::fromLatin1(faultText(fault.kind())), Critical,
+    ShowMessage(QString::fromLatin1(faultText(fault.kind())), static_cast<int>(MessageStyle::Critical),
                 QCoreApplication::applicationName());
 }
 

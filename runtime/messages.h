@@ -13,10 +13,8 @@ class QWidget;
 
 namespace rt {
 
-// Icon styles of ShowMessage.
-enum MessageStyle { Critical = 16, Question = 32, Exclamation = 48 };
-
-// Shows a message and returns once it is answered. The default presenter is
+// Shows a message and returns once it is answered; `style` is a
+// MessageStyle's number (refusal.h). The default presenter is
 // a modal QMessageBox with one OK button, a dialog of the window the message
 // comes from (see MessageSource): transient for it, centred over it and wide
 // enough for its whole title; a line feed in the prompt breaks the line.
@@ -40,9 +38,9 @@ QString askSaveFileName(const QString &caption, const QString &suggestedPath,
 // An empty asker restores the default dialog.
 void setSaveFileAsker(SaveFileAsker asker);
 
-// Shows a refusal's message from `window`, then puts the focus in the box
-// it names (a control of `window`), when it names one.
-void refuse(QWidget *window, const Refusal &refusal);
+// Shows a refusal's message from `window`, then puts the focus in `focus`
+// (the control of the field to correct), when one is given.
+void refuse(QWidget *window, const Refusal &refusal, QWidget *focus = nullptr);
 
 // While it exists, messages come from `window`: the handler of that window
 // is running. Without one, a message belongs to the active window.

@@ -165,8 +165,7 @@ Solution solveSideAndAngle(const SideAndAngle &row, double side, double angle)
 
 rt::Refusal refusal(const char *title, const char *prompt)
 {
-    const int questionIcon = 32;
-    return {title, prompt, "", "", questionIcon};
+    return {title, prompt, "", rt::MessageStyle::Question};
 }
 
 Solution solve(Solver solver, double first, double second)

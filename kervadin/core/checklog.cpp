@@ -24,13 +24,13 @@ constexpr std::size_t HeaderSize = sizeof CheckLogHeader - 1;
 rt::Refusal cannotSave(const std::string &path, int error)
 {
     return {"Cannot Save", "The record cannot be written to " + path + ": " + std::strerror(error) + ".",
-            "Please choose another file and try again.", "", 48};
+            "Please choose another file and try again."};
 }
 
 rt::Refusal notACheckLog(const std::string &path)
 {
     return {"Not a Check Log", path + " is not a check log: its first line is not the log's header.",
-            "Please choose another file, or a new one, and try again.", "", 48};
+            "Please choose another file, or a new one, and try again."};
 }
 
 // Reads up to count bytes from offset on, to the end of the file at most.
@@ -134,49 +134,7 @@ bool readLogEnds(const std::string &head, char lastByte, std::string &lineEnd, s
     return true;
 }
 
-void addLine(std::string &text, const char *caption, const std::string &value)
-{
-    if (!value.empty())
-        text += std::string(caption) + ": " + value + "\n";
-}
-
-std::string joinGiven(const std::string (&values)[ReadingCount])
-{
-    std::string joined;
-    for (const std::string &value : values) {
-        if (value.empty())
-            continue;
-        if (!joined.empty())
-            joined += ", ";
-        joined += value;
-    }
-    return joined;
-}
-
-} // namespace
-
-std::string localTimeText(std::time_t moment)
-{
-    // localtime_r need not look at TZ again by itself.
-    tzset();
-    std::tm local{};
-    if (!localtime_r(&moment, &local))
-        return {};
-    char text[64];
-    const std::size_t size = std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
-    if (size < 5)
-        return {};
-    // %z gives "+0100"; ISO 8601's extended form wants "+01:00".
-    std::string iso(text, size);
-    iso.insert(iso.size() - 2, 1, ':');
-    return iso;
-}
-
-std::string localTimeNow()
-{
-    return localTimeText(std::time(nullptr));
-}
-
+// One field as the log writes it: quoted only when it has to be.
 std::string csvField(const std::string &text)
 {
     if (text.find_first_of(",\"\r\n") == std::string::npos)
@@ -190,7 +148,8 @@ std::string csvField(const std::string &text)
     return quoted + '"';
 }
 
-std::string csvRow(const CheckRecord &record, const char *lineEnd)
+// The record's row, fields in the header's order, ending in lineEnd.
+std::string csvRow(const CheckRecord &record, const char *lineEnd = "\r\n")
 {
     const std::string *fields[] = {&record.time, &record.part, &record.thread, &record.threadClass,
                                    &record.unit, &record.wire, &record.maximum, &record.minimum};
@@ -205,6 +164,8 @@ std::string csvRow(const CheckRecord &record, const char *lineEnd)
         + "," + csvField(record.verdict);
     return row + lineEnd;
 }
+
+} // namespace
 
 rt::Refusal appendRecord(const std::string &path, const CheckRecord &record)
 {
@@ -257,36 +218,6 @@ rt::Refusal appendRecord(const std::string &path, const CheckRecord &record)
     if (created)
         syncFolderOf(path);
     return {};
-}
-
-rt::Refusal noCheckRefusal()
-{
-    return {"No Check", "There is no verdict to record.", "Please check the readings first.", "cmdEvaluate",
-            48};
-}
-
-std::string recordText(const CheckRecord &record)
-{
-    std::string text = "Thread: " + record.thread;
-    if (!record.threadClass.empty())
-        text += "-" + record.threadClass;
-    text += "\n";
-    addLine(text, "Part", record.part);
-    addLine(text, "Unit", record.unit);
-    addLine(text, "Wire", record.wire);
-    if (!record.minimum.empty() || !record.maximum.empty())
-        text += "Limits: " + record.minimum + " to " + record.maximum + "\n";
-    addLine(text, "Readings", joinGiven(record.readings));
-    addLine(text, "Pitch diameters", joinGiven(record.readingDiameters));
-    if (!record.mean.empty())
-        text += "Mean: reading " + record.mean + ", pitch diameter " + record.meanDiameter + "\n";
-    addLine(text, "Spread", record.spread);
-    std::string verdict = record.verdict;
-    for (std::size_t at = verdict.find('\n'); at != std::string::npos; at = verdict.find('\n', at + 3))
-        verdict.insert(at + 1, "  ");
-    text += "Verdict: " + verdict + "\n";
-    addLine(text, "Checked", record.time);
-    return text;
 }
 
 } // namespace kervadin

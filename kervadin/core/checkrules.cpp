@@ -1,43 +1,23 @@
 #include "kervadin/core/checkrules.h"
 
+#include "kervadin/core/arithmetic.h"
 #include "kervadin/core/designation.h"
-
-#include "kervadin/core/checkmath.h"
+#include "kervadin/core/threadform.h"
 #include "runtime/numbers.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace kervadin {
 namespace {
 
-using namespace checkmath;
+using namespace arithmetic;
 
-// E = D - k x P for each thread angle; the half angle as the working shows it.
-struct AngleRule {
-    double angle;
-    double basicFactor;
-    const char *basicFactorText;
-    const char *halfAngleText;
-};
-
-const AngleRule AngleRules[] = {
-    {60, 0.649519, "0.649519", "30°"},
-    {55, 0.640327, "0.640327", "27.5°"},
-    {47.5, 0.6, "0.6", "23.75°"},
-};
-
-const AngleRule *angleRule(double angle)
+// The thread of the state's thread, for the class and verdict rules.
+CheckedThread checkedThread(const Thread &thread)
 {
-    for (const AngleRule &rule : AngleRules) {
-        if (rule.angle == angle)
-            return &rule;
-    }
-    return nullptr;
+    return thread.isCustom() ? customCheckedThread(thread.customEntries())
+                             : standardCheckedThread(thread.family(), thread.size());
 }
-
-const double Pi = 3.14159265358979323846;
-
 
 // The thread's designation, with the class when one is chosen; a thread of
 // pitch 0 has none and keeps its record's name.
@@ -100,102 +80,84 @@ bool readsAboveZero(const std::string &text)
     return text.find(',') != std::string::npos || rt::ReadNumber(text) > 0;
 }
 
-rt::Refusal limitRefusal(const char *box, const char *which)
+CheckRefusal limitRefusal(CheckField field, const char *which)
 {
-    return {"Bad Limit", std::string("The ") + which + " pitch diameter is not a number above 0.",
-            std::string("Please correct the ") + which + " and try again.", box};
+    return refusalAt(field, "Bad Limit",
+                     std::string("The ") + which + " pitch diameter is not a number above 0.",
+                     std::string("Please correct the ") + which + " and try again.");
 }
 
-rt::Refusal missingLimit(const char *box, const char *which)
+CheckRefusal missingLimit(CheckField field, const char *which)
 {
-    return {"No Limit", std::string("The ") + which + " pitch diameter has not been entered.",
-            "Please enter both limits, or neither, and try again.", box};
+    return refusalAt(field, "No Limit",
+                     std::string("The ") + which + " pitch diameter has not been entered.",
+                     "Please enter both limits, or neither, and try again.");
 }
 
 // The typed limits: none, both, or a refusal.
-rt::Refusal checkTypedLimits(const std::string &maximum, const std::string &minimum)
+CheckRefusal checkTypedLimits(const std::string &maximum, const std::string &minimum)
 {
     if (maximum.empty() && minimum.empty())
         return {};
     if (maximum.empty())
-        return missingLimit("txtPDmax", "maximum");
+        return missingLimit(CheckField::Maximum, "maximum");
     if (minimum.empty())
-        return missingLimit("txtPDmin", "minimum");
+        return missingLimit(CheckField::Minimum, "minimum");
     if (!readsAboveZero(maximum))
-        return limitRefusal("txtPDmax", "maximum");
+        return limitRefusal(CheckField::Maximum, "maximum");
     if (!readsAboveZero(minimum))
-        return limitRefusal("txtPDmin", "minimum");
+        return limitRefusal(CheckField::Minimum, "minimum");
     return {};
 }
 
-rt::Refusal badReading(int index)
+CheckRefusal badReading(int index)
 {
     const std::string n = std::to_string(index + 1);
-    return {"Bad Reading", "Reading " + n + " is not a number above 0.",
-            "Please correct reading " + n + " and try again.", "txtReading" + n};
+    return refusalAt(readingField(index), "Bad Reading", "Reading " + n + " is not a number above 0.",
+                     "Please correct reading " + n + " and try again.");
 }
 
-} // namespace
-
-std::string checkName(const Thread &thread, ToleranceClass toleranceClass)
+bool hasLimits(const CheckTexts &out)
 {
-    return name(thread, checkedThread(thread), toleranceClass);
+    return !out.maximum.empty() && !out.minimum.empty();
 }
 
-CheckedThread checkedThread(const Thread &thread)
+// Before there is a dimension over wires the limits and the class stay as
+// they are, and nothing is worked out.
+void awaitCalculation(const CheckEntry &entry, CheckTexts &out)
 {
-    return thread.isCustom() ? customCheckedThread(thread.customEntries())
-                             : standardCheckedThread(thread.family(), thread.size());
+    out.note = "Calculate a dimension over wires first.";
+    out.toleranceClass = entry.toleranceClass;
+    out.maximum = entry.maximum;
+    out.minimum = entry.minimum;
 }
 
-CheckTexts checkReadings(const State &state, const CheckEntry &entry)
+// E and C with their workings; gives C as shown.
+double workConstants(const Thread &thread, const ThreadForm &form, double wire, CheckTexts &out)
 {
-    CheckTexts out;
-    const std::optional<Thread> &thread = state.thread();
-    CheckedThread checked;
-    if (thread) {
-        checked = checkedThread(*thread);
-        out.thread = threadLine(*thread, checked);
-        out.classes = offeredClasses(checked);
-    }
-
-    const AngleRule *rule = thread ? angleRule(thread->angle()) : nullptr;
-    const std::optional<Calculation> &calculation = state.calculation();
-    if (!calculation || !rule) {
-        // The limits and the class stay as they are until there is something to check.
-        out.note = "Calculate a dimension over wires first.";
-        out.toleranceClass = entry.toleranceClass;
-        out.maximum = entry.maximum;
-        out.minimum = entry.minimum;
-        return out;
-    }
-    out.calculated = true;
-    const double wire = calculation->wire;
-    out.wire = wireShown(*calculation);
-    out.thread += "; wire " + out.wire;
-    const double angle = thread->angle();
-
-    const double diameter = thread->diameter();
-    const double pitch = thread->pitch();
-    const std::string diameterText = diameterUsed(*thread);
-    const std::string pitchText = pitchUsed(*thread);
-
-    const double basic = asShown(subtract(diameter, multiply(rule->basicFactor, pitch)));
+    const std::string pitchText = pitchUsed(thread);
+    const double basic = asShown(basicPitchDiameter(form, thread.diameter(), thread.pitch()));
     out.basic = shown(basic);
-    out.basicWorking = std::string("E = D − ") + rule->basicFactorText + " × P = " + diameterText
-        + " − " + rule->basicFactorText + " × " + pitchText;
+    out.basicWorking = std::string("E = D − ") + form.basicFactorText + " × P = "
+        + diameterUsed(thread) + " − " + form.basicFactorText + " × " + pitchText;
 
-    const double half = angle / 2 * Pi / 180;
+    const double pitch = thread.pitch();
+    const double half = radians(thread.angle() / 2);
     const double sine = std::sin(half);
     const double constant = asShown(subtract(multiply(wire, add(1, rt::divide(1, sine))),
                                              multiply(rt::divide(pitch, 2),
                                                       rt::divide(std::cos(half), sine))));
     out.constant = shown(constant);
     out.constantWorking = "C = W × (1 + 1 ÷ sin(A ÷ 2)) − P ÷ 2 × cot(A ÷ 2) = " + shown(wire)
-        + " × (1 + 1 ÷ sin " + rule->halfAngleText + ") − " + pitchText + " ÷ 2 × cot "
-        + rule->halfAngleText;
+        + " × (1 + 1 ÷ sin " + form.halfAngleText + ") − " + pitchText + " ÷ 2 × cot "
+        + form.halfAngleText;
+    return constant;
+}
 
-    // The limits: a class's, worked out; otherwise as typed.
+// The limits, a class's worked out or as typed, and the note that says
+// what to do next.
+void takeLimits(const CheckedThread &checked, const CheckEntry &entry, CheckTexts &out)
+{
     out.maximum = entry.maximum;
     out.minimum = entry.minimum;
     if (entry.toleranceClass != ToleranceClass::None) {
@@ -212,70 +174,106 @@ CheckTexts checkReadings(const State &state, const CheckEntry &entry)
             out.minimumWorking = limits.minimumWorking;
         }
     }
-    const bool limits = !out.maximum.empty() && !out.minimum.empty();
-    if (limits)
+    if (hasLimits(out))
         out.note = "Type the readings and press Check.";
     else if (out.classes != ClassSet::None)
         out.note = "Choose a class, or type the limits from the drawing.";
     else
         out.note = "Type the limits from the drawing: metric, B.S.F., Whitworth and B.A. limits "
                    "are not derived from a formula.";
+}
 
+// The first entry that cannot be checked, in the order of the boxes.
+CheckRefusal refuseEntered(const CheckedThread &checked, const CheckEntry &entry,
+                           const CheckTexts &out, double constant)
+{
     if (out.toleranceClass == ToleranceClass::None) {
-        out.refusal = checkTypedLimits(out.maximum, out.minimum);
-        if (out.refusal.refuses())
-            return out;
+        CheckRefusal refusal = checkTypedLimits(out.maximum, out.minimum);
+        if (refusal.refuses())
+            return refusal;
     }
-    ReadingTexts readings;
     for (int i = 0; i < ReadingCount; ++i) {
-        readings[i] = entry.readings[i];
-        if (!readings[i].empty() && !readsAboveZero(readings[i])) {
-            out.refusal = badReading(i);
-            return out;
-        }
+        if (!entry.readings[i].empty() && !readsAboveZero(entry.readings[i]))
+            return badReading(i);
     }
-    out.refusal = refuseEntries(checked, out.maximum, out.minimum, readings, constant);
-    if (out.refusal.refuses())
-        return out;
+    return refuseEntries(checked, out.maximum, out.minimum, entry.readings, constant);
+}
 
-    const double maximum = limits ? rt::ReadNumber(out.maximum) : 0;
-    const double minimum = limits ? rt::ReadNumber(out.minimum) : 0;
-    if (limits) {
+// The reading range the limits allow, each reading's pitch diameter, the
+// mean and the spread of the readings.
+void showReadings(const ReadingTexts &readings, double constant, CheckTexts &out,
+                  PitchDiameters &diameters)
+{
+    if (hasLimits(out)) {
+        const double maximum = rt::ReadNumber(out.maximum);
+        const double minimum = rt::ReadNumber(out.minimum);
         out.range = shown(add(minimum, constant)) + " to " + shown(add(maximum, constant));
         out.rangeWorking = "reading = pitch diameter + C: " + out.minimum + " + " + out.constant
             + " to " + out.maximum + " + " + out.constant;
     }
-
-    const PitchDiameters diameters = readingPitchDiameters(readings, constant);
-    int count = 0;
-    double sum = 0;
-    double largest = 0;
-    double smallest = 0;
+    diameters = readingPitchDiameters(readings, constant);
+    ReadingValues values;
     for (int i = 0; i < ReadingCount; ++i) {
-        if (!diameters[i])
-            continue;
-        const double reading = rt::ReadNumber(readings[i]);
-        out.readingDiameters[i] = shown(*diameters[i]);
-        sum = add(sum, reading);
-        largest = count == 0 ? reading : std::max(largest, reading);
-        smallest = count == 0 ? reading : std::min(smallest, reading);
-        ++count;
+        if (diameters[i]) {
+            out.readingDiameters[i] = shown(*diameters[i]);
+            values[i] = rt::ReadNumber(readings[i]);
+        }
     }
-    if (count == 0)
-        return out;
-    const double mean = asShown(sum / count);
+    const ReadingSummary summary = summarise(values);
+    if (summary.count == 0)
+        return;
+    const double mean = asShown(summary.sum / summary.count);
     out.mean = shown(mean);
     out.meanDiameter = shown(subtract(mean, constant));
-    out.spread = shown(subtract(largest, smallest));
-    if (!limits)
-        return out;
+    out.spread = shown(subtract(summary.largest, summary.smallest));
+}
 
-    // Every reading is judged; the mean is shown but decides nothing.
-    const Verdict verdict = judgeReadings(maximum, minimum, diameters, angle);
+// Every reading judged against the limits; the mean is shown but decides nothing.
+void showVerdict(const Thread &thread, const CheckedThread &checked,
+                 const PitchDiameters &diameters, CheckTexts &out)
+{
+    const Verdict verdict = judgeReadings(rt::ReadNumber(out.maximum),
+                                          rt::ReadNumber(out.minimum), diameters, thread.angle());
     for (int i = 0; i < ReadingCount; ++i)
         out.standings[i] = verdict.readings[i];
     out.verdict = verdict.text();
-    out.verdictWorking = name(*thread, checked, out.toleranceClass) + "\n" + verdict.working;
+    out.verdictWorking = name(thread, checked, out.toleranceClass) + "\n" + verdict.working;
+}
+
+} // namespace
+
+std::string checkName(const Thread &thread, ToleranceClass toleranceClass)
+{
+    return name(thread, checkedThread(thread), toleranceClass);
+}
+
+CheckTexts checkReadings(const State &state, const CheckEntry &entry)
+{
+    CheckTexts out;
+    const std::optional<Thread> &thread = state.thread();
+    const CheckedThread checked = thread ? checkedThread(*thread) : CheckedThread();
+    if (thread) {
+        out.thread = threadLine(*thread, checked);
+        out.classes = offeredClasses(checked);
+    }
+    const ThreadForm *form = thread ? threadForm(thread->angle()) : nullptr;
+    const std::optional<Calculation> &calculation = state.calculation();
+    if (!calculation || !form) {
+        awaitCalculation(entry, out);
+        return out;
+    }
+    out.calculated = true;
+    out.wire = wireShown(*calculation);
+    out.thread += "; wire " + out.wire;
+    const double constant = workConstants(*thread, *form, calculation->wire, out);
+    takeLimits(checked, entry, out);
+    out.refusal = refuseEntered(checked, entry, out, constant);
+    if (out.refusal.refuses())
+        return out;
+    PitchDiameters diameters;
+    showReadings(entry.readings, constant, out, diameters);
+    if (!out.mean.empty() && hasLimits(out))
+        showVerdict(*thread, checked, diameters, out);
     return out;
 }
 

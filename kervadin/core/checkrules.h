@@ -6,8 +6,7 @@
 //
 // Geometry, with D the diameter, P the pitch (both exact, state.h), A the
 // thread angle and W the wire:
-// - basic pitch diameter E = D − k × P, k 0.649519 (60°), 0.640327 (55°),
-//   0.6 (47.5°).
+// - basic pitch diameter E = D − k × P, k by the thread form (threadform.h).
 // - wire constant C = W × (1 + 1 ÷ sin(A ÷ 2)) − P ÷ 2 × cot(A ÷ 2): a reading
 //   R over the wires is a pitch diameter of R − C.
 // Every value a later step uses is used as shown (four places).
@@ -16,25 +15,15 @@
 // reading is judged against them (verdict.h), and entries that cannot belong
 // to the thread are refused before anything is shown.
 
-#include "kervadin/core/classes.h"
+#include "kervadin/core/checkentry.h"
 #include "kervadin/core/state.h"
 #include "kervadin/core/verdict.h"
-#include "runtime/refusal.h"
 
 #include <string>
 
 namespace kervadin {
 
-// What the check window holds besides the thread and the wire.
-struct CheckEntry {
-    ToleranceClass toleranceClass = ToleranceClass::None;
-    // The limits as typed; a chosen class replaces them.
-    std::string maximum;
-    std::string minimum;
-    std::string readings[ReadingCount]; // empty ones are skipped
-};
-
-// Every text the window shows, worked out before any is written. A
+// Every text the check shows, worked out before any is written. A
 // "...Working" text is the formula with the values put in, for a tooltip.
 struct CheckTexts {
     // False until there is a calculated dimension over wires: then only
@@ -58,12 +47,9 @@ struct CheckTexts {
     // The verdict, with the spread on a second line when it is too large;
     // its working names the thread with its class.
     std::string verdict, verdictWorking;
-    // An entry that cannot be checked, with the box to correct.
-    rt::Refusal refusal;
+    // An entry that cannot be checked, with the field to correct.
+    CheckRefusal refusal;
 };
-
-// The thread of the state's thread, for the class and verdict rules.
-CheckedThread checkedThread(const Thread &thread);
 
 // The thread as the check names it (its designation, with the class when one
 // is given), as the thread line and the record show it.

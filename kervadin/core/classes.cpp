@@ -1,6 +1,7 @@
 #include "kervadin/core/classes.h"
 
-#include "kervadin/core/checkmath.h"
+#include "kervadin/core/arithmetic.h"
+#include "kervadin/core/threadform.h"
 #include "runtime/numbers.h"
 
 #include <cmath>
@@ -9,7 +10,7 @@
 namespace kervadin {
 namespace {
 
-using namespace checkmath;
+using namespace arithmetic;
 
 // ISO 965-1 (ISO general purpose metric screw threads, tolerances: principles
 // and basic data) tabulates, for external threads, the fundamental deviation
@@ -82,6 +83,24 @@ bool isTabulatedMetric(const CheckedThread &thread)
 }
 
 
+// Whether the diameter and threads per inch of an inch thread are those of
+// a U.N.C. or U.N.F. size of the tables.
+bool isTabulatedUnified(const CheckedThread &thread)
+{
+    if (thread.metric || thread.angle != 60)
+        return false;
+    const double n = threadsPerInch(thread);
+    for (Family family : {Family::UNC, Family::UNF}) {
+        const FamilyRow &row = familyRow(family);
+        for (int i = 0; i < row.sizeCount; ++i) {
+            const StandardSize &s = row.sizes[i];
+            if (same(thread.diameter, s.diameter) && n == wholeThreadsPerInch(s))
+                return true;
+        }
+    }
+    return false;
+}
+
 // Micrometres as millimetres to three places: "−0.032".
 std::string micrometres(int value)
 {
@@ -122,7 +141,7 @@ ClassLimits unifiedLimits(const CheckedThread &thread, ToleranceClass toleranceC
         ? "LE = D = " + shown(diameter) + " (a U.N.C. or U.N.F. size)"
         : "LE = 9P = " + shown(engagement) + " (not a U.N.C. or U.N.F. size)";
 
-    const double basic = asShown(subtract(diameter, multiply(0.649519, pitch)));
+    const double basic = asShown(basicPitchDiameter(UnifiedForm, diameter, pitch));
     const double t = add(add(multiply(0.0015, std::cbrt(diameter)),
                              multiply(0.0015, rt::squareRoot(engagement))),
                          multiply(0.015, std::cbrt(multiply(pitch, pitch))));
@@ -156,7 +175,7 @@ ClassLimits metricLimits(const CheckedThread &thread, ToleranceClass toleranceCl
     // The basic pitch diameter to the micrometre, as the tables give it; from
     // there on whole micrometres.
     const std::string basicText =
-        rt::FormatNumber(subtract(thread.diameter, multiply(0.649519, thread.pitch)), "#0.000");
+        rt::FormatNumber(basicPitchDiameter(UnifiedForm, thread.diameter, thread.pitch), "#0.000");
     const int basic = rt::RoundToInteger(multiply(rt::ReadNumber(basicText), 1000));
     const int maximum = basic + deviation;
     const int minimum = maximum - *td2;
@@ -167,7 +186,8 @@ ClassLimits metricLimits(const CheckedThread &thread, ToleranceClass toleranceCl
 
     const std::string classLine =
         std::string("Class ") + className(toleranceClass) + " (ISO 965-1)\n";
-    out.maximumWorking = classLine + "d2 = d − 0.649519 × P = " + basicText + "\nes = "
+    out.maximumWorking = classLine + "d2 = d − " + UnifiedForm.basicFactorText + " × P = "
+        + basicText + "\nes = "
         + micrometres(deviation) + "\nmaximum = d2 + es = " + basicText + " − "
         + micrometres(-deviation);
     out.minimumWorking = classLine + "Td2 (grade 6) = " + micrometres(*td2)
@@ -187,11 +207,11 @@ CheckedThread standardCheckedThread(Family family, int size)
     t.size = size;
     t.diameter = s.diameter;
     t.pitch = s.pitch;
-    t.angle = rt::ReadNumber(row.rule.angleCaption);
+    t.angle = row.rule.angle;
     t.metric = family == Family::Metric;
     t.depth = multiply(row.rule.depthFactor, s.pitch);
-    if (!t.metric && family != Family::BA) {
-        t.threadsPerInch = rt::RoundToInteger(rt::divide(1, s.pitch));
+    if (hasWholeThreadsPerInch(family)) {
+        t.threadsPerInch = wholeThreadsPerInch(s);
         t.pitch = rt::divide(1, t.threadsPerInch);
     }
     return t;
@@ -253,23 +273,6 @@ bool offers(const CheckedThread &thread, ToleranceClass toleranceClass)
         return offeredClasses(thread) == ClassSet::Metric;
     case ToleranceClass::None:
         break;
-    }
-    return false;
-}
-
-bool isTabulatedUnified(const CheckedThread &thread)
-{
-    if (thread.metric || thread.angle != 60)
-        return false;
-    const double n = threadsPerInch(thread);
-    for (Family family : {Family::UNC, Family::UNF}) {
-        const FamilyRow &row = familyRow(family);
-        for (int i = 0; i < row.sizeCount; ++i) {
-            const StandardSize &s = row.sizes[i];
-            if (same(thread.diameter, s.diameter)
-                && n == rt::RoundToInteger(rt::divide(1, s.pitch)))
-                return true;
-        }
     }
     return false;
 }

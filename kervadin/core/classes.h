@@ -57,10 +57,6 @@ enum class ClassSet { None, Unified, Metric };
 ClassSet offeredClasses(const CheckedThread &thread);
 bool offers(const CheckedThread &thread, ToleranceClass toleranceClass);
 
-// True when the diameter and threads per inch of an inch thread are those of
-// a U.N.C. or U.N.F. size of the tables.
-bool isTabulatedUnified(const CheckedThread &thread);
-
 struct ClassLimits {
     // False when the thread does not offer the class: nothing else is set.
     bool offered = false;

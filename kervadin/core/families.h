@@ -1,47 +1,30 @@
 #pragma once
-// The standard thread families, one row each: the family's sizes, its size
-// window and the names of its buttons, its button on the thread-type chooser,
-// and the rule its records are worked out by. Every number and text is used
-// exactly as it stands in the rows. A new family is one more row (and its
-// name in Family).
+// The standard thread families, one row each: the family's sizes and the
+// rule its records are worked out by. Every number and text is used exactly
+// as it stands in the rows. A new family is one more row, its name in Family
+// and its size count in SizeCounts (and its windows' row, ui/familywindows).
 
 #include "kervadin/core/threadrules.h"
 
 namespace kervadin {
 
-// In the order of the chooser's keyboard order.
+// In the order they are offered in.
 enum class Family { BSF, Whitworth, UNF, UNC, BA, Metric };
 constexpr int FamilyCount = 6;
 
+// The number of sizes of each family, in the order of Family; the rows of
+// the families and the windows that list their sizes are checked against it.
+inline constexpr int SizeCounts[FamilyCount] = {10, 10, 10, 10, 10, 12};
+
 struct StandardSize {
-    const char *option;   // object name of the size's option button
-    const char *caption;  // caption of the option button
     const char *name;     // shown as the selected thread
     double diameter;      // in the family's unit
-    double pitch;         // in the family's unit
+    double pitch;         // in the family's unit, as listed
     const char *helix;    // shown unchanged
 };
 
-// How a size window sets out its options: ten sizes on four columns, row by
-// row, the last two in the middle columns; or twelve on a grid of four
-// columns and three rows, taken down the columns by the keyboard.
-enum class SizeLayout { TenSizes, Grid };
-
 struct FamilyRow {
     Family family;
-    // The chooser's button: name, caption, position in twips.
-    const char *chooserButton;
-    const char *chooserCaption;
-    int chooserLeft;
-    int chooserTop;
-    // The size window: name, caption, APPLY and BACK.
-    const char *window;
-    const char *caption;
-    const char *apply;
-    const char *back;
-    int backLeft;             // twips
-    SizeLayout layout;
-    int optionWidth;          // twips; the tenth size of a TenSizes window is 975
     const StandardSize *sizes; // in size order
     int sizeCount;
     RecordRule rule;
@@ -51,6 +34,13 @@ const FamilyRow &familyRow(Family family);
 
 // Every row, in the order of Family.
 const FamilyRow *familyRows();
+
+// Whether a family's sizes are cut with a whole number of threads per inch:
+// the inch families but B.A., whose sizes are metric sizes given in inches.
+bool hasWholeThreadsPerInch(Family family);
+// Such a size's threads per inch: the whole number nearest to 1 ÷ its
+// listed pitch, which is given to a few places.
+int wholeThreadsPerInch(const StandardSize &size);
 
 // The record of a standard size.
 ThreadRecord standardRecord(const FamilyRow &row, const StandardSize &size);

@@ -14,11 +14,8 @@ Thread Thread::standard(Family family, int size)
     t.m_rule = &row.rule;
     t.m_diameter = listed.diameter;
     t.m_pitch = listed.pitch;
-    // Inch sizes are cut with whole threads per inch, their pitch listed to
-    // a few places. B.A. sizes are metric sizes given in inches: their pitch
-    // is as listed.
-    if (row.rule.unit == Unit::Inch && family != Family::BA) {
-        t.m_threadsPerInch = rt::RoundToInteger(rt::divide(1, listed.pitch));
+    if (hasWholeThreadsPerInch(family)) {
+        t.m_threadsPerInch = wholeThreadsPerInch(listed);
         t.m_pitch = rt::divide(1, t.m_threadsPerInch);
     }
     t.m_record = standardRecord(row, listed);

@@ -1,66 +1,33 @@
 #include "kervadin/core/threadrules.h"
 
+#include "kervadin/core/arithmetic.h"
+#include "kervadin/core/threadform.h"
 #include "runtime/numbers.h"
 
 namespace kervadin {
 namespace {
 
-std::string shortest(double value)
-{
-    std::string text = rt::NumberToText(value);
-    if (!text.empty() && text.front() == ' ')
-        text.erase(0, 1);
-    return text;
-}
+using arithmetic::shortest;
 
 std::string timesP(double factor)
 {
     return shortest(factor) + " × P";
 }
 
-// M = D − a × P + b × W, in whatever unit the record is in.
-struct OverWiresFormula {
-    double angle;
-    double pitchFactor; // a
-    double wireFactor;  // b
+// Custom threads: 55° inch, metric (60°), and 60° inch (unified).
+constexpr RecordRule CustomWhitworthRule{55, "55°", 0.6403, "#0.000", "#0.0000", "#0.000",
+                                         false, 0.76, 0.54, 0.564, Unit::Inch};
+constexpr RecordRule CustomMetricRule{60, "60°", 0.6493, "#0.000", "#0.000", "#0.000",
+                                      false, 0.9, 0.56, 0.577, Unit::Millimetre};
+constexpr RecordRule CustomUnifiedRule{60, "60°", 0.6134, "#0.000", "#0.000", "#0.000",
+                                       false, 0.9, 0.56, 0.577, Unit::Inch};
+
+// The three wire sizes of a rule for a pitch, unrounded.
+struct WireSizes {
+    double maximum;
+    double minimum;
+    double preferred;
 };
-
-constexpr OverWiresFormula Formulas[] = {
-    {47.5, 1.7363, 3.4829},
-    {55, 1.6008, 3.1657},
-    {60, 1.5155, 3},
-};
-
-const OverWiresFormula *formulaFor(double angle)
-{
-    for (const OverWiresFormula &f : Formulas) {
-        if (f.angle == angle)
-            return &f;
-    }
-    return nullptr;
-}
-
-// The refusals of Calculate and of a custom thread, as their messages say them;
-// none moves the focus.
-const rt::Refusal NoWire{"No Wire", "A wire size has not been entered.",
-                         "Please enter wire size and try again.", ""};
-const rt::Refusal SmallWire{"Small Wire", "Wire size is less than minimum allowed.",
-                            "Please enter another wire size.", ""};
-const rt::Refusal LargeWire{"Large Wire", "Wire size is greater than maximum allowed.",
-                            "Please enter another wire size.", ""};
-const rt::Refusal NoDiameter{"no Diameter", "A diameter has not been entered.",
-                             "Please enter thread diameter and try again.", ""};
-const rt::Refusal NoPitch{"no Pitch", "A pitch or TPI has not been entered.",
-                          "Please enter thread pitch or TPI and try Again.", ""};
-const rt::Refusal NoAngle{"no Angle", "A thread angle has not been entered.",
-                          "Please enter a thread angle and try Again.", ""};
-
-} // namespace
-
-const char *unitName(Unit unit)
-{
-    return unit == Unit::Millimetre ? "millimeters" : "inches";
-}
 
 WireSizes wireSizes(const RecordRule &rule, double pitch)
 {
@@ -71,6 +38,45 @@ WireSizes wireSizes(const RecordRule &rule, double pitch)
     }
     return {rt::checked(rule.maxFactor * pitch), rt::checked(rule.minFactor * pitch),
             rt::checked(rule.preferredFactor * pitch)};
+}
+
+int helixMinutes(double diameter, double pitch, double depthFactor)
+{
+    const double effective = rt::checked(diameter - rt::checked(depthFactor * pitch));
+    return rt::RoundToInteger(rt::checked(rt::divide(pitch, effective) * 1094));
+}
+
+std::string helixCaption(int minutes)
+{
+    const int degrees = minutes / 60;   // toward zero
+    const int remainder = minutes % 60; // sign of minutes
+    return rt::NumberToText(degrees) + " °" + rt::NumberToText(remainder) + " '";
+}
+
+// The refusals of Calculate and of a custom thread, as their messages say them.
+const rt::Refusal NoWire{"No Wire", "A wire size has not been entered.",
+                         "Please enter wire size and try again."};
+const rt::Refusal SmallWire{"Small Wire", "Wire size is less than minimum allowed.",
+                            "Please enter another wire size."};
+const rt::Refusal LargeWire{"Large Wire", "Wire size is greater than maximum allowed.",
+                            "Please enter another wire size."};
+const rt::Refusal NoDiameter{"no Diameter", "A diameter has not been entered.",
+                             "Please enter thread diameter and try again."};
+const rt::Refusal NoPitch{"no Pitch", "A pitch or TPI has not been entered.",
+                          "Please enter thread pitch or TPI and try Again."};
+const rt::Refusal NoAngle{"no Angle", "A thread angle has not been entered.",
+                          "Please enter a thread angle and try Again."};
+
+} // namespace
+
+const char *unitName(Unit unit)
+{
+    return unit == Unit::Millimetre ? "millimeters" : "inches";
+}
+
+const char *unitSymbol(Unit unit)
+{
+    return unit == Unit::Millimetre ? "mm" : "inch";
 }
 
 ThreadRecord threadRecord(const RecordRule &rule, const std::string &name, double diameter,
@@ -85,7 +91,7 @@ ThreadRecord threadRecord(const RecordRule &rule, const std::string &name, doubl
     r.pitch = rt::FormatNumber(pitch, rule.pitchPattern);
     r.angle = rule.angleCaption;
     r.helix = helix;
-    r.units = std::string("Dimensions\nin\n") + unitName(rule.unit) + ".";
+    r.unit = rule.unit;
     const WireSizes wires = wireSizes(rule, pitch);
     r.maximum = rt::FormatNumber(wires.maximum, "#0.0000");
     r.minimum = rt::FormatNumber(wires.minimum, "#0.0000");
@@ -99,19 +105,6 @@ ThreadRecord threadRecord(const RecordRule &rule, const std::string &name, doubl
     }
     r.preferredFormula = timesP(rule.preferredFactor);
     return r;
-}
-
-int helixMinutes(double diameter, double pitch, double depthFactor)
-{
-    const double effective = rt::checked(diameter - rt::checked(depthFactor * pitch));
-    return rt::RoundToInteger(rt::checked(rt::divide(pitch, effective) * 1094));
-}
-
-std::string helixCaption(int minutes)
-{
-    const int degrees = minutes / 60;   // toward zero
-    const int remainder = minutes % 60; // sign of minutes
-    return rt::NumberToText(degrees) + " °" + rt::NumberToText(remainder) + " '";
 }
 
 std::string Helangle(double diameter, double pitch, double depthFactor)
@@ -205,7 +198,7 @@ Measurement measure(const ShownRecord &shown, const std::string &wireText)
         m.refusal = LargeWire;
         return m;
     }
-    const OverWiresFormula *f = formulaFor(angle);
+    const ThreadForm *f = threadForm(angle);
     if (!f)
         return m;
     const double over = rt::checked(rt::checked(diameter - rt::checked(f->pitchFactor * pitch))

@@ -17,8 +17,10 @@ namespace kervadin {
 // The unit every length of a thread is in.
 enum class Unit { Inch, Millimetre };
 
-// The unit as the measurement window names it: "inches" or "millimeters".
+// The unit in words, "inches" or "millimeters", as the windows name it.
 const char *unitName(Unit unit);
+// The unit as a record gives it: "inch" or "mm".
+const char *unitSymbol(Unit unit);
 
 // How a thread record follows from a diameter and a pitch: the thread angle,
 // the depth factor, the places shown, the wire-size factors and the unit.
@@ -37,14 +39,6 @@ struct RecordRule {
     Unit unit;
 };
 
-// Custom threads: 55° inch, metric (60°), and 60° inch (unified).
-inline constexpr RecordRule CustomWhitworthRule{55, "55°", 0.6403, "#0.000", "#0.0000", "#0.000",
-                                                false, 0.76, 0.54, 0.564, Unit::Inch};
-inline constexpr RecordRule CustomMetricRule{60, "60°", 0.6493, "#0.000", "#0.000", "#0.000",
-                                             false, 0.9, 0.56, 0.577, Unit::Millimetre};
-inline constexpr RecordRule CustomUnifiedRule{60, "60°", 0.6134, "#0.000", "#0.000", "#0.000",
-                                              false, 0.9, 0.56, 0.577, Unit::Inch};
-
 // The texts of the thread record as the measurement window shows them, and
 // the wire sizes' formulas in P ("0.9 × P"; for B.A. "0.73 ÷ (1 ÷ P)" and
 // "P ÷ 2"), which the wire-size fields show as tooltips.
@@ -58,7 +52,7 @@ struct ThreadRecord {
     std::string pitch;
     std::string angle;
     std::string helix;
-    std::string units;       // "Dimensions\nin\ninches." or "...millimeters."
+    Unit unit = Unit::Inch;  // of every length of the record
     std::string maximum;
     std::string minimum;
     std::string preferred;
@@ -74,26 +68,12 @@ ThreadRecord threadRecord(const RecordRule &rule, const std::string &name, doubl
                           double pitch, const std::string &helix,
                           const std::string &diameterText = {});
 
-// The three wire sizes of a rule for a pitch, unrounded.
-struct WireSizes {
-    double maximum;
-    double minimum;
-    double preferred;
-};
-WireSizes wireSizes(const RecordRule &rule, double pitch);
-
-// The helix angle of a thread in whole minutes of arc: E = D − k × P, then
-// (P ÷ E) × 1094 rounded to the nearest whole number, halves to even.
-// E = 0 throws DivisionByZero; a count outside −32768..32767 throws Overflow.
-int helixMinutes(double diameter, double pitch, double depthFactor);
-
-// The helix caption for a count of minutes: degrees and minutes, each cut
-// toward zero and carrying the sign of the count, written with a blank (or
-// the minus sign) before each number: 204 gives " 3 ° 24 '", −7798 gives
-// "-129 °-58 '".
-std::string helixCaption(int minutes);
-
-// The helix caption of a custom thread: helixCaption(helixMinutes(...)).
+// The helix caption of a custom thread. The helix angle in whole minutes of
+// arc: E = D − k × P, then (P ÷ E) × 1094 rounded to the nearest whole
+// number, halves to even; E = 0 throws DivisionByZero, a count outside
+// −32768..32767 Overflow. Then degrees and minutes, each cut toward zero and
+// carrying the sign of the count, written with a blank (or the minus sign)
+// before each number: 204 minutes give " 3 ° 24 '", −7798 give "-129 °-58 '".
 std::string Helangle(double diameter, double pitch, double depthFactor);
 
 // A custom thread as typed: which of the three custom threads it is, its

@@ -1,17 +1,15 @@
 #include "kervadin/core/verdict.h"
 
-#include "kervadin/core/checkmath.h"
+#include "kervadin/core/arithmetic.h"
 #include "runtime/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kervadin {
 namespace {
 
-using namespace checkmath;
-
-const double Pi = 3.14159265358979323846;
-
+using namespace arithmetic;
 
 // A value a refusal names: as shown, or past a thousand million (a slip
 // of many places) in its shortest form, so the message stays readable.
@@ -22,6 +20,13 @@ std::string stated(double value)
     return shortest(value);
 }
 
+// Half a thread angle in degrees and minutes: "30°", "27° 30'", "23° 45'".
+std::string halfAngleText(double angle)
+{
+    const int minutes = rt::RoundToInteger(rt::checked(angle * 30));
+    const std::string degrees = std::to_string(minutes / 60) + "°";
+    return minutes % 60 == 0 ? degrees : degrees + " " + std::to_string(minutes % 60) + "'";
+}
 
 // The reading furthest outside on one side: its box and by how much.
 struct Furthest {
@@ -41,6 +46,108 @@ std::string readingName(int index)
     return "reading " + std::to_string(index + 1);
 }
 
+// How the readings stand against the limits: each one, and the furthest
+// over and under.
+struct Judged {
+    double maximum;
+    double minimum;
+    const PitchDiameters &diameters;
+    ReadingSummary summary;
+    Furthest over;
+    Furthest under;
+
+    std::string maximumText() const { return shown(maximum); }
+    std::string minimumText() const { return shown(minimum); }
+    // Where a verdict names a reading; one reading needs no number.
+    std::string at(const Furthest &f) const
+    {
+        return summary.count == 1 ? std::string() : " at " + readingName(f.index);
+    }
+    std::string whose(const Furthest &f) const
+    {
+        return summary.count == 1 ? std::string() : readingName(f.index) + ": ";
+    }
+    std::string diameterOf(const Furthest &f) const { return shown(*diameters[f.index]); }
+};
+
+void judgeEach(Judged &judged, Verdict &out)
+{
+    for (int i = 0; i < ReadingCount; ++i) {
+        if (!judged.diameters[i])
+            continue;
+        const double diameter = *judged.diameters[i];
+        const double excess = asShown(subtract(diameter, judged.maximum));
+        const double shortfall = asShown(subtract(judged.minimum, diameter));
+        ReadingStanding &standing = out.readings[i];
+        if (excess > 0) {
+            standing = {Standing::Over, "over by " + shown(excess)};
+            judged.over.take(i, excess);
+        } else if (shortfall > 0) {
+            standing = {Standing::Under, "under by " + shown(shortfall)};
+            judged.under.take(i, shortfall);
+        } else {
+            standing = {Standing::Within, "within"};
+        }
+    }
+}
+
+void bothWays(const Judged &j, Verdict &out)
+{
+    out.verdict = "Out of limits both ways: " + readingName(j.over.index) + " oversize by "
+        + shown(j.over.amount) + ", " + readingName(j.under.index) + " undersize by "
+        + shown(j.under.amount) + ".";
+    out.working = j.whose(j.over) + "pitch diameter − maximum = " + j.diameterOf(j.over) + " − "
+        + j.maximumText() + "\n" + j.whose(j.under) + "minimum − pitch diameter = "
+        + j.minimumText() + " − " + j.diameterOf(j.under);
+}
+
+void oversize(const Judged &j, double angle, Verdict &out)
+{
+    const std::string x = shown(j.over.amount);
+    const double radial = j.over.amount / 2;
+    const double compound = rt::divide(radial, std::cos(radians(angle / 2)));
+    const std::string half = halfAngleText(angle);
+    out.verdict = "Oversize by " + x + j.at(j.over) + ": take " + x
+        + " off the pitch diameter (" + shown(radial) + " radial infeed, " + shown(compound)
+        + " on the compound at " + half + ").";
+    out.working = j.whose(j.over) + "pitch diameter − maximum = " + j.diameterOf(j.over) + " − "
+        + j.maximumText() + " = " + x + "\nradial infeed = " + x + " ÷ 2"
+        + "\non the compound = radial infeed ÷ cos " + half;
+}
+
+void undersize(const Judged &j, Verdict &out)
+{
+    const std::string x = shown(j.under.amount);
+    out.verdict = "Undersize by " + x + j.at(j.under) + ".";
+    out.working = j.whose(j.under) + "minimum − pitch diameter = " + j.minimumText() + " − "
+        + j.diameterOf(j.under) + " = " + x;
+}
+
+void within(const Judged &j, Verdict &out)
+{
+    const std::string smallest = shown(j.summary.smallest);
+    out.verdict = "Within limits.";
+    out.working = j.summary.count == 1
+        ? "minimum ≤ pitch diameter ≤ maximum: " + j.minimumText() + " ≤ " + smallest + " ≤ "
+            + j.maximumText()
+        : "minimum ≤ every pitch diameter ≤ maximum: " + j.minimumText() + " ≤ " + smallest
+            + " … " + shown(j.summary.largest) + " ≤ " + j.maximumText();
+}
+
+// The spread line, when the pitch diameters spread wider than the tolerance.
+void spreadLine(const Judged &j, Verdict &out)
+{
+    const double spread = asShown(subtract(j.summary.largest, j.summary.smallest));
+    const double tolerance = asShown(subtract(j.maximum, j.minimum));
+    if (spread <= tolerance)
+        return;
+    out.spread = "Spread " + shown(spread) + " is larger than the tolerance " + shown(tolerance)
+        + ": look for taper or an out-of-round part.";
+    out.working += "\nspread = largest − smallest pitch diameter = " + shown(j.summary.largest)
+        + " − " + shown(j.summary.smallest) + "\ntolerance = maximum − minimum = "
+        + j.maximumText() + " − " + j.minimumText();
+}
+
 // The thread between its minor diameter and its diameter, as a refusal shows it.
 struct ThreadSpan {
     double minor;
@@ -56,22 +163,55 @@ bool hasComma(const std::string &text)
 
 const char *const PointForDecimals = "Use a point for decimals, as in 12.305.";
 
-rt::Refusal refuseLimit(const std::string &text, const char *box, const char *which,
-                        const ThreadSpan &span, const char *unit)
+CheckRefusal refuseLimit(const std::string &text, CheckField field, const char *which,
+                         const ThreadSpan &span, Unit unit)
 {
     if (text.empty())
         return {};
     const std::string limit = std::string("The ") + which + " pitch diameter";
     if (hasComma(text))
-        return {"Bad Limit", limit + " has a comma in it.", PointForDecimals, box};
+        return refusalAt(field, "Bad Limit", limit + " has a comma in it.", PointForDecimals);
     if (!span.holds(rt::ReadNumber(text)))
-        return {"Bad Limit", limit + " " + stated(rt::ReadNumber(text))
-                    + " lies outside the thread " + span.text() + ".",
-                std::string("Please type the limits for this thread, in ") + unit + ".", box};
+        return refusalAt(field, "Bad Limit",
+                         limit + " " + stated(rt::ReadNumber(text)) + " lies outside the thread "
+                             + span.text() + ".",
+                         std::string("Please type the limits for this thread, in ")
+                             + unitName(unit) + ".");
+    return {};
+}
+
+CheckRefusal refuseReading(const std::string &text, int index, const ThreadSpan &span,
+                           double wireConstant)
+{
+    const std::string n = std::to_string(index + 1);
+    const CheckField field = readingField(index);
+    if (hasComma(text))
+        return refusalAt(field, "Bad Reading", "Reading " + n + " has a comma in it.",
+                         PointForDecimals);
+    const double diameter = asShown(subtract(rt::ReadNumber(text), wireConstant));
+    if (!span.holds(diameter))
+        return refusalAt(field, "Bad Reading",
+                         "Reading " + n + " gives a pitch diameter of " + stated(diameter)
+                             + ", outside the thread " + span.text() + ".",
+                         "Please check reading " + n + " and the wire, and try again.");
     return {};
 }
 
 } // namespace
+
+ReadingSummary summarise(const ReadingValues &values)
+{
+    ReadingSummary s;
+    for (const std::optional<double> &value : values) {
+        if (!value)
+            continue;
+        s.sum = add(s.sum, *value);
+        s.largest = s.count == 0 ? *value : std::max(s.largest, *value);
+        s.smallest = s.count == 0 ? *value : std::min(s.smallest, *value);
+        ++s.count;
+    }
+    return s;
+}
 
 PitchDiameters readingPitchDiameters(const ReadingTexts &readings, double wireConstant)
 {
@@ -83,132 +223,48 @@ PitchDiameters readingPitchDiameters(const ReadingTexts &readings, double wireCo
     return diameters;
 }
 
-std::string halfAngleText(double angle)
-{
-    const int minutes = rt::RoundToInteger(rt::checked(angle * 30));
-    const std::string degrees = std::to_string(minutes / 60) + "°";
-    return minutes % 60 == 0 ? degrees : degrees + " " + std::to_string(minutes % 60) + "'";
-}
-
 Verdict judgeReadings(double maximum, double minimum, const PitchDiameters &diameters,
                       double angle)
 {
     Verdict out;
-    Furthest over;
-    Furthest under;
-    int count = 0;
-    double largest = 0;
-    double smallest = 0;
-    for (int i = 0; i < ReadingCount; ++i) {
-        if (!diameters[i])
-            continue;
-        const double diameter = *diameters[i];
-        largest = count == 0 ? diameter : std::fmax(largest, diameter);
-        smallest = count == 0 ? diameter : std::fmin(smallest, diameter);
-        ++count;
-        const double excess = asShown(subtract(diameter, maximum));
-        const double shortfall = asShown(subtract(minimum, diameter));
-        ReadingStanding &standing = out.readings[i];
-        if (excess > 0) {
-            standing = {Standing::Over, "over by " + shown(excess)};
-            over.take(i, excess);
-        } else if (shortfall > 0) {
-            standing = {Standing::Under, "under by " + shown(shortfall)};
-            under.take(i, shortfall);
-        } else {
-            standing = {Standing::Within, "within"};
-        }
-    }
-    if (count == 0)
+    Judged judged{maximum, minimum, diameters, summarise(diameters), {}, {}};
+    if (judged.summary.count == 0)
         return out;
-
-    // One reading needs no number.
-    auto at = [count](const Furthest &f) {
-        return count == 1 ? std::string() : " at " + readingName(f.index);
-    };
-    auto whose = [count](const Furthest &f) {
-        return count == 1 ? std::string() : readingName(f.index) + ": ";
-    };
-    const std::string maximumText = shown(maximum);
-    const std::string minimumText = shown(minimum);
-    if (over.index >= 0 && under.index >= 0) {
-        out.verdict = "Out of limits both ways: " + readingName(over.index) + " oversize by "
-            + shown(over.amount) + ", " + readingName(under.index) + " undersize by "
-            + shown(under.amount) + ".";
-        out.working = whose(over) + "pitch diameter − maximum = " + shown(*diameters[over.index])
-            + " − " + maximumText + "\n" + whose(under) + "minimum − pitch diameter = "
-            + minimumText + " − " + shown(*diameters[under.index]);
-    } else if (over.index >= 0) {
-        const std::string x = shown(over.amount);
-        const double radial = over.amount / 2;
-        const double halfAngle = angle / 2 * Pi / 180;
-        const double compound = rt::divide(radial, std::cos(halfAngle));
-        const std::string half = halfAngleText(angle);
-        out.verdict = "Oversize by " + x + at(over) + ": take " + x
-            + " off the pitch diameter (" + shown(radial) + " radial infeed, " + shown(compound)
-            + " on the compound at " + half + ").";
-        out.working = whose(over) + "pitch diameter − maximum = " + shown(*diameters[over.index])
-            + " − " + maximumText + " = " + x + "\nradial infeed = " + x + " ÷ 2"
-            + "\non the compound = radial infeed ÷ cos " + half;
-    } else if (under.index >= 0) {
-        const std::string x = shown(under.amount);
-        out.verdict = "Undersize by " + x + at(under) + ".";
-        out.working = whose(under) + "minimum − pitch diameter = " + minimumText + " − "
-            + shown(*diameters[under.index]) + " = " + x;
-    } else {
-        out.verdict = "Within limits.";
-        out.working = count == 1
-            ? "minimum ≤ pitch diameter ≤ maximum: " + minimumText + " ≤ " + shown(smallest)
-                + " ≤ " + maximumText
-            : "minimum ≤ every pitch diameter ≤ maximum: " + minimumText + " ≤ "
-                + shown(smallest) + " … " + shown(largest) + " ≤ " + maximumText;
-    }
-
-    const double spread = asShown(subtract(largest, smallest));
-    const double tolerance = asShown(subtract(maximum, minimum));
-    if (spread > tolerance) {
-        out.spread = "Spread " + shown(spread) + " is larger than the tolerance " + shown(tolerance)
-            + ": look for taper or an out-of-round part.";
-        out.working += "\nspread = largest − smallest pitch diameter = " + shown(largest) + " − "
-            + shown(smallest) + "\ntolerance = maximum − minimum = " + maximumText + " − "
-            + minimumText;
-    }
+    judgeEach(judged, out);
+    if (judged.over.index >= 0 && judged.under.index >= 0)
+        bothWays(judged, out);
+    else if (judged.over.index >= 0)
+        oversize(judged, angle, out);
+    else if (judged.under.index >= 0)
+        undersize(judged, out);
+    else
+        within(judged, out);
+    spreadLine(judged, out);
     return out;
 }
 
-rt::Refusal refuseEntries(const CheckedThread &thread, const std::string &maximum,
-                          const std::string &minimum, const ReadingTexts &readings,
-                          double wireConstant)
+CheckRefusal refuseEntries(const CheckedThread &thread, const std::string &maximum,
+                           const std::string &minimum, const ReadingTexts &readings,
+                           double wireConstant)
 {
     const ThreadSpan span{subtract(thread.diameter, rt::checked(2 * thread.depth)),
                           thread.diameter};
-    const char *unit = thread.metric ? "millimeters" : "inches";
-    rt::Refusal refusal = refuseLimit(maximum, "txtPDmax", "maximum", span, unit);
+    const Unit unit = thread.metric ? Unit::Millimetre : Unit::Inch;
+    CheckRefusal refusal = refuseLimit(maximum, CheckField::Maximum, "maximum", span, unit);
     if (!refusal.refuses())
-        refusal = refuseLimit(minimum, "txtPDmin", "minimum", span, unit);
+        refusal = refuseLimit(minimum, CheckField::Minimum, "minimum", span, unit);
     if (refusal.refuses())
         return refusal;
     if (!maximum.empty() && !minimum.empty()
         && rt::ReadNumber(maximum) <= rt::ReadNumber(minimum))
-        return {"Bad Limits", "The maximum pitch diameter is not above the minimum.",
-                "Please correct the limits and try again.", "txtPDmax"};
-
-    for (int i = 0; i < ReadingCount; ++i) {
-        if (readings[i].empty())
-            continue;
-        const std::string n = std::to_string(i + 1);
-        const std::string box = "txtReading" + n;
-        if (hasComma(readings[i]))
-            return {"Bad Reading", "Reading " + n + " has a comma in it.", PointForDecimals, box};
-        const double diameter =
-            asShown(subtract(rt::ReadNumber(readings[i]), wireConstant));
-        if (!span.holds(diameter))
-            return {"Bad Reading",
-                    "Reading " + n + " gives a pitch diameter of " + stated(diameter)
-                        + ", outside the thread " + span.text() + ".",
-                    "Please check reading " + n + " and the wire, and try again.", box};
+        return refusalAt(CheckField::Maximum, "Bad Limits",
+                         "The maximum pitch diameter is not above the minimum.",
+                         "Please correct the limits and try again.");
+    for (int i = 0; i < ReadingCount && !refusal.refuses(); ++i) {
+        if (!readings[i].empty())
+            refusal = refuseReading(readings[i], i, span, wireConstant);
     }
-    return {};
+    return refusal;
 }
 
 } // namespace kervadin

@@ -8,28 +8,27 @@
 // excess X off the pitch diameter is a radial infeed R = X ÷ 2, and
 // S = R ÷ cos(A ÷ 2) on a compound set over at half the thread angle A.
 
-#include "kervadin/core/classes.h"
-#include "runtime/refusal.h"
+#include "kervadin/core/checkentry.h"
 
 #include <array>
-#include <optional>
 #include <string>
 
 namespace kervadin {
 
-// The readings over the wires the check takes.
-constexpr int ReadingCount = 5;
-
-using ReadingTexts = std::array<std::string, ReadingCount>;
-// A pitch diameter for each reading box; none where the box is empty.
-using PitchDiameters = std::array<std::optional<double>, ReadingCount>;
+// The values given of the five boxes: how many, their sum, the largest and
+// the smallest (0 when none is given).
+struct ReadingSummary {
+    int count = 0;
+    double sum = 0;
+    double largest = 0;
+    double smallest = 0;
+};
+// Throws rt::ArithmeticFault when the sum goes beyond the double range.
+ReadingSummary summarise(const ReadingValues &values);
 
 // The pitch diameter of each reading typed: reading − C, to four places as
 // shown. Throws rt::ArithmeticFault for a fault in the arithmetic.
 PitchDiameters readingPitchDiameters(const ReadingTexts &readings, double wireConstant);
-
-// Half a thread angle in degrees and minutes: "30°", "27° 30'", "23° 45'".
-std::string halfAngleText(double angle);
 
 enum class Standing { None, Within, Over, Under };
 
@@ -62,11 +61,10 @@ Verdict judgeReadings(double maximum, double minimum, const PitchDiameters &diam
 // in a limit or a reading ("12,305"), a limit outside the thread (below its
 // minor diameter D − 2 × depth of thread or above D), a maximum not above the
 // minimum, a reading whose pitch diameter lies outside the thread. Empty
-// boxes are passed over. The refusal's box is the objectName of the box to
-// correct: txtPDmax, txtPDmin, txtReading1..txtReading5. Throws
-// rt::ArithmeticFault for a fault in the arithmetic.
-rt::Refusal refuseEntries(const CheckedThread &thread, const std::string &maximum,
-                          const std::string &minimum, const ReadingTexts &readings,
-                          double wireConstant);
+// boxes are passed over. Throws rt::ArithmeticFault for a fault in the
+// arithmetic.
+[[nodiscard]] CheckRefusal refuseEntries(const CheckedThread &thread, const std::string &maximum,
+                                         const std::string &minimum,
+                                         const ReadingTexts &readings, double wireConstant);
 
 } // namespace kervadin

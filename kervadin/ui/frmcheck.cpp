@@ -1,6 +1,5 @@
 #include "kervadin/ui/frmcheck.h"
 
-#include "kervadin/ui/frmkervadin3.h"
 #include "kervadin/ui/kervadin.h"
 #include "kervadin/ui/look.h"
 #include "runtime/controls.h"
@@ -19,11 +18,6 @@
 
 namespace kervadin {
 namespace {
-
-QString qs(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
 
 // A label's text and tooltip, as one write.
 void display(QLabel *label, const std::string &value, const std::string &working = std::string())
@@ -79,23 +73,17 @@ QColor standingColour(Standing standing)
 // The log the first Save of a run suggests, in the user's documents.
 const char LogName[] = "thread-checks.csv";
 
-bool sameEntry(const CheckEntry &a, const CheckEntry &b)
-{
-    for (int i = 0; i < ReadingCount; ++i) {
-        if (a.readings[i] != b.readings[i])
-            return false;
-    }
-    return a.toleranceClass == b.toleranceClass && a.maximum == b.maximum && a.minimum == b.minimum;
-}
-
-// The record's Thread and Class: the thread as the check names it, without
-// the class, and the class chosen, empty for limits typed from a drawing.
-void threadFields(const State &state, ToleranceClass toleranceClass, CheckRecord &record)
-{
-    record.thread = state.thread() ? checkName(*state.thread()) : std::string();
-    record.threadClass =
-        toleranceClass == ToleranceClass::None ? std::string() : className(toleranceClass);
-}
+// The control of each field a refusal names.
+struct FieldControl {
+    CheckField field;
+    const char *name;
+};
+const FieldControl FieldControls[] = {
+    {CheckField::Maximum, "txtPDmax"},       {CheckField::Minimum, "txtPDmin"},
+    {CheckField::Reading1, "txtReading1"},   {CheckField::Reading2, "txtReading2"},
+    {CheckField::Reading3, "txtReading3"},   {CheckField::Reading4, "txtReading4"},
+    {CheckField::Reading5, "txtReading5"},   {CheckField::Check, "cmdEvaluate"},
+};
 
 // Every control of the window, a value field named for assistive technology
 // by the caption above it. The keyboard goes through the limits, the
@@ -224,26 +212,34 @@ FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
     rt::onClick(control<QPushButton>(QStringLiteral("cmdSave")), this, &FrmCheck::saveRecord);
     rt::onClick(control<QPushButton>(QStringLiteral("cmdCopyRecord")), this, &FrmCheck::copyRecord);
     // A limit typed over a class's limits is the user's own: the class goes.
-    for (const char *name : {"txtPDmax", "txtPDmin"})
-        connect(box(QLatin1String(name)), &QLineEdit::textEdited, this,
+    for (CheckField limit : {CheckField::Maximum, CheckField::Minimum})
+        connect(box(limit), &QLineEdit::textEdited, this,
                 [this] { setClass(ToleranceClass::None); });
     // Return (or Enter) in a limit or reading box presses Check.
     QPushButton *check = control<QPushButton>(QStringLiteral("cmdEvaluate"));
-    QStringList entries{QStringLiteral("txtPDmax"), QStringLiteral("txtPDmin")};
-    for (int i = 0; i < ReadingCount; ++i)
-        entries << readingBoxName(i);
-    for (const QString &name : entries)
-        connect(box(name), &QLineEdit::returnPressed, check, &QPushButton::click);
-
-    // Follow the state while shown: a new thread, a new Calculate, or Click
-    // to Select, which empties the result.
-    connect(m_program.measurementWindow(), &FrmKervadin3::threadApplied, this, &FrmCheck::clear);
-    connect(m_program.measurementWindow(), &FrmKervadin3::stateChanged, this, &FrmCheck::follow);
+    for (const FieldControl &f : FieldControls) {
+        if (auto *entry = qobject_cast<QLineEdit *>(fieldControl(f.field)))
+            connect(entry, &QLineEdit::returnPressed, check, &QPushButton::click);
+    }
 }
 
-QLineEdit *FrmCheck::box(const QString &name) const
+QWidget *FrmCheck::fieldControl(CheckField field) const
 {
-    return control<QLineEdit>(name);
+    for (const FieldControl &f : FieldControls) {
+        if (f.field == field)
+            return control(QLatin1String(f.name));
+    }
+    return nullptr;
+}
+
+QLineEdit *FrmCheck::box(CheckField field) const
+{
+    return qobject_cast<QLineEdit *>(fieldControl(field));
+}
+
+void FrmCheck::refuse(const CheckRefusal &refusal)
+{
+    rt::refuse(this, refusal, refusal.field ? fieldControl(*refusal.field) : nullptr);
 }
 
 QLabel *FrmCheck::field(const QString &name) const
@@ -260,11 +256,6 @@ QRadioButton *FrmCheck::classOption(ToleranceClass toleranceClass) const
     return nullptr;
 }
 
-QString FrmCheck::readingBoxName(int index)
-{
-    return QStringLiteral("txtReading") + QString::number(index + 1);
-}
-
 CheckEntry FrmCheck::entry() const
 {
     CheckEntry e;
@@ -272,10 +263,10 @@ CheckEntry FrmCheck::entry() const
         if (classOption(c.toleranceClass)->isChecked())
             e.toleranceClass = c.toleranceClass;
     }
-    e.maximum = box(QStringLiteral("txtPDmax"))->text().toStdString();
-    e.minimum = box(QStringLiteral("txtPDmin"))->text().toStdString();
+    e.maximum = box(CheckField::Maximum)->text().toStdString();
+    e.minimum = box(CheckField::Minimum)->text().toStdString();
     for (int i = 0; i < ReadingCount; ++i)
-        e.readings[i] = box(readingBoxName(i))->text().toStdString();
+        e.readings[i] = box(readingField(i))->text().toStdString();
     return e;
 }
 
@@ -283,7 +274,7 @@ void FrmCheck::open()
 {
     refresh();
     showForm();
-    box(readingBoxName(0))->setFocus(Qt::OtherFocusReason);
+    box(CheckField::Reading1)->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmCheck::follow()
@@ -295,10 +286,10 @@ void FrmCheck::follow()
 void FrmCheck::clear()
 {
     setClass(ToleranceClass::None);
-    box(QStringLiteral("txtPDmax"))->clear();
-    box(QStringLiteral("txtPDmin"))->clear();
+    box(CheckField::Maximum)->clear();
+    box(CheckField::Minimum)->clear();
     for (int i = 0; i < ReadingCount; ++i)
-        box(readingBoxName(i))->clear();
+        box(readingField(i))->clear();
     rt::guarded([this] { refresh(); });
 }
 
@@ -311,7 +302,7 @@ void FrmCheck::evaluate()
 {
     const CheckTexts texts = checkReadings(m_program.state(), entry());
     if (texts.refusal.refuses()) {
-        rt::refuse(this, texts.refusal);
+        refuse(texts.refusal);
         return;
     }
     write(texts);
@@ -324,30 +315,12 @@ void FrmCheck::back()
 
 std::optional<CheckRecord> FrmCheck::record()
 {
-    if (!m_verdict || !sameEntry(entry(), m_verdictEntry)) {
-        rt::refuse(this, noCheckRefusal());
-        return std::nullopt;
-    }
-    const CheckTexts &texts = *m_verdict;
-    const State &state = m_program.state();
-    CheckRecord r;
-    r.time = localTimeNow();
-    r.part = box(QStringLiteral("txtPart"))->text().toStdString();
-    threadFields(state, texts.toleranceClass, r);
-    if (state.thread())
-        r.unit = state.thread()->unit() == Unit::Inch ? "inch" : "mm";
-    r.wire = texts.wire;
-    r.maximum = texts.maximum;
-    r.minimum = texts.minimum;
-    for (int i = 0; i < ReadingCount; ++i) {
-        r.readings[i] = m_verdictEntry.readings[i];
-        r.readingDiameters[i] = texts.readingDiameters[i];
-    }
-    r.mean = texts.mean;
-    r.meanDiameter = texts.meanDiameter;
-    r.spread = texts.spread;
-    r.verdict = texts.verdict;
-    return r;
+    const ShownCheck shown{m_verdict, m_verdictEntry, entry(),
+                           control<QLineEdit>(QStringLiteral("txtPart"))->text().toStdString()};
+    Recorded recorded = recordCheck(m_program.state(), shown, localTimeNow());
+    if (!recorded.record)
+        refuse(recorded.refusal);
+    return std::move(recorded.record);
 }
 
 void FrmCheck::saveRecord()
@@ -418,8 +391,8 @@ void FrmCheck::write(const CheckTexts &texts)
     }
     setClass(texts.toleranceClass);
     // A box keeps its cursor and editing history unless its text changes.
-    QLineEdit *maximum = box(QStringLiteral("txtPDmax"));
-    QLineEdit *minimum = box(QStringLiteral("txtPDmin"));
+    QLineEdit *maximum = box(CheckField::Maximum);
+    QLineEdit *minimum = box(CheckField::Minimum);
     if (maximum->text() != qs(texts.maximum))
         maximum->setText(qs(texts.maximum));
     if (minimum->text() != qs(texts.minimum))

@@ -6,7 +6,7 @@
 // text, then writes them all.
 
 #include "kervadin/core/checklog.h"
-#include "kervadin/core/checkrules.h"
+#include "kervadin/core/checkrecord.h"
 #include "runtime/form.h"
 
 #include <optional>
@@ -27,6 +27,11 @@ public:
     // Shows the window, brought up to date, with the focus in the first
     // reading box.
     void open();
+    // A thread applied: the limits, class, readings and results go.
+    void clear();
+    // The state's calculation changed: brings the window up to date, without
+    // messages for refused entries; only while it is shown.
+    void follow();
 
 private:
     // Check: a refused entry is named in a message and nothing changes.
@@ -35,8 +40,6 @@ private:
     void back();
     // Choosing a class fills the limits.
     void chooseClass();
-    // A thread applied: the limits, class, readings and results go.
-    void clear();
     // Save Record: appends the record of the check to the log, asking for
     // the log the first time in a run and again after a refusal.
     void saveRecord();
@@ -47,18 +50,18 @@ private:
     std::optional<CheckRecord> record();
 
     CheckEntry entry() const;
-    // Brings the window up to date with the state, without messages for
-    // refused entries; only while it is shown.
-    void follow();
     void refresh();
     void write(const CheckTexts &texts);
     void setClass(ToleranceClass toleranceClass);
 
-    QLineEdit *box(const QString &name) const;
+    // The control of a field a refusal names, and a field's box.
+    QWidget *fieldControl(CheckField field) const;
+    QLineEdit *box(CheckField field) const;
+    // Shows a refusal's message, then puts the focus in its field.
+    void refuse(const CheckRefusal &refusal);
     QLabel *field(const QString &name) const;
     // The class options: 1A, 2A, 3A, 6g and 6h.
     QRadioButton *classOption(ToleranceClass toleranceClass) const;
-    static QString readingBoxName(int index);
 
     Kervadin &m_program;
     // The texts and the entries of the last verdict written; none while no

@@ -1,7 +1,6 @@
 #include "kervadin/ui/frmcustom.h"
 
 #include "kervadin/core/state.h"
-#include "kervadin/ui/frmkervadin3.h"
 #include "kervadin/ui/frmtype.h"
 #include "kervadin/ui/kervadin.h"
 #include "kervadin/ui/look.h"
@@ -77,9 +76,8 @@ void FrmCustom::apply()
         return;
     }
     // Worked out in full before the state changes: a fault changes nothing.
-    const Thread thread = Thread::custom(entries);
-    m_program.state().setThread(thread);
-    m_program.measurementWindow()->showThread();
+    // Worked out in full before the state changes: a fault changes nothing.
+    m_program.applyThread(Thread::custom(entries));
 }
 
 void FrmCustom::back()

@@ -15,11 +15,6 @@
 namespace kervadin {
 namespace {
 
-QString qt(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
 // The fields stand on a grid of two columns of six rows, each on a frame of
 // 2500 by 500 twips with its caption above the frame; a value sits 150 twips
 // in from the frame's left and 125 down from its top.
@@ -126,12 +121,17 @@ const RecordField RecordFields[] = {
     {"lblDoT", &ThreadRecord::depth, nullptr},
     {"lblPitch", &ThreadRecord::pitch, nullptr},
     {"lblTangle", &ThreadRecord::angle, nullptr},
-    {"lblMillinches", &ThreadRecord::units, nullptr},
     {"lblHangle", &ThreadRecord::helix, nullptr},
     {"lblMax", &ThreadRecord::maximum, &ThreadRecord::maximumFormula},
     {"lblMin", &ThreadRecord::minimum, &ThreadRecord::minimumFormula},
     {"lblPref", &ThreadRecord::preferred, &ThreadRecord::preferredFormula},
 };
+
+// The unit of the thread's lengths as its field says it, a word a line.
+std::string unitsCaption(Unit unit)
+{
+    return std::string("Dimensions\nin\n") + unitName(unit) + ".";
+}
 
 } // namespace
 
@@ -234,13 +234,12 @@ void FrmKervadin3::showThread()
     const ThreadRecord record = thread ? thread->record() : ThreadRecord();
     for (const RecordField &field : RecordFields) {
         QLabel *label = control<QLabel>(QLatin1String(field.label));
-        label->setText(qt(record.*field.text));
+        label->setText(qs(record.*field.text));
         if (field.formula)
-            label->setToolTip(qt(record.*field.formula));
+            label->setToolTip(qs(record.*field.formula));
     }
+    control<QLabel>(QStringLiteral("lblMillinches"))->setText(qs(unitsCaption(record.unit)));
     focusWireBox();
-    emit threadApplied();
-    emit stateChanged();
 }
 
 void FrmKervadin3::calculate()
@@ -258,10 +257,9 @@ void FrmKervadin3::calculate()
     }
     if (!m.measured)
         return;
-    m_overWires->setText(qt(m.overWires));
-    m_overWires->setToolTip(qt(m.working));
-    m_program.state().setCalculation({wire, m.wire, m.overWires});
-    emit stateChanged();
+    m_overWires->setText(qs(m.overWires));
+    m_overWires->setToolTip(qs(m.working));
+    m_program.setCalculation({wire, m.wire, m.overWires});
 }
 
 std::string FrmKervadin3::shownText(const char *label) const
@@ -279,9 +277,8 @@ void FrmKervadin3::selectThread()
     m_wireBox->setText(QString());
     m_overWires->setText(QString());
     m_overWires->setToolTip(QString());
-    m_program.state().clearCalculation();
+    m_program.clearCalculation();
     m_program.typeChooser()->showForm();
-    emit stateChanged();
 }
 
 void FrmKervadin3::openCheck()

@@ -29,14 +29,6 @@ public:
     // wire-size box.
     void showThread();
 
-signals:
-    // The state has changed here: a thread shown, a dimension over wires
-    // calculated, or the result emptied by Click to Select.
-    void stateChanged();
-    // A thread has been applied (just before stateChanged): what was checked
-    // for the thread before it no longer applies.
-    void threadApplied();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 

@@ -1,5 +1,6 @@
 #include "kervadin/ui/frmtype.h"
 
+#include "kervadin/ui/familywindows.h"
 #include "kervadin/ui/frmcustom.h"
 #include "kervadin/ui/kervadin.h"
 #include "kervadin/ui/look.h"
@@ -20,7 +21,7 @@ std::vector<rt::Control> controls()
          rt::twipsRect(1920, 600, 3975, 495), ValueFont, 0, &CentredLook},
     };
     for (int i = 0; i < FamilyCount; ++i) {
-        const FamilyRow &row = familyRows()[i];
+        const FamilyWindow &row = familyWindow(static_cast<Family>(i));
         table.push_back({rt::Kind::Button, row.chooserButton, row.chooserCaption,
                          rt::twipsRect(row.chooserLeft, row.chooserTop, 1215, 495), PlainFont,
                          i + 1, &ButtonLook});
@@ -42,13 +43,13 @@ FrmType::FrmType(Kervadin &program, QWidget *parent)
     build(controls());
 
     for (int i = 0; i < FamilyCount; ++i) {
-        const Family family = familyRows()[i].family;
-        connect(control<QPushButton>(QLatin1String(familyRows()[i].chooserButton)),
+        const Family family = static_cast<Family>(i);
+        connect(control<QPushButton>(QLatin1String(familyWindow(family).chooserButton)),
                 &QPushButton::clicked, this,
                 [this, family] { rt::guarded([&] { openFamily(family); }); });
     }
     rt::onClick(control<QPushButton>(QStringLiteral("cmdCustom")), this, &FrmType::openCustom);
-    control(QLatin1String(familyRows()[0].chooserButton))->setFocus();
+    control(QLatin1String(familyWindow(Family::BSF).chooserButton))->setFocus();
 }
 
 void FrmType::openFamily(Family family)

@@ -70,4 +70,26 @@ SizeWindow *Kervadin::sizeWindow(Family family)
 
 FrmCheck *Kervadin::checkWindow() { return made(m_check, *this); }
 
+void Kervadin::applyThread(const Thread &thread)
+{
+    m_state.setThread(thread);
+    measurementWindow()->showThread();
+    if (m_check)
+        m_check->clear();
+}
+
+void Kervadin::setCalculation(const Calculation &calculation)
+{
+    m_state.setCalculation(calculation);
+    if (m_check)
+        m_check->follow();
+}
+
+void Kervadin::clearCalculation()
+{
+    m_state.clearCalculation();
+    if (m_check)
+        m_check->follow();
+}
+
 } // namespace kervadin

@@ -36,10 +36,16 @@ public:
     FrmCustom *customWindow();
     FrmCheck *checkWindow();
 
-    // The thread applied and its last Calculate: the windows write it and
-    // read it.
-    State &state() { return m_state; }
+    // The thread applied and its last Calculate. The windows read it; every
+    // change goes through the program, which brings the windows up to date.
     const State &state() const { return m_state; }
+    // A thread applied: the measurement window shows its record, and what
+    // the check window held for the thread before goes.
+    void applyThread(const Thread &thread);
+    // A Calculate that succeeded, and Click to Select, which empties the
+    // result: an open check window follows.
+    void setCalculation(const Calculation &calculation);
+    void clearCalculation();
 
 private:
     State m_state;

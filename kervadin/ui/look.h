@@ -1,10 +1,13 @@
 #pragma once
-// The colours every window of the thread calculator is drawn in, and the
-// fonts and looks the rows of its windows' tables share.
+// The colours every window of the thread calculator is drawn in, the fonts
+// and looks the rows of its windows' tables share, and the one way a text of
+// the rules becomes a control's text.
 
 #include "runtime/form.h"
 
 #include <QColor>
+#include <QString>
+#include <string>
 
 namespace kervadin {
 
@@ -31,5 +34,11 @@ inline const QColor OutsideColour(255, 160, 160);
 inline const rt::Look ButtonLook{ButtonFace, QColor()};
 // A heading or note on the window's background.
 inline const rt::Look CentredLook{QColor(), QColor(), Qt::AlignCenter};
+
+// A text of the rules (UTF-8), as a control shows it.
+inline QString qs(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
 
 } // namespace kervadin

@@ -1,6 +1,6 @@
 #include "kervadin/ui/sizewindow.h"
 
-#include "kervadin/ui/frmkervadin3.h"
+#include "kervadin/ui/familywindows.h"
 #include "kervadin/ui/frmtype.h"
 #include "kervadin/ui/kervadin.h"
 #include "kervadin/ui/look.h"
@@ -15,7 +15,7 @@ namespace {
 // Where a size's option stands. Ten sizes sit on four columns, row by row,
 // the last two in the middle columns of the third row; the twelve metric
 // sizes fill a grid of four columns and three rows.
-QRect optionAt(const FamilyRow &row, int size)
+QRect optionAt(const FamilyWindow &row, int size)
 {
     if (row.layout == SizeLayout::Grid) {
         const int columns[4] = {600, 2471, 4320, 6157};
@@ -31,7 +31,7 @@ QRect optionAt(const FamilyRow &row, int size)
 
 // A size's place in the keyboard order: the sizes in size order, the
 // metric grid down each column.
-int tabOf(const FamilyRow &row, int size)
+int tabOf(const FamilyWindow &row, int size)
 {
     if (row.layout == SizeLayout::Grid)
         return size % 4 * 3 + size / 4 + 1;
@@ -40,20 +40,21 @@ int tabOf(const FamilyRow &row, int size)
 
 // The prompt, the sizes, APPLY and BACK; the keyboard goes through the sizes,
 // then the two buttons.
-std::vector<rt::Control> controls(const FamilyRow &row)
+std::vector<rt::Control> controls(const FamilyWindow &row)
 {
     std::vector<rt::Control> table{
         {rt::Kind::Label, "Label1", "...then chose a size and click APPLY.",
          rt::twipsRect(1680, 720, 4560, 300), ValueFont, 0, &CentredLook},
     };
-    for (int i = 0; i < row.sizeCount; ++i) {
-        table.push_back({rt::Kind::Option, row.sizes[i].option, row.sizes[i].caption,
+    const int sizes = SizeCounts[static_cast<int>(row.family)];
+    for (int i = 0; i < sizes; ++i) {
+        table.push_back({rt::Kind::Option, row.options[i].name, row.options[i].caption,
                          optionAt(row, i), PlainFont, tabOf(row, i)});
     }
     table.push_back({rt::Kind::Button, row.apply, "APPLY", rt::twipsRect(4920, 4680, 1215, 495),
-                     PlainFont, row.sizeCount + 1, &ButtonLook});
+                     PlainFont, sizes + 1, &ButtonLook});
     table.push_back({rt::Kind::Button, row.back, "BACK",
-                     rt::twipsRect(row.backLeft, 4680, 1215, 495), PlainFont, row.sizeCount + 2,
+                     rt::twipsRect(row.backLeft, 4680, 1215, 495), PlainFont, sizes + 2,
                      &ButtonLook});
     return table;
 }
@@ -61,10 +62,10 @@ std::vector<rt::Control> controls(const FamilyRow &row)
 } // namespace
 
 SizeWindow::SizeWindow(Kervadin &program, Family family, QWidget *parent)
-    : rt::Form(QLatin1String(familyRow(family).window), QLatin1String(familyRow(family).caption),
-               7920, 5475, Background, parent),
+    : rt::Form(QLatin1String(familyWindow(family).window),
+               QLatin1String(familyWindow(family).caption), 7920, 5475, Background, parent),
       m_program(program),
-      m_row(familyRow(family))
+      m_row(familyWindow(family))
 {
     // The prompt's yellow band.
     addShape(ShapeKind::RoundedRectangle, {1560, 640, 4800, 415}, Yellow);
@@ -72,15 +73,14 @@ SizeWindow::SizeWindow(Kervadin &program, Family family, QWidget *parent)
     rt::onClick(control<QPushButton>(QLatin1String(m_row.apply)), this, &SizeWindow::apply);
     rt::onClick(control<QPushButton>(QLatin1String(m_row.back)), this, &SizeWindow::back);
     // The first size starts with the focus.
-    control(QLatin1String(m_row.sizes[0].option))->setFocus();
+    control(QLatin1String(m_row.options[0].name))->setFocus();
 }
 
 void SizeWindow::apply()
 {
-    for (int i = 0; i < m_row.sizeCount; ++i) {
-        if (control<QRadioButton>(QLatin1String(m_row.sizes[i].option))->isChecked()) {
-            m_program.state().setThread(Thread::standard(m_row.family, i));
-            m_program.measurementWindow()->showThread();
+    for (int i = 0; i < SizeCounts[static_cast<int>(m_row.family)]; ++i) {
+        if (control<QRadioButton>(QLatin1String(m_row.options[i].name))->isChecked()) {
+            m_program.applyThread(Thread::standard(m_row.family, i));
             return;
         }
     }

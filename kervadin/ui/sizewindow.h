@@ -3,7 +3,7 @@
 // buttons, APPLY and BACK. APPLY makes the chosen size the state's thread
 // and shows its record on the measurement window.
 
-#include "kervadin/core/families.h"
+#include "kervadin/ui/familywindows.h"
 #include "runtime/form.h"
 
 namespace kervadin {
@@ -24,7 +24,7 @@ private:
     void back();
 
     Kervadin &m_program;
-    const FamilyRow &m_row;
+    const FamilyWindow &m_row;
 };
 
 } // namespace kervadin

@@ -1,13 +1,21 @@
 #pragma once
-// The arithmetic the reading check shares: values as the check window shows
-// them (four places) and read back as shown, and checked steps that throw
-// rt::ArithmeticFault instead of giving inf or NaN.
+// The arithmetic the thread rules share: values as the windows show them
+// (four places) and read back as shown, checked steps that throw
+// rt::ArithmeticFault instead of giving inf or NaN, and the shortest text of
+// a number for a formula.
 
 #include "runtime/numbers.h"
 
 #include <string>
 
-namespace kervadin::checkmath {
+namespace kervadin::arithmetic {
+
+inline constexpr double Pi = 3.14159265358979323846;
+
+inline double radians(double degrees)
+{
+    return degrees * Pi / 180;
+}
 
 inline std::string shown(double value)
 {
@@ -33,4 +41,4 @@ inline std::string shortest(double value)
     return text;
 }
 
-} // namespace kervadin::checkmath
+} // namespace kervadin::arithmetic

@@ -1,0 +1,116 @@
+#include "kervadin/core/checkrecord.h"
+
+#include <ctime>
+
+namespace kervadin {
+namespace {
+
+void addLine(std::string &text, const char *caption, const std::string &value)
+{
+    if (!value.empty())
+        text += std::string(caption) + ": " + value + "\n";
+}
+
+std::string joinGiven(const std::string (&values)[ReadingCount])
+{
+    std::string joined;
+    for (const std::string &value : values) {
+        if (value.empty())
+            continue;
+        if (!joined.empty())
+            joined += ", ";
+        joined += value;
+    }
+    return joined;
+}
+
+CheckRefusal noCheck()
+{
+    return refusalAt(CheckField::Check, "No Check", "There is no verdict to record.",
+                     "Please check the readings first.");
+}
+
+// The record's Thread and Class: the thread as the check names it, without
+// the class, and the class chosen, empty for limits typed from a drawing.
+void threadFields(const State &state, ToleranceClass toleranceClass, CheckRecord &record)
+{
+    record.thread = state.thread() ? checkName(*state.thread()) : std::string();
+    record.threadClass =
+        toleranceClass == ToleranceClass::None ? std::string() : className(toleranceClass);
+    if (state.thread())
+        record.unit = unitSymbol(state.thread()->unit());
+}
+
+} // namespace
+
+Recorded recordCheck(const State &state, const ShownCheck &shown, const std::string &time)
+{
+    // A record never pairs the entries of now with a verdict of before.
+    if (!shown.verdict || shown.entry != shown.verdictEntry)
+        return {std::nullopt, noCheck()};
+    const CheckTexts &texts = *shown.verdict;
+    CheckRecord r;
+    r.time = time;
+    r.part = shown.part;
+    threadFields(state, texts.toleranceClass, r);
+    r.wire = texts.wire;
+    r.maximum = texts.maximum;
+    r.minimum = texts.minimum;
+    for (int i = 0; i < ReadingCount; ++i) {
+        r.readings[i] = shown.verdictEntry.readings[i];
+        r.readingDiameters[i] = texts.readingDiameters[i];
+    }
+    r.mean = texts.mean;
+    r.meanDiameter = texts.meanDiameter;
+    r.spread = texts.spread;
+    r.verdict = texts.verdict;
+    return {r, {}};
+}
+
+std::string recordText(const CheckRecord &record)
+{
+    std::string text = "Thread: " + record.thread;
+    if (!record.threadClass.empty())
+        text += "-" + record.threadClass;
+    text += "\n";
+    addLine(text, "Part", record.part);
+    addLine(text, "Unit", record.unit);
+    addLine(text, "Wire", record.wire);
+    if (!record.minimum.empty() || !record.maximum.empty())
+        text += "Limits: " + record.minimum + " to " + record.maximum + "\n";
+    addLine(text, "Readings", joinGiven(record.readings));
+    addLine(text, "Pitch diameters", joinGiven(record.readingDiameters));
+    if (!record.mean.empty())
+        text += "Mean: reading " + record.mean + ", pitch diameter " + record.meanDiameter + "\n";
+    addLine(text, "Spread", record.spread);
+    std::string verdict = record.verdict;
+    for (std::size_t at = verdict.find('\n'); at != std::string::npos; at = verdict.find('\n', at + 3))
+        verdict.insert(at + 1, "  ");
+    text += "Verdict: " + verdict + "\n";
+    addLine(text, "Checked", record.time);
+    return text;
+}
+
+std::string localTimeText(std::time_t moment)
+{
+    // localtime_r need not look at TZ again by itself.
+    tzset();
+    std::tm local{};
+    if (!localtime_r(&moment, &local))
+        return {};
+    char text[64];
+    const std::size_t size = std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
+    if (size < 5)
+        return {};
+    // %z gives "+0100"; ISO 8601's extended form wants "+01:00".
+    std::string iso(text, size);
+    iso.insert(iso.size() - 2, 1, ':');
+    return iso;
+}
+
+std::string localTimeNow()
+{
+    return localTimeText(std::time(nullptr));
+}
+
+} // namespace kervadin

@@ -1,0 +1,42 @@
+#pragma once
+// The windows of the standard thread families: for each family, its button
+// on the thread-type chooser, its size window with the option of each size,
+// and that window's APPLY and BACK. One row a family, keyed by Family and
+// checked when built against the families of the core (families.h).
+
+#include "kervadin/core/families.h"
+
+namespace kervadin {
+
+// A size's option button on its family's size window.
+struct SizeOption {
+    const char *name;
+    const char *caption;
+};
+
+// How a size window sets out its options: ten sizes on four columns, row by
+// row, the last two in the middle columns; or twelve on a grid of four
+// columns and three rows, taken down the columns by the keyboard.
+enum class SizeLayout { TenSizes, Grid };
+
+struct FamilyWindow {
+    Family family;
+    // The chooser's button: name, caption, position in twips.
+    const char *chooserButton;
+    const char *chooserCaption;
+    int chooserLeft;
+    int chooserTop;
+    // The size window: name, caption, APPLY and BACK.
+    const char *window;
+    const char *caption;
+    const char *apply;
+    const char *back;
+    int backLeft;              // twips
+    SizeLayout layout;
+    int optionWidth;           // twips; the tenth size of a TenSizes window is 975
+    const SizeOption *options; // in the order of the family's sizes
+};
+
+const FamilyWindow &familyWindow(Family family);
+
+} // namespace kervadin
