@@ -3,6 +3,7 @@
 // caption the control stands under or beside; Click to Select is a button
 // that can be pressed without the mouse.
 #include "accessibility.h"
+#include "kervadin/ui/familywindows.h"
 #include "kervadin/ui/kervadin.h"
 #include "windowtest.h"
 
@@ -25,8 +26,8 @@ class TestKervadinAccessibility : public QObject {
         } else if (window != QLatin1String("frmKervadin3")) {
             s.click("frmKervadin3.CtS");
             for (int i = 0; i < FamilyCount; ++i) {
-                if (window == QLatin1String(familyRows()[i].window))
-                    s.click(QStringLiteral("frmType.") + familyRows()[i].chooserButton);
+                if (window == QLatin1String(familyWindow(static_cast<Family>(i)).window))
+                    s.click(QStringLiteral("frmType.") + familyWindow(static_cast<Family>(i)).chooserButton);
             }
             if (window == QLatin1String("frmCustom"))
                 s.click("frmType.cmdCustom");

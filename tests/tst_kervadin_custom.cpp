@@ -81,7 +81,7 @@ private slots:
         const QStringList before = s.snapshotBeforeClick(s.find("frmCustom.cmdAppcust"));
         s.click("frmCustom.cmdAppcust");
         QCOMPARE(s.messages.size(), 1);
-        QCOMPARE(s.messages[0].style, int(rt::Exclamation));
+        QCOMPARE(s.messages[0].style, int(rt::MessageStyle::Exclamation));
         QTEST(s.messages[0].title, "title");
         QTEST(s.messages[0].prompt, "prompt");
         QCOMPARE(s.snapshot(), before);

@@ -1,5 +1,6 @@
 // Every text of every window fits its control, with the longest names and
 // results the windows show. CTest runs this at scale factor 1 and 2.
+#include "kervadin/ui/familywindows.h"
 #include "kervadin/ui/kervadin.h"
 #include "textfit.h"
 #include "windowtest.h"
@@ -72,8 +73,8 @@ private slots:
             QVERIFY(option);
             s.click(option);
             for (int i = 0; i < FamilyCount; ++i) {
-                if (window == QLatin1String(familyRows()[i].window))
-                    s.click(window + '.' + familyRows()[i].apply);
+                if (window == QLatin1String(familyWindow(static_cast<Family>(i)).window))
+                    s.click(window + '.' + familyWindow(static_cast<Family>(i)).apply);
             }
         } else {
             s.type("frmCustom.txtCustdia", customEntry[0]);

@@ -2,6 +2,7 @@
 // record of the chosen size written in the right fields, the keyboard
 // order, and the choice kept across BACK. The records themselves are
 // tst_kervadin_rules'.
+#include "kervadin/ui/familywindows.h"
 #include "kervadin/ui/kervadin.h"
 #include "windowtest.h"
 
@@ -19,8 +20,8 @@ class TestKervadinSizes : public QObject {
     QWidget *open(Family family)
     {
         s.click("frmKervadin3.CtS");
-        s.click(QStringLiteral("frmType.") + familyRow(family).chooserButton);
-        QWidget *sizes = s.find(familyRow(family).window);
+        s.click(QStringLiteral("frmType.") + familyWindow(family).chooserButton);
+        QWidget *sizes = s.find(familyWindow(family).window);
         return QTest::qWaitForWindowActive(sizes) ? sizes : nullptr;
     }
 
@@ -28,8 +29,8 @@ class TestKervadinSizes : public QObject {
     // (-1) or BACK (-2).
     QAbstractButton *button(Family family, int size) const
     {
-        const FamilyRow &row = familyRow(family);
-        const char *name = size == -1 ? row.apply : size == -2 ? row.back : row.sizes[size].option;
+        const FamilyWindow &row = familyWindow(family);
+        const char *name = size == -1 ? row.apply : size == -2 ? row.back : row.options[size].name;
         return s.find<QAbstractButton>(QString::fromLatin1(row.window) + QLatin1Char('.') + name);
     }
 
@@ -64,7 +65,7 @@ class TestKervadinSizes : public QObject {
     {
         QTest::addColumn<Family>("family");
         for (int i = 0; i < FamilyCount; ++i)
-            QTest::newRow(familyRows()[i].window) << familyRows()[i].family;
+            QTest::newRow(familyWindow(static_cast<Family>(i)).window) << static_cast<Family>(i);
     }
 
 private slots:
@@ -80,7 +81,7 @@ private slots:
         QFETCH(Family, family);
         QVERIFY(open(family));
         QCOMPARE(checked(family), QStringList());
-        QCOMPARE(s.focusName(), QString::fromLatin1(familyRow(family).sizes[0].option));
+        QCOMPARE(s.focusName(), QString::fromLatin1(familyWindow(family).options[0].name));
         const QStringList before = s.snapshotBeforeClick(button(family, -1));
         s.click(button(family, -1));
         QCOMPARE(s.snapshot(), before);
@@ -111,7 +112,7 @@ private slots:
                                         QString::fromStdString(r.depth),
                                         QString::fromStdString(r.pitch),
                                         QString::fromStdString(r.angle),
-                                        QString::fromStdString(r.units),
+                                        "Dimensions\nin\n" + QString(unitName(r.unit)) + '.',
                                         QString::fromStdString(r.helix),
                                         QString::fromStdString(r.maximum),
                                         QString::fromStdString(r.minimum),
@@ -123,7 +124,7 @@ private slots:
         QTRY_COMPARE(s.activeName(), QStringLiteral("frmKervadin3"));
         QCOMPARE(s.focusName(), QStringLiteral("txtActual"));
         QVERIFY(sizes->isVisible());
-        QCOMPARE(checked(family), QStringList{size.option});
+        QCOMPARE(checked(family), QStringList{familyWindow(family).options[row.sizeCount - 1].name});
     }
 
     void tabOrder_data()
@@ -135,7 +136,7 @@ private slots:
             QStringList order{first};
             for (int i = 2; i <= 10; ++i)
                 order << prefix + QString::number(i);
-            QTest::newRow(familyRow(family).window) << family << (order << apply << back);
+            QTest::newRow(familyWindow(family).window) << family << (order << apply << back);
         };
         rowByRow(Family::BSF, "optBSF", "optBSF1", "cmdAppBSF", "cmdBackBSF");
         rowByRow(Family::Whitworth, "optWhit", "optWhit1", "cmdAppWhit", "cmdBackwhit");

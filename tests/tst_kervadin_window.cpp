@@ -1,5 +1,6 @@
 // The measurement window and the window flow, driven by real clicks and
 // keys; and a fault changes nothing on any window.
+#include "kervadin/ui/familywindows.h"
 #include "kervadin/ui/kervadin.h"
 #include "windowtest.h"
 
@@ -25,11 +26,11 @@ class TestKervadinWindow : public QObject {
     // Applies a size of a family through the chooser and its size window.
     void applySize(Family family, int size)
     {
-        const FamilyRow &row = familyRow(family);
+        const FamilyWindow &row = familyWindow(family);
         const QString window = QString::fromLatin1(row.window) + QLatin1Char('.');
         s.click("frmKervadin3.CtS");
         s.click(QStringLiteral("frmType.") + row.chooserButton);
-        s.click(window + row.sizes[size].option);
+        s.click(window + row.options[size].name);
         s.click(window + row.apply);
     }
 
@@ -87,7 +88,7 @@ private slots:
         s.type("frmKervadin3.txtActual", wire);
         s.click("frmKervadin3.cmdCalc");
         QCOMPARE(s.messages.size(), 1);
-        QCOMPARE(s.messages[0].style, int(rt::Exclamation));
+        QCOMPARE(s.messages[0].style, int(rt::MessageStyle::Exclamation));
         QTEST(s.messages[0].title, "title");
         QTEST(s.messages[0].prompt, "prompt");
         QCOMPARE(shown("lblOver"), QStringLiteral("6.2155"));

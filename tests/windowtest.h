@@ -157,7 +157,7 @@ public:
     void verifyOneFault(const char *programName) const
     {
         QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages[0].style, int(rt::Critical));
+        QCOMPARE(messages[0].style, int(rt::MessageStyle::Critical));
         QCOMPARE(messages[0].title, QString::fromLatin1(programName));
     }
 
