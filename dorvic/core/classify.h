@@ -29,11 +29,11 @@ struct Case {
 
 // Reads the first given box always and the second when there is one; a text
 // too large to read throws rt::ArithmeticFault, as the solvers do.
-Case classify(const BoxTexts &boxes);
+[[nodiscard]] Case classify(const BoxTexts &boxes);
 
 // Fewer than two values given, or one angle only.
-rt::Refusal notEnoughData();
+[[nodiscard]] rt::Refusal notEnoughData();
 // Both angles and no side: the triangle's size is unknown.
-rt::Refusal twoAngles();
+[[nodiscard]] rt::Refusal twoAngles();
 
 } // namespace dorvic

@@ -38,13 +38,13 @@ struct Solution {
 };
 
 // Every refusal of the triangle calculator: a one-sentence prompt under the
-// question icon, moving the focus nowhere.
-rt::Refusal refusal(const char *title, const char *prompt);
+// question icon, naming no box.
+[[nodiscard]] rt::Refusal refusal(const char *title, const char *prompt);
 
 // Solves from the two given values in the order of the solver's name (side
 // before angle, a before b before c). Arithmetic faults throw
 // rt::ArithmeticFault.
-Solution solve(Solver solver, double first, double second);
+[[nodiscard]] Solution solve(Solver solver, double first, double second);
 
 // Area of the triangle from its two legs as shown, as written into the
 // area box, and the relation it comes from.

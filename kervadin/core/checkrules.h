@@ -57,6 +57,6 @@ std::string checkName(const Thread &thread, ToleranceClass toleranceClass = Tole
 
 // The check of the state's thread and calculated wire with the entries.
 // Throws rt::ArithmeticFault for a fault anywhere in the arithmetic.
-CheckTexts checkReadings(const State &state, const CheckEntry &entry);
+[[nodiscard]] CheckTexts checkReadings(const State &state, const CheckEntry &entry);
 
 } // namespace kervadin

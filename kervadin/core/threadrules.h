@@ -97,8 +97,8 @@ struct CustomThread {
     double pitch = 0;          // exact: 1 ÷ the threads per inch when they were typed
     double threadsPerInch = 0; // as typed; 0 when a pitch was typed
 };
-CustomThread customThread(const std::string &diameterText, const std::string &pitchText,
-                          CustomAngle angle);
+[[nodiscard]] CustomThread customThread(const std::string &diameterText,
+                                        const std::string &pitchText, CustomAngle angle);
 
 // The rule of a custom thread.
 const RecordRule &customRule(CustomKind kind);
@@ -134,6 +134,6 @@ struct Measurement {
 // Reads the wire and the record first (a number that overflows throws),
 // then refuses an empty wire box, a wire below the minimum shown or above
 // the maximum shown, and works out M = D − a × P + b × W by the angle shown.
-Measurement measure(const ShownRecord &shown, const std::string &wireText);
+[[nodiscard]] Measurement measure(const ShownRecord &shown, const std::string &wireText);
 
 } // namespace kervadin

@@ -85,6 +85,30 @@ const FieldControl FieldControls[] = {
     {CheckField::Reading5, "txtReading5"},   {CheckField::Check, "cmdEvaluate"},
 };
 
+// A row of three values the check works out, each 2800 twips wide on its
+// frame with its caption above: NAME is shown by lblNAME on shpNAME under
+// lblCapNAME, named for assistive technology by its caption.
+struct ValueField {
+    const char *name;
+    const char *caption;
+};
+
+void addFields(std::vector<rt::Control> &table, int top, std::initializer_list<ValueField> row)
+{
+    int left = 360;
+    for (const ValueField &f : row) {
+        const QString name = QLatin1String(f.name);
+        const QString caption = QLatin1String(f.caption);
+        table.push_back({rt::Kind::Label, "lblCap" + name, caption,
+                         rt::twipsRect(left, top - 240, 2800, 200), CaptionFont});
+        table.push_back({rt::Kind::Frame, "shp" + name, {}, frameAt(left, top, 2800), PlainFont,
+                         0, &FrameLook});
+        table.push_back({rt::Kind::Value, "lbl" + name, {}, insideFrame(left, top, 2800),
+                         ValueFont, 0, &FieldLook, caption});
+        left += 3040;
+    }
+}
+
 // Every control of the window, a value field named for assistive technology
 // by the caption above it. The keyboard goes through the limits, the
 // classes, the readings, Check, BACK and the record.
@@ -98,21 +122,10 @@ std::vector<rt::Control> controls()
          "Thread and Wire"},
         {K::Label, "lblNote", {}, rt::twipsRect(360, 1080, 8880, 540), PlainFont, 0, &NoteLook},
 
-        {K::Label, "lblCapBasic", "Basic Pitch Diameter", rt::twipsRect(360, 1740, 2800, 200),
-         CaptionFont},
-        {K::Frame, "shpBasic", {}, frameAt(360, 1980, 2800), PlainFont, 0, &FrameLook},
-        {K::Value, "lblBasic", {}, insideFrame(360, 1980, 2800), ValueFont, 0, &FieldLook,
-         "Basic Pitch Diameter"},
-        {K::Label, "lblCapConstant", "Wire Constant C", rt::twipsRect(3400, 1740, 2800, 200),
-         CaptionFont},
-        {K::Frame, "shpConstant", {}, frameAt(3400, 1980, 2800), PlainFont, 0, &FrameLook},
-        {K::Value, "lblConstant", {}, insideFrame(3400, 1980, 2800), ValueFont, 0, &FieldLook,
-         "Wire Constant C"},
-        {K::Label, "lblCapRange", "Reading Range", rt::twipsRect(6440, 1740, 2800, 200), CaptionFont},
-        {K::Frame, "shpRange", {}, frameAt(6440, 1980, 2800), PlainFont, 0, &FrameLook},
-        {K::Value, "lblRange", {}, insideFrame(6440, 1980, 2800), ValueFont, 0, &FieldLook,
-         "Reading Range"},
-
+    };
+    addFields(table, 1980, {{"Basic", "Basic Pitch Diameter"}, {"Constant", "Wire Constant C"},
+                            {"Range", "Reading Range"}});
+    const std::vector<rt::Control> limits{
         {K::Label, "lblCapLimits", "Pitch Diameter Limits", rt::twipsRect(360, 2700, 4000, 200),
          CaptionFont},
         {K::Label, "lblCapMax", "Maximum", rt::twipsRect(360, 3060, 960, 255), PlainFont, 0,
@@ -143,6 +156,7 @@ std::vector<rt::Control> controls()
         {K::Label, "lblCapPD", "Pitch Diameter of Each Reading", rt::twipsRect(360, 4560, 4000, 200),
          CaptionFont},
     };
+    table.insert(table.end(), limits.begin(), limits.end());
     // Each reading with the pitch diameter it gives beneath it.
     for (int i = 0; i < ReadingCount; ++i) {
         const QString n = QString::number(i + 1);
@@ -156,21 +170,9 @@ std::vector<rt::Control> controls()
         table.push_back({K::Value, "lblPD" + n, {}, insideFrame(left, 4800, 1680), ValueFont, 0,
                          &FieldLook, "Pitch Diameter of Reading " + n});
     }
+    addFields(table, 5640, {{"Mean", "Mean Reading"}, {"MeanPD", "Mean Pitch Diameter"},
+                            {"Spread", "Spread"}});
     const std::vector<rt::Control> rest{
-        {K::Label, "lblCapMean", "Mean Reading", rt::twipsRect(360, 5400, 2800, 200), CaptionFont},
-        {K::Frame, "shpMean", {}, frameAt(360, 5640, 2800), PlainFont, 0, &FrameLook},
-        {K::Value, "lblMean", {}, insideFrame(360, 5640, 2800), ValueFont, 0, &FieldLook,
-         "Mean Reading"},
-        {K::Label, "lblCapMeanPD", "Mean Pitch Diameter", rt::twipsRect(3400, 5400, 2800, 200),
-         CaptionFont},
-        {K::Frame, "shpMeanPD", {}, frameAt(3400, 5640, 2800), PlainFont, 0, &FrameLook},
-        {K::Value, "lblMeanPD", {}, insideFrame(3400, 5640, 2800), ValueFont, 0, &FieldLook,
-         "Mean Pitch Diameter"},
-        {K::Label, "lblCapSpread", "Spread", rt::twipsRect(6440, 5400, 2800, 200), CaptionFont},
-        {K::Frame, "shpSpread", {}, frameAt(6440, 5640, 2800), PlainFont, 0, &FrameLook},
-        {K::Value, "lblSpread", {}, insideFrame(6440, 5640, 2800), ValueFont, 0, &FieldLook,
-         "Spread"},
-
         {K::Label, "lblCapVerdict", "Verdict", rt::twipsRect(360, 6360, 2800, 200), CaptionFont},
         {K::Frame, "shpVerdict", {}, rt::twipsRect(360, 6600, 8880, 735), PlainFont, 0, &FrameLook},
         {K::Value, "lblVerdict", {}, rt::twipsRect(480, 6660, 8640, 615), ValueFont, 0,
