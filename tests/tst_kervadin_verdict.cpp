@@ -157,8 +157,9 @@ private slots:
         const CheckRefusal r = refuseEntries(standardCheckedThread(family, size),
                                              maximum.toStdString(), minimum.toStdString(), typed,
                                              1.4845);
-        const char *const fields[] = {"maximum", "minimum", "reading 1", "reading 2",
-                                      "reading 3", "reading 4", "reading 5", "check"};
+        const char *const fields[] = {"starts",    "maximum",   "minimum",   "reading 1",
+                                      "reading 2", "reading 3", "reading 4", "reading 5",
+                                      "major maximum", "major minimum", "major", "check"};
         QCOMPARE(r.field.has_value(), r.refuses());
         QTEST(r.refuses() ? fields[int(*r.field)] + (": " + qs(r.title + ": " + r.line1)) : QString(), "refusal");
         QCOMPARE(qs(r.line2).startsWith("Use a point"), qs(r.line1).contains("comma"));

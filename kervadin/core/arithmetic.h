@@ -41,4 +41,13 @@ inline std::string shortest(double value)
     return text;
 }
 
+// An angle in degrees and whole minutes, the minutes left out when there are
+// none: "30°", "27° 30'", "8° 20'".
+inline std::string degreesAndMinutes(double degrees)
+{
+    const int minutes = rt::RoundToInteger(rt::checked(degrees * 60));
+    const std::string whole = std::to_string(minutes / 60) + "°";
+    return minutes % 60 == 0 ? whole : whole + " " + std::to_string(minutes % 60) + "'";
+}
+
 } // namespace kervadin::arithmetic

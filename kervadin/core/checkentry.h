@@ -1,6 +1,8 @@
 #pragma once
-// What the check holds besides the thread and the wire: the class or the
-// limits, the readings over the wires; and the fields a refusal of the check
+// What the check holds besides the thread and the wire: the thread's starts
+// and whether C is corrected for its lead angle, the class or the limits,
+// the readings over the wires, the major diameter's limits and the major
+// diameter measured over the crests; and the fields a refusal of the check
 // sends the user back to. No Qt here.
 
 #include "kervadin/core/classes.h"
@@ -23,23 +25,45 @@ using PitchDiameters = ReadingValues;
 
 // The entries of the check, as typed.
 struct CheckEntry {
+    std::string starts = "1"; // a whole number from 1 to 8
+    bool leadCorrection = false;
     ToleranceClass toleranceClass = ToleranceClass::None;
     // The limits as typed; a chosen class replaces them.
     std::string maximum;
     std::string minimum;
     ReadingTexts readings; // empty ones are skipped
+    std::string majorMaximum;
+    std::string majorMinimum;
+    std::string major;
 
     bool operator==(const CheckEntry &other) const
     {
-        return toleranceClass == other.toleranceClass && maximum == other.maximum
-            && minimum == other.minimum && readings == other.readings;
+        return starts == other.starts && leadCorrection == other.leadCorrection
+            && toleranceClass == other.toleranceClass && maximum == other.maximum
+            && minimum == other.minimum && readings == other.readings
+            && majorMaximum == other.majorMaximum && majorMinimum == other.majorMinimum
+            && major == other.major;
     }
     bool operator!=(const CheckEntry &other) const { return !(*this == other); }
 };
 
-// What a refusal of the check names to correct: a limit, a reading, or the
-// check itself (there is nothing to record until it has been pressed).
-enum class CheckField { Maximum, Minimum, Reading1, Reading2, Reading3, Reading4, Reading5, Check };
+// What a refusal of the check names to correct: the starts, a limit, a
+// reading, the major diameter or one of its limits, or the check itself
+// (there is nothing to record until it has been pressed).
+enum class CheckField {
+    Starts,
+    Maximum,
+    Minimum,
+    Reading1,
+    Reading2,
+    Reading3,
+    Reading4,
+    Reading5,
+    MajorMaximum,
+    MajorMinimum,
+    Major,
+    Check,
+};
 
 // The field of reading box `index` (0 for the first).
 constexpr CheckField readingField(int index)

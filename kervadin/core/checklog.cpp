@@ -9,9 +9,12 @@
 
 namespace kervadin {
 
-const char CheckLogHeader[] =
-    "Time,Part,Thread,Class,Unit,Wire,PD max,PD min,Reading 1,Reading 2,Reading 3,Reading 4,"
-    "Reading 5,PD 1,PD 2,PD 3,PD 4,PD 5,Mean reading,Mean PD,Spread,Verdict";
+#define EARLIER_COLUMNS                                                                       \
+    "Time,Part,Thread,Class,Unit,Wire,PD max,PD min,Reading 1,Reading 2,Reading 3,Reading 4,"   \
+    "Reading 5,PD 1,PD 2,PD 3,PD 4,PD 5,Mean reading,Mean PD,Spread,Verdict"
+const char EarlierCheckLogHeader[] = EARLIER_COLUMNS;
+const char CheckLogHeader[] = EARLIER_COLUMNS ",Starts,Lead correction,Major max,Major min,Major";
+#undef EARLIER_COLUMNS
 
 namespace {
 
@@ -20,6 +23,10 @@ namespace {
 const char ByteOrderMark[] = "\xEF\xBB\xBF";
 constexpr std::size_t ByteOrderMarkSize = sizeof ByteOrderMark - 1;
 constexpr std::size_t HeaderSize = sizeof CheckLogHeader - 1;
+constexpr std::size_t EarlierHeaderSize = sizeof EarlierCheckLogHeader - 1;
+
+// Which header a log's first line is.
+enum class LogColumns { None, Current, Earlier };
 
 rt::Refusal cannotSave(const std::string &path, int error)
 {
@@ -31,6 +38,22 @@ rt::Refusal notACheckLog(const std::string &path)
 {
     return {"Not a Check Log", path + " is not a check log: its first line is not the log's header.",
             "Please choose another file, or a new one, and try again."};
+}
+
+rt::Refusal earlierCheckLog(const std::string &path)
+{
+    return {"Earlier Check Log",
+            path + " has the columns of an earlier check log, without the starts, the lead "
+                   "correction and the major diameter.",
+            "Please choose a new file for this record and try again."};
+}
+
+// Whether a record says no more than an earlier log's columns hold: one
+// start, no lead correction, no major diameter measured.
+bool fitsEarlierColumns(const CheckRecord &record)
+{
+    return startsOf(record.starts).value_or(1) == 1 && record.leadCorrection.empty()
+        && record.major.empty();
 }
 
 // Reads up to count bytes from offset on, to the end of the file at most.
@@ -108,30 +131,45 @@ void syncFolderOf(const std::string &path)
     }
 }
 
+// The line ending that follows a header ending at `at` of the file's head:
+// CRLF or LF, CRLF for a header alone without one; empty when the first
+// line goes on.
+std::string lineEndAfter(const std::string &head, std::size_t at)
+{
+    if (at == head.size())
+        return "\r\n";
+    if (head[at] == '\n')
+        return "\n";
+    if (head.compare(at, 2, "\r\n") == 0)
+        return "\r\n";
+    return {};
+}
+
 // What goes before a new row in an existing log: the header's line ending
 // (CRLF or LF) in lineEnd, and in gap the break that ends a last row written
-// without one. Gives false when the file's first line is not the header.
-bool readLogEnds(const std::string &head, char lastByte, std::string &lineEnd, std::string &gap)
+// without one. Gives which header the first line is, None when neither.
+LogColumns readLogEnds(const std::string &head, char lastByte, std::string &lineEnd,
+                       std::string &gap)
 {
-    std::size_t at = head.compare(0, ByteOrderMarkSize, ByteOrderMark) == 0 ? ByteOrderMarkSize : 0;
-    if (head.compare(at, HeaderSize, CheckLogHeader) != 0)
-        return false;
-    at += HeaderSize;
-    if (at == head.size())
-        lineEnd = "\r\n"; // the header alone, without its line break
-    else if (head[at] == '\n')
-        lineEnd = "\n";
-    else if (head.compare(at, 2, "\r\n") == 0)
-        lineEnd = "\r\n";
-    else
-        return false;
+    const std::size_t at =
+        head.compare(0, ByteOrderMarkSize, ByteOrderMark) == 0 ? ByteOrderMarkSize : 0;
+    LogColumns columns = LogColumns::None;
+    if (head.compare(at, HeaderSize, CheckLogHeader) == 0) {
+        columns = LogColumns::Current;
+        lineEnd = lineEndAfter(head, at + HeaderSize);
+    } else if (head.compare(at, EarlierHeaderSize, EarlierCheckLogHeader) == 0) {
+        columns = LogColumns::Earlier;
+        lineEnd = lineEndAfter(head, at + EarlierHeaderSize);
+    }
+    if (lineEnd.empty())
+        return LogColumns::None;
     if (lastByte == '\n')
         gap.clear();
     else if (lastByte == '\r' && lineEnd == "\r\n")
         gap = "\n";
     else
         gap = lineEnd;
-    return true;
+    return columns;
 }
 
 // One field as the log writes it: quoted only when it has to be.
@@ -148,8 +186,10 @@ std::string csvField(const std::string &text)
     return quoted + '"';
 }
 
-// The record's row, fields in the header's order, ending in lineEnd.
-std::string csvRow(const CheckRecord &record, const char *lineEnd = "\r\n")
+// The record's row, fields in the header's order, ending in lineEnd; for an
+// earlier log only its columns.
+std::string csvRow(const CheckRecord &record, const std::string &lineEnd = "\r\n",
+                   LogColumns columns = LogColumns::Current)
 {
     const std::string *fields[] = {&record.time, &record.part, &record.thread, &record.threadClass,
                                    &record.unit, &record.wire, &record.maximum, &record.minimum};
@@ -162,7 +202,39 @@ std::string csvRow(const CheckRecord &record, const char *lineEnd = "\r\n")
         row += csvField(diameter) + ",";
     row += csvField(record.mean) + "," + csvField(record.meanDiameter) + "," + csvField(record.spread)
         + "," + csvField(record.verdict);
+    if (columns == LogColumns::Current) {
+        for (const std::string *field : {&record.starts, &record.leadCorrection,
+                                         &record.majorMaximum, &record.majorMinimum, &record.major})
+            row += "," + csvField(*field);
+    }
     return row + lineEnd;
+}
+
+// The bytes a record adds to a log of `size` bytes: a new log's header and
+// row, or the row after what the log holds. A refusal for a file that is no
+// check log, or an earlier log the record does not fit; errno is set when
+// the system refuses to read (the refusal then says nothing).
+rt::Refusal bytesToAppend(int fd, off_t size, const std::string &path, const CheckRecord &record,
+                          std::string &bytes, bool &readFailed)
+{
+    readFailed = false;
+    if (size == 0) {
+        bytes = std::string(CheckLogHeader) + "\r\n" + csvRow(record);
+        return {};
+    }
+    std::string head, last;
+    if (!readAt(fd, head, ByteOrderMarkSize + HeaderSize + 2, 0) || !readAt(fd, last, 1, size - 1)) {
+        readFailed = true;
+        return {};
+    }
+    std::string lineEnd, gap;
+    const LogColumns columns = readLogEnds(head, last.empty() ? '\n' : last[0], lineEnd, gap);
+    if (columns == LogColumns::None)
+        return notACheckLog(path);
+    if (columns == LogColumns::Earlier && !fitsEarlierColumns(record))
+        return earlierCheckLog(path);
+    bytes = gap + csvRow(record, lineEnd, columns);
+    return {};
 }
 
 } // namespace
@@ -197,18 +269,13 @@ rt::Refusal appendRecord(const std::string &path, const CheckRecord &record)
         return refuse(errno);
     const off_t size = status.st_size;
     std::string bytes;
-    if (size == 0) {
-        bytes = std::string(CheckLogHeader) + "\r\n" + csvRow(record);
-    } else {
-        std::string head, last;
-        if (!readAt(fd, head, ByteOrderMarkSize + HeaderSize + 2, 0) || !readAt(fd, last, 1, size - 1))
-            return refuse(errno);
-        std::string lineEnd, gap;
-        if (!readLogEnds(head, last.empty() ? '\n' : last[0], lineEnd, gap)) {
-            close(fd);
-            return notACheckLog(path);
-        }
-        bytes = gap + csvRow(record, lineEnd.c_str());
+    bool readFailed = false;
+    const rt::Refusal refusal = bytesToAppend(fd, size, path, record, bytes, readFailed);
+    if (readFailed)
+        return refuse(errno);
+    if (refusal.refuses()) {
+        close(fd);
+        return refusal;
     }
     writtenFrom = size;
     if (!writeAll(fd, bytes) || fdatasync(fd) != 0)

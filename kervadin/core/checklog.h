@@ -22,12 +22,19 @@ namespace kervadin {
 
 // The log's first line, without its line ending.
 extern const char CheckLogHeader[];
+// The first line of an earlier log, whose columns end at Verdict, without
+// the starts, the lead correction and the major diameter. Such a log is
+// still taken for a record of one start, with no lead correction and no
+// major diameter measured, in its own columns; any other record is refused
+// ("Earlier Check Log"), the file left as it was.
+extern const char EarlierCheckLogHeader[];
 
 // Appends the record's row to the log at path, creating it with its header
 // when it does not exist or is empty. The row is written with one append and
 // synchronised to the disk before this returns. A refusal is returned, and
 // the file left as it was, for:
-// - a file whose first line is not the header: "Not a Check Log";
+// - a file whose first line is not the header: "Not a Check Log"; an
+//   earlier log a record does not fit: "Earlier Check Log";
 // - a path that cannot be opened, read or written (a folder, no permission,
 //   a full disk): "Cannot Save", naming the file and the system's reason.
 //   A row the system took only in part is cut off again, and a log this

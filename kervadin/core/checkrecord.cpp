@@ -24,6 +24,12 @@ std::string joinGiven(const std::string (&values)[ReadingCount])
     return joined;
 }
 
+// Whether the record judges the major diameter: it and both its limits given.
+bool judged(const CheckRecord &record)
+{
+    return !record.major.empty() && !record.majorMaximum.empty() && !record.majorMinimum.empty();
+}
+
 CheckRefusal noCheck()
 {
     return refusalAt(CheckField::Check, "No Check", "There is no verdict to record.",
@@ -64,6 +70,12 @@ Recorded recordCheck(const State &state, const ShownCheck &shown, const std::str
     r.meanDiameter = texts.meanDiameter;
     r.spread = texts.spread;
     r.verdict = texts.verdict;
+    r.starts = shown.verdictEntry.starts;
+    r.leadCorrection = texts.leadCorrection;
+    r.leadAngle = texts.leadAngle;
+    r.majorMaximum = texts.majorMaximum;
+    r.majorMinimum = texts.majorMinimum;
+    r.major = shown.verdictEntry.major;
     return {r, {}};
 }
 
@@ -76,6 +88,10 @@ std::string recordText(const CheckRecord &record)
     addLine(text, "Part", record.part);
     addLine(text, "Unit", record.unit);
     addLine(text, "Wire", record.wire);
+    if (const int starts = startsOf(record.starts).value_or(1); starts > 1)
+        addLine(text, "Starts", std::to_string(starts));
+    if (!record.leadCorrection.empty())
+        text += "Lead angle: " + record.leadAngle + ", corrected by " + record.leadCorrection + "\n";
     if (!record.minimum.empty() || !record.maximum.empty())
         text += "Limits: " + record.minimum + " to " + record.maximum + "\n";
     addLine(text, "Readings", joinGiven(record.readings));
@@ -83,6 +99,9 @@ std::string recordText(const CheckRecord &record)
     if (!record.mean.empty())
         text += "Mean: reading " + record.mean + ", pitch diameter " + record.meanDiameter + "\n";
     addLine(text, "Spread", record.spread);
+    if (judged(record))
+        text += "Major diameter: " + record.major + ", limits " + record.majorMinimum + " to "
+            + record.majorMaximum + "\n";
     std::string verdict = record.verdict;
     for (std::size_t at = verdict.find('\n'); at != std::string::npos; at = verdict.find('\n', at + 3))
         verdict.insert(at + 1, "  ");

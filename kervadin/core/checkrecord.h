@@ -10,11 +10,14 @@
 //   Part: BRK-114, rev. C
 //   Unit: inch
 //   Wire: 0.0289
+//   Starts: 2                        only for more than one start
+//   Lead angle: 8° 20', corrected by 0.0005    only when C is corrected
 //   Limits: 0.2127 to 0.2164         minimum to maximum pitch diameter
 //   Readings: 0.2550, 0.2552         the readings given, in order
 //   Pitch diameters: 0.2141, 0.2143
 //   Mean: reading 0.2551, pitch diameter 0.2142
 //   Spread: 0.0002
+//   Major diameter: 0.2450, limits 0.2408 to 0.2489    only when it is judged
 //   Verdict: Within limits.          a second line follows indented by two blanks
 //   Checked: 2026-12-07T14:05:09+01:00
 
@@ -40,7 +43,13 @@ struct CheckRecord {
     std::string mean;         // mean reading
     std::string meanDiameter; // mean pitch diameter
     std::string spread;
-    std::string verdict;      // may hold two lines
+    std::string verdict;      // may hold several lines
+    std::string starts;       // as typed
+    std::string leadCorrection; // the term added to C, "0.0005"; empty when not corrected
+    std::string majorMaximum;
+    std::string majorMinimum;
+    std::string major;        // measured, as typed
+    std::string leadAngle;    // "8° 20'" when C is corrected; not a column of the log
 };
 
 // What the check window shows when a record is asked for.

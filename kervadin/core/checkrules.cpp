@@ -27,17 +27,19 @@ std::string name(const Thread &thread, const CheckedThread &checked,
     return checked.pitch > 0 ? designation(checked, toleranceClass) : thread.record().name;
 }
 
-// The thread as the check names it: its designation, diameter, pitch and
-// angle as the record shows them (a custom metric diameter to three places,
-// with its unit), and its unit.
+// The thread as the check names it: its designation and its starts when
+// more than one, its diameter, pitch and angle as the record shows them (a
+// custom metric diameter to three places, with its unit), and its unit.
 std::string threadLine(const Thread &thread, const CheckedThread &checked)
 {
     const ThreadRecord &r = thread.record();
     const std::string diameter = thread.isCustom() && thread.unit() == Unit::Millimetre
         ? rt::FormatNumber(thread.diameter(), "#0.000") + " mm"
         : r.diameter;
-    return name(thread, checked) + ": D " + diameter + ", P " + r.pitch + ", " + r.angle + ", "
-        + unitName(thread.unit());
+    const std::string starts =
+        checked.starts > 1 ? ", " + std::to_string(checked.starts) + " starts" : std::string();
+    return name(thread, checked) + starts + ": D " + diameter + ", P " + r.pitch + ", " + r.angle
+        + ", " + unitName(thread.unit());
 }
 
 // The wire as typed when it is a plain decimal of at most five places
@@ -130,10 +132,47 @@ void awaitCalculation(const CheckEntry &entry, CheckTexts &out)
     out.toleranceClass = entry.toleranceClass;
     out.maximum = entry.maximum;
     out.minimum = entry.minimum;
+    out.majorMaximum = entry.majorMaximum;
+    out.majorMinimum = entry.majorMinimum;
 }
 
-// E and C with their workings; gives C as shown.
-double workConstants(const Thread &thread, const ThreadForm &form, double wire, CheckTexts &out)
+// The lead angle λ of a thread of `starts` starts, tan λ = starts × P ÷ (π × E),
+// and the term it adds to C: W ÷ 2 × tan²λ × cos(A ÷ 2) × cot(A ÷ 2).
+struct Lead {
+    double degrees;
+    double term;
+};
+
+Lead leadOf(int starts, double pitch, double basic, double wire, double half)
+{
+    const double tangent = rt::divide(multiply(starts, pitch), multiply(Pi, basic));
+    const double cosine = std::cos(half);
+    const double term = multiply(multiply(wire / 2, multiply(tangent, tangent)),
+                                 multiply(cosine, rt::divide(cosine, std::sin(half))));
+    return {std::atan(tangent) * 180 / Pi, term};
+}
+
+// The lines C's tooltip adds for the lead angle.
+std::string leadWorking(const CheckTexts &out, const Lead &lead, double basic,
+                        const std::string &pitchText)
+{
+    std::string working = "\nlead angle λ = " + out.leadAngle + ": tan λ = starts × P ÷ (π × E) = "
+        + std::to_string(out.starts) + " × " + pitchText + " ÷ (π × " + shown(basic) + ")"
+        + "\ncorrection for the lead angle = " + out.leadCorrection;
+    if (lead.degrees > 5)
+        working += "\nThe formula is meant for lead angles up to 5°: above that the correction "
+                   "is an estimate.";
+    return working;
+}
+
+struct Constants {
+    double basic;    // E as shown
+    double constant; // C as shown
+};
+
+// E and C, corrected for the lead angle when the entry asks, with their workings.
+Constants workConstants(const Thread &thread, const ThreadForm &form, double wire,
+                        bool corrected, CheckTexts &out)
 {
     const std::string pitchText = pitchUsed(thread);
     const double basic = asShown(basicPitchDiameter(form, thread.diameter(), thread.pitch()));
@@ -144,14 +183,49 @@ double workConstants(const Thread &thread, const ThreadForm &form, double wire, 
     const double pitch = thread.pitch();
     const double half = radians(thread.angle() / 2);
     const double sine = std::sin(half);
-    const double constant = asShown(subtract(multiply(wire, add(1, rt::divide(1, sine))),
-                                             multiply(rt::divide(pitch, 2),
-                                                      rt::divide(std::cos(half), sine))));
+    const double straight = subtract(multiply(wire, add(1, rt::divide(1, sine))),
+                                     multiply(rt::divide(pitch, 2),
+                                              rt::divide(std::cos(half), sine)));
+    const char *const halfText = form.halfAngleText;
+    out.constantWorking = "C = W × (1 + 1 ÷ sin(A ÷ 2)) − P ÷ 2 × cot(A ÷ 2)";
+    const std::string values = shown(wire) + " × (1 + 1 ÷ sin " + halfText + ") − " + pitchText
+        + " ÷ 2 × cot " + halfText;
+    if (!corrected) {
+        const double constant = asShown(straight);
+        out.constant = shown(constant);
+        out.constantWorking += " = " + values;
+        return {basic, constant};
+    }
+    const Lead lead = leadOf(out.starts, pitch, basic, wire, half);
+    const double constant = asShown(add(straight, lead.term));
     out.constant = shown(constant);
-    out.constantWorking = "C = W × (1 + 1 ÷ sin(A ÷ 2)) − P ÷ 2 × cot(A ÷ 2) = " + shown(wire)
-        + " × (1 + 1 ÷ sin " + form.halfAngleText + ") − " + pitchText + " ÷ 2 × cot "
-        + form.halfAngleText;
-    return constant;
+    out.leadAngle = degreesAndMinutes(lead.degrees);
+    out.leadCorrection = shown(lead.term);
+    out.constantWorking += " + W ÷ 2 × tan²λ × cos(A ÷ 2) × cot(A ÷ 2) = " + values + " + "
+        + shown(wire) + " ÷ 2 × tan² " + out.leadAngle + " × cos " + halfText + " × cot "
+        + halfText + leadWorking(out, lead, basic, pitchText);
+    return {basic, constant};
+}
+
+// A class's limits in the place of the typed ones; limits filled for a class
+// belong to the thread they were worked out for, and go when it does not
+// offer the class.
+void takeClassLimits(const ClassLimits &limits, ToleranceClass toleranceClass, CheckTexts &out)
+{
+    if (!limits.offered) {
+        for (std::string *limit : {&out.maximum, &out.minimum, &out.majorMaximum, &out.majorMinimum})
+            limit->clear();
+        return;
+    }
+    out.toleranceClass = toleranceClass;
+    out.maximum = limits.maximumText;
+    out.minimum = limits.minimumText;
+    out.maximumWorking = limits.maximumWorking;
+    out.minimumWorking = limits.minimumWorking;
+    out.majorMaximum = limits.majorMaximumText;
+    out.majorMinimum = limits.majorMinimumText;
+    out.majorMaximumWorking = limits.majorMaximumWorking;
+    out.majorMinimumWorking = limits.majorMinimumWorking;
 }
 
 // The limits, a class's worked out or as typed, and the note that says
@@ -160,33 +234,30 @@ void takeLimits(const CheckedThread &checked, const CheckEntry &entry, CheckText
 {
     out.maximum = entry.maximum;
     out.minimum = entry.minimum;
-    if (entry.toleranceClass != ToleranceClass::None) {
-        const ClassLimits limits = classLimits(checked, entry.toleranceClass);
-        if (!limits.offered) {
-            // Limits filled for a class belong to the thread they were worked out for.
-            out.maximum.clear();
-            out.minimum.clear();
-        } else {
-            out.toleranceClass = entry.toleranceClass;
-            out.maximum = limits.maximumText;
-            out.minimum = limits.minimumText;
-            out.maximumWorking = limits.maximumWorking;
-            out.minimumWorking = limits.minimumWorking;
-        }
-    }
+    out.majorMaximum = entry.majorMaximum;
+    out.majorMinimum = entry.majorMinimum;
+    if (entry.toleranceClass != ToleranceClass::None)
+        takeClassLimits(classLimits(checked, entry.toleranceClass), entry.toleranceClass, out);
     if (hasLimits(out))
         out.note = "Type the readings and press Check.";
     else if (out.classes != ClassSet::None)
         out.note = "Choose a class, or type the limits from the drawing.";
+    else if (out.starts > 1)
+        out.note = "Type the limits from the drawing: the classes are for threads of one start.";
     else
         out.note = "Type the limits from the drawing: metric, B.S.F., Whitworth and B.A. limits "
                    "are not derived from a formula.";
 }
 
-// The first entry that cannot be checked, in the order of the boxes.
+// The first entry that cannot be checked: the starts, then the pitch
+// diameter's limits and the readings, then the major diameter's entries.
 CheckRefusal refuseEntered(const CheckedThread &checked, const CheckEntry &entry,
-                           const CheckTexts &out, double constant)
+                           const CheckTexts &out, const Constants &constants)
 {
+    if (!startsOf(entry.starts))
+        return refusalAt(CheckField::Starts, "Bad Starts",
+                         "The number of starts is not a whole number from 1 to 8.",
+                         "Please type the number of starts and try again.");
     if (out.toleranceClass == ToleranceClass::None) {
         CheckRefusal refusal = checkTypedLimits(out.maximum, out.minimum);
         if (refusal.refuses())
@@ -196,7 +267,11 @@ CheckRefusal refuseEntered(const CheckedThread &checked, const CheckEntry &entry
         if (!entry.readings[i].empty() && !readsAboveZero(entry.readings[i]))
             return badReading(i);
     }
-    return refuseEntries(checked, out.maximum, out.minimum, entry.readings, constant);
+    const CheckRefusal refusal =
+        refuseEntries(checked, out.maximum, out.minimum, entry.readings, constants.constant);
+    if (refusal.refuses())
+        return refusal;
+    return refuseMajor(checked, constants.basic, out.majorMaximum, out.majorMinimum, entry.major);
 }
 
 // The reading range the limits allow, each reading's pitch diameter, the
@@ -228,19 +303,48 @@ void showReadings(const ReadingTexts &readings, double constant, CheckTexts &out
     out.spread = shown(subtract(summary.largest, summary.smallest));
 }
 
-// Every reading judged against the limits; the mean is shown but decides nothing.
-void showVerdict(const Thread &thread, const CheckedThread &checked,
-                 const PitchDiameters &diameters, CheckTexts &out)
+// The major diameter against its limits, when it and both limits are given.
+std::optional<MajorVerdict> judgedMajor(const std::string &measured, CheckTexts &out)
 {
-    const Verdict verdict = judgeReadings(rt::ReadNumber(out.maximum),
-                                          rt::ReadNumber(out.minimum), diameters, thread.angle());
+    if (measured.empty() || out.majorMaximum.empty() || out.majorMinimum.empty())
+        return std::nullopt;
+    MajorVerdict major = judgeMajor(rt::ReadNumber(out.majorMaximum),
+                                    rt::ReadNumber(out.majorMinimum), rt::ReadNumber(measured));
+    out.majorStanding = major.standing;
+    return major;
+}
+
+// Every reading judged against the limits; the mean is shown but decides
+// nothing. The major diameter's line follows the pitch diameter's.
+void showVerdict(const Thread &thread, const CheckedThread &checked,
+                 const PitchDiameters &diameters, const std::optional<MajorVerdict> &major,
+                 CheckTexts &out)
+{
+    Verdict verdict = judgeReadings(rt::ReadNumber(out.maximum), rt::ReadNumber(out.minimum),
+                                    diameters, thread.angle());
     for (int i = 0; i < ReadingCount; ++i)
         out.standings[i] = verdict.readings[i];
+    if (major) {
+        verdict.major = major->line;
+        verdict.working += "\n" + major->working;
+    }
     out.verdict = verdict.text();
     out.verdictWorking = name(thread, checked, out.toleranceClass) + "\n" + verdict.working;
 }
 
 } // namespace
+
+std::optional<int> startsOf(const std::string &text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return std::nullopt;
+    const std::string digits = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (digits.size() > 3 || digits.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int starts = std::stoi(digits);
+    return starts >= 1 && starts <= 8 ? std::optional<int>(starts) : std::nullopt;
+}
 
 std::string checkName(const Thread &thread, ToleranceClass toleranceClass)
 {
@@ -250,8 +354,10 @@ std::string checkName(const Thread &thread, ToleranceClass toleranceClass)
 CheckTexts checkReadings(const State &state, const CheckEntry &entry)
 {
     CheckTexts out;
+    out.starts = startsOf(entry.starts).value_or(1);
     const std::optional<Thread> &thread = state.thread();
-    const CheckedThread checked = thread ? checkedThread(*thread) : CheckedThread();
+    CheckedThread checked = thread ? checkedThread(*thread) : CheckedThread();
+    checked.starts = out.starts;
     if (thread) {
         out.thread = threadLine(*thread, checked);
         out.classes = offeredClasses(checked);
@@ -265,15 +371,17 @@ CheckTexts checkReadings(const State &state, const CheckEntry &entry)
     out.calculated = true;
     out.wire = wireShown(*calculation);
     out.thread += "; wire " + out.wire;
-    const double constant = workConstants(*thread, *form, calculation->wire, out);
+    const Constants constants =
+        workConstants(*thread, *form, calculation->wire, entry.leadCorrection, out);
     takeLimits(checked, entry, out);
-    out.refusal = refuseEntered(checked, entry, out, constant);
+    out.refusal = refuseEntered(checked, entry, out, constants);
     if (out.refusal.refuses())
         return out;
     PitchDiameters diameters;
-    showReadings(entry.readings, constant, out, diameters);
+    showReadings(entry.readings, constants.constant, out, diameters);
+    const std::optional<MajorVerdict> major = judgedMajor(entry.major, out);
     if (!out.mean.empty() && hasLimits(out))
-        showVerdict(*thread, checked, diameters, out);
+        showVerdict(*thread, checked, diameters, major, out);
     return out;
 }
 

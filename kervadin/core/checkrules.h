@@ -9,6 +9,10 @@
 // - basic pitch diameter E = D − k × P, k by the thread form (threadform.h).
 // - wire constant C = W × (1 + 1 ÷ sin(A ÷ 2)) − P ÷ 2 × cot(A ÷ 2): a reading
 //   R over the wires is a pitch diameter of R − C.
+// - corrected for the lead angle λ of the helix (the general three-wire
+//   formula, meant for lead angles up to 5°), C gains
+//   W ÷ 2 × tan²λ × cos(A ÷ 2) × cot(A ÷ 2), with tan λ = n × P ÷ (π × E)
+//   for a thread of n starts, whose lead is n × P.
 // Every value a later step uses is used as shown (four places).
 //
 // The limits are a class's (classes.h) or typed from the drawing; every
@@ -33,16 +37,24 @@ struct CheckTexts {
     ToleranceClass toleranceClass = ToleranceClass::None; // the class still chosen
     std::string thread;
     std::string wire; // the calculated wire, as the thread line shows it
+    int starts = 1;   // as typed; 1 while the box holds no count of starts
     std::string note;
     std::string basic, basicWorking;
     std::string constant, constantWorking;
-    // What the limit boxes hold: a class's limits, or the typed texts.
+    // When C is corrected: the lead angle ("8° 20'") and the term added to
+    // C, as shown ("0.0005"); else empty.
+    std::string leadAngle, leadCorrection;
+    // What the limit boxes hold: a class's limits, or the typed texts; the
+    // same for the major diameter's.
     std::string maximum, minimum, maximumWorking, minimumWorking;
+    std::string majorMaximum, majorMinimum, majorMaximumWorking, majorMinimumWorking;
     // With a refusal the texts below stay empty.
     std::string range, rangeWorking;
     std::string readingDiameters[ReadingCount];
-    // How each reading's pitch diameter stands against the limits.
+    // How each reading's pitch diameter stands against the limits, and the
+    // major diameter measured against its limits (None: not judged).
     ReadingStanding standings[ReadingCount];
+    ReadingStanding majorStanding;
     std::string mean, meanDiameter, spread;
     // The verdict, with the spread on a second line when it is too large;
     // its working names the thread with its class.
@@ -50,6 +62,10 @@ struct CheckTexts {
     // An entry that cannot be checked, with the field to correct.
     CheckRefusal refusal;
 };
+
+// The starts typed: a whole number from 1 to 8, blanks around it allowed;
+// none for any other text.
+std::optional<int> startsOf(const std::string &text);
 
 // The thread as the check names it (its designation, with the class when one
 // is given), as the thread line and the record show it.

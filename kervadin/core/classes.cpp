@@ -14,22 +14,25 @@ using namespace arithmetic;
 
 // ISO 965-1 (ISO general purpose metric screw threads, tolerances: principles
 // and basic data) tabulates, for external threads, the fundamental deviation
-// es of each tolerance position by pitch and the pitch-diameter tolerance Td2
-// of each grade by diameter range and pitch. The values below are its entries
-// for position g and grade 6 at the diameters and pitches of the twelve
-// metric sizes; ISO 965-2 lists the limits they give for the general purpose
-// sizes (M6 6g 5.324/5.212, M10 6g 8.994/8.862), and the engineering
-// handbooks reprint both tables. They are the tables' own rounded values: the
-// formulas behind them, rounded afresh, do not always give them back (M3 ×
-// 0.5: 78 µm by the formula, 75 µm in the table).
-struct Deviation {
+// es of each tolerance position by pitch, the major-diameter tolerance Td of
+// each grade by pitch, and the pitch-diameter tolerance Td2 of each grade by
+// diameter range and pitch. The values below are its entries for position g
+// and grade 6 at the diameters and pitches of the twelve metric sizes; ISO
+// 965-2 lists the limits they give for the general purpose sizes (M6 6g
+// 5.974/5.794 major, 5.324/5.212 pitch diameter; M10 6g 9.968/9.732 and
+// 8.994/8.862), and the engineering handbooks reprint the tables. They are
+// the tables' own rounded values: the formulas behind them, rounded afresh,
+// do not always give them back (M3 × 0.5: 78 µm by the formula, 75 µm in the
+// table).
+struct ByPitch {
     double pitch; // mm
     int es;       // µm, position g
+    int td;       // µm, major diameter, grade 6
 };
 
-constexpr Deviation DeviationsG[] = {
-    {0.45, -20}, {0.5, -20}, {0.7, -22}, {0.8, -24}, {1, -26},
-    {1.25, -28}, {1.5, -32}, {1.75, -34}, {2, -38}, {2.5, -42},
+constexpr ByPitch PitchTable[] = {
+    {0.45, -20, 100}, {0.5, -20, 106},  {0.7, -22, 140},  {0.8, -24, 150},  {1, -26, 180},
+    {1.25, -28, 212}, {1.5, -32, 236},  {1.75, -34, 265}, {2, -38, 280},    {2.5, -42, 335},
 };
 
 struct PitchTolerance {
@@ -53,11 +56,11 @@ bool same(double a, double b)
     return std::fabs(a - b) <= 1e-9 * std::fmax(1, std::fabs(b));
 }
 
-const int *deviationG(double pitch)
+const ByPitch *byPitch(double pitch)
 {
-    for (const Deviation &d : DeviationsG) {
-        if (same(pitch, d.pitch))
-            return &d.es;
+    for (const ByPitch &row : PitchTable) {
+        if (same(pitch, row.pitch))
+            return &row;
     }
     return nullptr;
 }
@@ -110,19 +113,22 @@ std::string micrometres(int value)
 
 // Tolerance and allowance of a unified class, as multiples of the class 2A
 // tolerance T.
+// The major diameter's tolerance is a multiple of ∛(P²) of its own.
 struct UnifiedRule {
     double toleranceFactor;
     const char *toleranceText;
     double allowanceFactor;
     const char *allowanceText;
+    double majorToleranceFactor;
+    const char *majorToleranceText;
 };
 
 const UnifiedRule &unifiedRule(ToleranceClass toleranceClass)
 {
     static constexpr UnifiedRule Rules[] = {
-        {1.5, "1.5 × T", 0.3, "0.3 × T"},
-        {1, "T", 0.3, "0.3 × T"},
-        {0.75, "0.75 × T", 0, "0"},
+        {1.5, "1.5 × T", 0.3, "0.3 × T", 0.090, "0.090 × ∛(P²)"},
+        {1, "T", 0.3, "0.3 × T", 0.060, "0.060 × ∛(P²)"},
+        {0.75, "0.75 × T", 0, "0", 0.060, "0.060 × ∛(P²)"},
     };
     return Rules[static_cast<int>(toleranceClass) - static_cast<int>(ToleranceClass::Class1A)];
 }
@@ -159,17 +165,32 @@ ClassLimits unifiedLimits(const CheckedThread &thread, ToleranceClass toleranceC
         + "\nmaximum = E − allowance = " + shown(basic) + " − " + shown(allowance);
     out.minimumWorking = classLine + "tolerance " + rule.toleranceText + " = " + shown(tolerance)
         + "\nminimum = maximum − tolerance = " + out.maximumText + " − " + shown(tolerance);
+
+    // The major diameter: the same allowance below D, and a tolerance of its own.
+    const double majorTolerance =
+        asShown(multiply(rule.majorToleranceFactor, std::cbrt(multiply(pitch, pitch))));
+    out.majorMaximum = asShown(subtract(diameter, allowance));
+    out.majorMinimum = asShown(subtract(out.majorMaximum, majorTolerance));
+    out.majorMaximumText = shown(out.majorMaximum);
+    out.majorMinimumText = shown(out.majorMinimum);
+    const std::string majorLine = std::string("Class ") + className(toleranceClass) + "\n";
+    out.majorMaximumWorking = majorLine + "allowance " + rule.allowanceText + " = "
+        + shown(allowance) + "\nmaximum = D − allowance = " + shown(diameter) + " − "
+        + shown(allowance);
+    out.majorMinimumWorking = majorLine + "tolerance " + rule.majorToleranceText + " = "
+        + shown(majorTolerance) + "\nminimum = maximum − tolerance = " + out.majorMaximumText
+        + " − " + shown(majorTolerance);
     return out;
 }
 
 ClassLimits metricLimits(const CheckedThread &thread, ToleranceClass toleranceClass)
 {
     ClassLimits out;
-    const int *es = deviationG(thread.pitch);
+    const ByPitch *row = byPitch(thread.pitch);
     const int *td2 = toleranceGrade6(thread.diameter, thread.pitch);
-    if (!es || !td2)
+    if (!row || !td2)
         return out;
-    const int deviation = toleranceClass == ToleranceClass::Class6g ? *es : 0;
+    const int deviation = toleranceClass == ToleranceClass::Class6g ? row->es : 0;
     out.offered = true;
 
     // The basic pitch diameter to the micrometre, as the tables give it; from
@@ -193,6 +214,20 @@ ClassLimits metricLimits(const CheckedThread &thread, ToleranceClass toleranceCl
     out.minimumWorking = classLine + "Td2 (grade 6) = " + micrometres(*td2)
         + "\nminimum = maximum − Td2 = " + micrometres(maximum) + " − "
         + micrometres(*td2);
+
+    // The major diameter from d, to the micrometre, with the same es.
+    const int major = rt::RoundToInteger(multiply(thread.diameter, 1000));
+    const int majorMaximum = major + deviation;
+    const int majorMinimum = majorMaximum - row->td;
+    out.majorMaximum = asShown(majorMaximum / 1000.0);
+    out.majorMinimum = asShown(majorMinimum / 1000.0);
+    out.majorMaximumText = shown(out.majorMaximum);
+    out.majorMinimumText = shown(out.majorMinimum);
+    out.majorMaximumWorking = classLine + "es = " + micrometres(deviation)
+        + "\nmaximum = d + es = " + micrometres(major) + " − " + micrometres(-deviation);
+    out.majorMinimumWorking = classLine + "Td (grade 6) = " + micrometres(row->td)
+        + "\nminimum = maximum − Td = " + micrometres(majorMaximum) + " − "
+        + micrometres(row->td);
     return out;
 }
 
@@ -254,7 +289,7 @@ const char *className(ToleranceClass toleranceClass)
 
 ClassSet offeredClasses(const CheckedThread &thread)
 {
-    if (thread.angle != 60 || !(thread.pitch > 0))
+    if (thread.angle != 60 || !(thread.pitch > 0) || thread.starts != 1)
         return ClassSet::None;
     if (!thread.metric)
         return ClassSet::Unified;

@@ -5,9 +5,12 @@
 // - Unified (60° inch threads): classes 1A, 2A and 3A from the class 2A
 //   tolerance T = 0.0015 × ∛D + 0.0015 × √LE + 0.015 × ∛(P²), with the
 //   length of engagement LE = D for a U.N.C. or U.N.F. size of the tables
-//   and LE = 9P for any other diameter and pitch.
+//   and LE = 9P for any other diameter and pitch. The major diameter lies
+//   the same allowance below D, with a tolerance of 0.090 × ∛(P²) (1A) or
+//   0.060 × ∛(P²) (2A, 3A).
 // - Metric (the twelve sizes of the tables, standard or typed as a custom
 //   thread): classes 6g and 6h from tabulated values, not from a formula.
+// The classes are for threads of one start.
 
 #include "kervadin/core/families.h"
 #include "kervadin/core/threadrules.h"
@@ -28,6 +31,7 @@ struct CheckedThread {
     // A standard size: its family and its place in the family's sizes. -1 for a custom thread.
     Family family = Family::UNC;
     int size = -1;
+    int starts = 1;
 
     bool standard() const { return size >= 0; }
 };
@@ -71,6 +75,13 @@ struct ClassLimits {
     // Unified classes: "LE = D = 0.2500 (a U.N.C. or U.N.F. size)" or
     // "LE = 9P = 0.3214 (not a U.N.C. or U.N.F. size)"; empty for metric.
     std::string engagement;
+    // The major diameter's limits, the same way.
+    double majorMaximum = 0;
+    double majorMinimum = 0;
+    std::string majorMaximumText;
+    std::string majorMinimumText;
+    std::string majorMaximumWorking;
+    std::string majorMinimumWorking;
 };
 
 // Throws rt::ArithmeticFault for a fault anywhere in the arithmetic.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace kervadin {
 namespace {
@@ -18,14 +19,6 @@ std::string stated(double value)
     if (std::fabs(value) < 1e9)
         return shown(value);
     return shortest(value);
-}
-
-// Half a thread angle in degrees and minutes: "30°", "27° 30'", "23° 45'".
-std::string halfAngleText(double angle)
-{
-    const int minutes = rt::RoundToInteger(rt::checked(angle * 30));
-    const std::string degrees = std::to_string(minutes / 60) + "°";
-    return minutes % 60 == 0 ? degrees : degrees + " " + std::to_string(minutes % 60) + "'";
 }
 
 // The reading furthest outside on one side: its box and by how much.
@@ -106,7 +99,7 @@ void oversize(const Judged &j, double angle, Verdict &out)
     const std::string x = shown(j.over.amount);
     const double radial = j.over.amount / 2;
     const double compound = rt::divide(radial, std::cos(radians(angle / 2)));
-    const std::string half = halfAngleText(angle);
+    const std::string half = degreesAndMinutes(angle / 2);
     out.verdict = "Oversize by " + x + j.at(j.over) + ": take " + x
         + " off the pitch diameter (" + shown(radial) + " radial infeed, " + shown(compound)
         + " on the compound at " + half + ").";
@@ -163,12 +156,13 @@ bool hasComma(const std::string &text)
 
 const char *const PointForDecimals = "Use a point for decimals, as in 12.305.";
 
+// A limit of the pitch diameter, or of the major diameter (`diameter`).
 CheckRefusal refuseLimit(const std::string &text, CheckField field, const char *which,
-                         const ThreadSpan &span, Unit unit)
+                         const ThreadSpan &span, Unit unit, const char *diameter = "pitch")
 {
     if (text.empty())
         return {};
-    const std::string limit = std::string("The ") + which + " pitch diameter";
+    const std::string limit = std::string("The ") + which + " " + diameter + " diameter";
     if (hasComma(text))
         return refusalAt(field, "Bad Limit", limit + " has a comma in it.", PointForDecimals);
     if (!span.holds(rt::ReadNumber(text)))
@@ -194,6 +188,26 @@ CheckRefusal refuseReading(const std::string &text, int index, const ThreadSpan 
                          "Reading " + n + " gives a pitch diameter of " + stated(diameter)
                              + ", outside the thread " + span.text() + ".",
                          "Please check reading " + n + " and the wire, and try again.");
+    return {};
+}
+
+Unit unitOf(const CheckedThread &thread)
+{
+    return thread.metric ? Unit::Millimetre : Unit::Inch;
+}
+
+CheckRefusal refuseMeasuredMajor(const std::string &text, const ThreadSpan &span)
+{
+    if (text.empty())
+        return {};
+    if (hasComma(text))
+        return refusalAt(CheckField::Major, "Bad Major Diameter",
+                         "The major diameter has a comma in it.", PointForDecimals);
+    if (!span.holds(rt::ReadNumber(text)))
+        return refusalAt(CheckField::Major, "Bad Major Diameter",
+                         "The major diameter " + stated(rt::ReadNumber(text))
+                             + " lies outside the thread " + span.text() + ".",
+                         "Please check the major diameter and try again.");
     return {};
 }
 
@@ -249,7 +263,7 @@ CheckRefusal refuseEntries(const CheckedThread &thread, const std::string &maxim
 {
     const ThreadSpan span{subtract(thread.diameter, rt::checked(2 * thread.depth)),
                           thread.diameter};
-    const Unit unit = thread.metric ? Unit::Millimetre : Unit::Inch;
+    const Unit unit = unitOf(thread);
     CheckRefusal refusal = refuseLimit(maximum, CheckField::Maximum, "maximum", span, unit);
     if (!refusal.refuses())
         refusal = refuseLimit(minimum, CheckField::Minimum, "minimum", span, unit);
@@ -265,6 +279,53 @@ CheckRefusal refuseEntries(const CheckedThread &thread, const std::string &maxim
             refusal = refuseReading(readings[i], i, span, wireConstant);
     }
     return refusal;
+}
+
+MajorVerdict judgeMajor(double maximum, double minimum, double measured)
+{
+    MajorVerdict out;
+    const double excess = asShown(subtract(measured, maximum));
+    const double shortfall = asShown(subtract(minimum, measured));
+    if (excess > 0) {
+        out.standing = {Standing::Over, "over by " + shown(excess)};
+        out.line = "Major diameter oversize by " + shown(excess) + ".";
+    } else if (shortfall > 0) {
+        out.standing = {Standing::Under, "under by " + shown(shortfall)};
+        out.line = "Major diameter undersize by " + shown(shortfall) + ".";
+    } else {
+        out.standing = {Standing::Within, "within"};
+        out.line = "Major diameter within limits.";
+    }
+    out.working = "major diameter " + shown(measured) + ", limits " + shown(minimum) + " to "
+        + shown(maximum);
+    return out;
+}
+
+CheckRefusal refuseMajor(const CheckedThread &thread, double basic, const std::string &maximum,
+                         const std::string &minimum, const std::string &measured)
+{
+    const ThreadSpan span{basic, add(thread.diameter, thread.pitch)};
+    const Unit unit = unitOf(thread);
+    for (const auto &[text, field, which] :
+         {std::tuple{&maximum, CheckField::MajorMaximum, "maximum"},
+          std::tuple{&minimum, CheckField::MajorMinimum, "minimum"}}) {
+        CheckRefusal refusal = refuseLimit(*text, field, which, span, unit, "major");
+        if (refusal.refuses())
+            return refusal;
+    }
+    if (maximum.empty() != minimum.empty()) {
+        const bool noMaximum = maximum.empty();
+        return refusalAt(noMaximum ? CheckField::MajorMaximum : CheckField::MajorMinimum,
+                         "No Limit",
+                         std::string("The ") + (noMaximum ? "maximum" : "minimum")
+                             + " major diameter has not been entered.",
+                         "Please enter both major diameter limits, or neither, and try again.");
+    }
+    if (!maximum.empty() && rt::ReadNumber(maximum) <= rt::ReadNumber(minimum))
+        return refusalAt(CheckField::MajorMaximum, "Bad Limits",
+                         "The maximum major diameter is not above the minimum.",
+                         "Please correct the limits and try again.");
+    return refuseMeasuredMajor(measured, span);
 }
 
 } // namespace kervadin

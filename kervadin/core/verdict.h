@@ -41,15 +41,36 @@ struct Verdict {
     // "Within limits.", "Oversize by ...", "Undersize by ...", "Out of limits
     // both ways: ..."; empty when there is no reading.
     std::string verdict;
+    // "Major diameter within limits." (or over, or under) when the major
+    // diameter is judged; else empty.
+    std::string major;
     // "Spread S is larger than the tolerance T: ..." when it is; else empty.
     std::string spread;
     // How the verdict was reached, for its tooltip.
     std::string working;
     std::array<ReadingStanding, ReadingCount> readings;
 
-    // The verdict with the spread on a line of its own.
-    std::string text() const { return spread.empty() ? verdict : verdict + "\n" + spread; }
+    // The verdict, then the major diameter's line and the spread's, each on
+    // a line of its own.
+    std::string text() const
+    {
+        std::string text = verdict;
+        for (const std::string *line : {&major, &spread}) {
+            if (!line->empty())
+                text += "\n" + *line;
+        }
+        return text;
+    }
 };
+
+// The major diameter measured over the crests against its limits (as shown
+// and valid): how it stands, the verdict's line and how it was reached.
+struct MajorVerdict {
+    ReadingStanding standing;
+    std::string line;
+    std::string working;
+};
+MajorVerdict judgeMajor(double maximum, double minimum, double measured);
 
 // The limits as shown and valid (maximum above minimum), the readings' pitch
 // diameters, the thread angle in degrees. Throws rt::ArithmeticFault for a
@@ -66,5 +87,13 @@ Verdict judgeReadings(double maximum, double minimum, const PitchDiameters &diam
 [[nodiscard]] CheckRefusal refuseEntries(const CheckedThread &thread, const std::string &maximum,
                                          const std::string &minimum,
                                          const ReadingTexts &readings, double wireConstant);
+
+// The first entry of the major diameter that cannot be checked: a comma, a
+// limit or the diameter measured below the thread's basic pitch diameter
+// (as shown) or above D + P, one limit without the other, a maximum not
+// above the minimum. Empty boxes are passed over.
+[[nodiscard]] CheckRefusal refuseMajor(const CheckedThread &thread, double basic,
+                                       const std::string &maximum, const std::string &minimum,
+                                       const std::string &measured);
 
 } // namespace kervadin
