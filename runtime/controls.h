@@ -5,6 +5,7 @@
 #include "runtime/messages.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QKeySequence>
@@ -73,6 +74,16 @@ protected:
 
 private:
     void keepEveryOptionATabStop();
+};
+
+// A check box: a click anywhere on it ticks or unticks it.
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    explicit CheckBox(const QString &caption, QWidget *parent = nullptr);
+
+protected:
+    bool hitButton(const QPoint &pos) const override;
 };
 
 // Installs one Watcher (an event filter) on the application, the first time

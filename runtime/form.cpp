@@ -498,6 +498,9 @@ void Form::build(const std::vector<Control> &table)
         case Kind::Option:
             made = addOption(row.name, row.caption, row.twips, font);
             break;
+        case Kind::CheckBox:
+            made = make<CheckBox>(row.name, row.twips, font, row.caption);
+            break;
         }
         if (row.kind != Kind::Value && !row.spoken.isEmpty())
             made->setAccessibleName(row.spoken);

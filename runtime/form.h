@@ -72,6 +72,7 @@ enum class Kind {
     TextBox,    // a box the user types in (QLineEdit)
     Button,     // a command button
     Option,     // an option button of the window's one group
+    CheckBox,   // a box the user ticks or unticks
     Frame,      // a rounded frame drawn beneath controls, filled with the look's background
 };
 

@@ -11,13 +11,15 @@
 
 using namespace kervadin;
 
-static const QByteArray Header = CheckLogHeader;
-static const QByteArray Row = "2026-12-07T14:05:09+01:00,BRK-114,1/4-20 UNC,2A,inch,0.0289,0.2164,0.2127,0.2550,0.2552,,,,0.2141,0.2143,,,,0.2551,0.2142,0.0002,Within limits.";
+static const QByteArray Header = CheckLogHeader, Earlier = EarlierCheckLogHeader;
+static const QByteArray EarlierRow = "2026-12-07T14:05:09+01:00,BRK-114,1/4-20 UNC,2A,inch,0.0289,0.2164,0.2127,0.2550,0.2552,,,,0.2141,0.2143,,,,0.2551,0.2142,0.0002,Within limits.";
+static const QByteArray Row = EarlierRow + ",1,,0.2489,0.2408,";
 
-static CheckRecord sample()
+static CheckRecord sample(const std::string &starts = "1", const std::string &major = "")
 {
     return {"2026-12-07T14:05:09+01:00", "BRK-114", "1/4-20 UNC", "2A", "inch", "0.0289", "0.2164", "0.2127",
-            {"0.2550", "0.2552"}, {"0.2141", "0.2143"}, "0.2551", "0.2142", "0.0002", "Within limits."};
+            {"0.2550", "0.2552"}, {"0.2141", "0.2143"}, "0.2551", "0.2142", "0.0002", "Within limits.",
+            starts, "", "0.2489", "0.2408", major, ""};
 }
 
 class TestCheckLog : public QObject {
@@ -32,21 +34,28 @@ private slots:
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QByteArray>("after"); // empty: refused, the file unchanged
         QTest::addColumn<int>("error");        // the system's reason the refusal gives
+        QTest::addColumn<QString>("starts");   // of the record
+        QTest::addColumn<QString>("major");    // measured
         const QByteArray log = Header + "\r\nold,row\r\n", fresh = Header + "\r\n" + Row + "\r\n", none;
-        QTest::newRow("new file") << "" << false << none << fresh << 0;
-        QTest::newRow("empty file") << "" << true << none << fresh << 0;
-        QTest::newRow("rows kept") << "" << true << log << log + Row + "\r\n" << 0;
-        QTest::newRow("LF log goes on in LF") << "" << true << Header + "\nold\n" << Header + "\nold\n" + Row + "\n" << 0;
-        QTest::newRow("last row without break") << "" << true << Header + "\r\nold" << Header + "\r\nold\r\n" + Row + "\r\n" << 0;
-        QTest::newRow("last CR without LF") << "" << true << Header + "\r\nold\r" << Header + "\r\nold\r\n" + Row + "\r\n" << 0;
-        QTest::newRow("header alone") << "" << true << Header << fresh << 0;
-        QTest::newRow("byte-order mark") << "" << true << "\xEF\xBB\xBF" + log << "\xEF\xBB\xBF" + log + Row + "\r\n" << 0;
-        QTest::newRow("other CSV") << "" << true << QByteArray("Time,Part\r\n1,2\r\n") << none << 0;
-        QTest::newRow("header and more") << "" << true << Header + ",Note\r\n" << none << 0;
-        QTest::newRow("header on line 2") << "" << true << "\r\n" + Header + "\r\n" << none << 0;
-        QTest::newRow("folder") << m_dir.path() << false << none << none << EISDIR;
-        QTest::newRow("no such folder") << m_dir.filePath("none/log.csv") << false << none << none << ENOENT;
-        QTest::newRow("full disk") << "/dev/full" << false << none << none << ENOSPC;
+        QTest::newRow("new file") << "" << false << none << fresh << 0 << "1" << "";
+        QTest::newRow("empty file") << "" << true << none << fresh << 0 << "1" << "";
+        QTest::newRow("rows kept") << "" << true << log << log + Row + "\r\n" << 0 << "1" << "";
+        QTest::newRow("LF log goes on in LF") << "" << true << Header + "\nold\n" << Header + "\nold\n" + Row + "\n" << 0 << "1" << "";
+        QTest::newRow("last row without break") << "" << true << Header + "\r\nold" << Header + "\r\nold\r\n" + Row + "\r\n" << 0 << "1" << "";
+        QTest::newRow("last CR without LF") << "" << true << Header + "\r\nold\r" << Header + "\r\nold\r\n" + Row + "\r\n" << 0 << "1" << "";
+        QTest::newRow("header alone") << "" << true << Header << fresh << 0 << "1" << "";
+        QTest::newRow("byte-order mark") << "" << true << "\xEF\xBB\xBF" + log << "\xEF\xBB\xBF" + log + Row + "\r\n" << 0 << "1" << "";
+        QTest::newRow("other CSV") << "" << true << QByteArray("Time,Part\r\n1,2\r\n") << none << 0 << "1" << "";
+        QTest::newRow("header and more") << "" << true << Header + ",Note\r\n" << none << 0 << "1" << "";
+        QTest::newRow("header on line 2") << "" << true << "\r\n" + Header + "\r\n" << none << 0 << "1" << "";
+        QTest::newRow("folder") << m_dir.path() << false << none << none << EISDIR << "1" << "";
+        QTest::newRow("no such folder") << m_dir.filePath("none/log.csv") << false << none << none << ENOENT << "1" << "";
+        QTest::newRow("full disk") << "/dev/full" << false << none << none << ENOSPC << "1" << "";
+        const QByteArray earlier = Earlier + "\r\nold\r\n";
+        QTest::newRow("earlier log, one start") << "" << true << earlier << earlier + EarlierRow + "\r\n" << 0 << "1" << "";
+        QTest::newRow("earlier log, two starts") << "" << true << earlier << none << 0 << "2" << "";
+        QTest::newRow("earlier log, major measured") << "" << true << earlier << none << 0 << "1" << "0.2450";
+        QTest::newRow("earlier header and more") << "" << true << Earlier + ",Starts\r\n" << none << 0 << "1" << "";
     }
     void append()
     {
@@ -55,11 +64,15 @@ private slots:
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
         QFETCH(int, error);
+        QFETCH(QString, starts);
+        QFETCH(QString, major);
         QFile file(path.isEmpty() ? m_dir.filePath(QTest::currentDataTag()) : path);
         QVERIFY(!exists || (file.open(QIODevice::WriteOnly) && file.write(before) == before.size() && file.flush()));
         file.close();
-        const rt::Refusal refusal = appendRecord(file.fileName().toStdString(), sample());
-        QCOMPARE(refusal.title, after.isEmpty() ? (error ? "Cannot Save" : "Not a Check Log") : "");
+        const rt::Refusal refusal =
+            appendRecord(file.fileName().toStdString(), sample(starts.toStdString(), major.toStdString()));
+        const bool earlier = before.startsWith(Earlier) && !before.startsWith(Earlier + ",");
+        QCOMPARE(refusal.title, after.isEmpty() ? (error ? "Cannot Save" : earlier ? "Earlier Check Log" : "Not a Check Log") : "");
         QVERIFY2(!error || (refusal.line1.find(path.toStdString()) != std::string::npos
                             && refusal.line1.find(std::strerror(error)) != std::string::npos), refusal.line1.c_str());
         QVERIFY(error || file.open(QIODevice::ReadOnly));
@@ -89,6 +102,10 @@ private slots:
         QCOMPARE(kervadin::recordText(record), "Thread: 1/4-20 UNC-2A\nPart: BRK-114\nUnit: inch\nWire: 0.0289\nLimits: 0.2127 to 0.2164\nReadings: 0.2550, 0.2552\nPitch diameters: 0.2141, 0.2143\nMean: reading 0.2551, pitch diameter 0.2142\nSpread: 0.0002\nVerdict: Oversize by 0.0003.\n  Take 0.0003 off.\nChecked: 2026-12-07T14:05:09+01:00\n");
         record.part = record.threadClass = "";
         QCOMPARE(kervadin::recordText(record).substr(0, 25), "Thread: 1/4-20 UNC\nUnit: ");
+        record = sample("2", "0.2450");
+        record.leadCorrection = "0.0005";
+        record.leadAngle = "8° 20'";
+        QCOMPARE(kervadin::recordText(record), "Thread: 1/4-20 UNC-2A\nPart: BRK-114\nUnit: inch\nWire: 0.0289\nStarts: 2\nLead angle: 8° 20', corrected by 0.0005\nLimits: 0.2127 to 0.2164\nReadings: 0.2550, 0.2552\nPitch diameters: 0.2141, 0.2143\nMean: reading 0.2551, pitch diameter 0.2142\nSpread: 0.0002\nMajor diameter: 0.2450, limits 0.2408 to 0.2489\nVerdict: Within limits.\nChecked: 2026-12-07T14:05:09+01:00\n");
     }
     // Two records in a new log, read back field by field as Python reads it.
     void readBackWithPython()
@@ -114,7 +131,8 @@ private slots:
             for (const auto &f : {r.time, r.part, r.thread, r.threadClass, r.unit, r.wire, r.maximum, r.minimum,
                                   r.readings[0], r.readings[1], r.readings[2], r.readings[3], r.readings[4],
                                   r.readingDiameters[0], r.readingDiameters[1], r.readingDiameters[2],
-                                  r.readingDiameters[3], r.readingDiameters[4], r.mean, r.meanDiameter, r.spread, r.verdict})
+                                  r.readingDiameters[3], r.readingDiameters[4], r.mean, r.meanDiameter, r.spread, r.verdict,
+                                  r.starts, r.leadCorrection, r.majorMaximum, r.majorMinimum, r.major})
                 fields << QString::fromStdString(f);
             QCOMPARE(rows[index++].toVariant().toStringList(), fields);
         }

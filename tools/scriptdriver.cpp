@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -305,10 +306,13 @@ void Session::Driver::typeInto(const Arguments &a, bool replace)
 void Session::Driver::printControl(QWidget *c)
 {
     const QString name = harness::nameOf(c);
+    const auto onOff = [](const QAbstractButton *b) {
+        return b->isChecked() ? QStringLiteral("on") : QStringLiteral("off");
+    };
     if (auto *option = qobject_cast<QRadioButton *>(c)) {
-        writeLine(QStringLiteral("option %1 %2 %3")
-                      .arg(name, jsonString(option->text()),
-                           option->isChecked() ? QStringLiteral("on") : QStringLiteral("off")));
+        writeLine(QStringLiteral("option %1 %2 %3").arg(name, jsonString(option->text()), onOff(option)));
+    } else if (auto *box = qobject_cast<QCheckBox *>(c)) {
+        writeLine(QStringLiteral("check %1 %2 %3").arg(name, jsonString(box->text()), onOff(box)));
     } else if (auto *button = qobject_cast<QAbstractButton *>(c)) {
         writeLine(QStringLiteral("text %1 %2").arg(name, jsonString(button->text())));
     } else if (auto *label = qobject_cast<QLabel *>(c)) {

@@ -5,6 +5,7 @@
 #include "runtime/controls.h"
 #include "runtime/messages.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -79,10 +80,12 @@ struct FieldControl {
     const char *name;
 };
 const FieldControl FieldControls[] = {
-    {CheckField::Maximum, "txtPDmax"},       {CheckField::Minimum, "txtPDmin"},
-    {CheckField::Reading1, "txtReading1"},   {CheckField::Reading2, "txtReading2"},
-    {CheckField::Reading3, "txtReading3"},   {CheckField::Reading4, "txtReading4"},
-    {CheckField::Reading5, "txtReading5"},   {CheckField::Check, "cmdEvaluate"},
+    {CheckField::Starts, "txtStarts"},       {CheckField::Maximum, "txtPDmax"},
+    {CheckField::Minimum, "txtPDmin"},       {CheckField::Reading1, "txtReading1"},
+    {CheckField::Reading2, "txtReading2"},   {CheckField::Reading3, "txtReading3"},
+    {CheckField::Reading4, "txtReading4"},   {CheckField::Reading5, "txtReading5"},
+    {CheckField::MajorMaximum, "txtMajmax"}, {CheckField::MajorMinimum, "txtMajmin"},
+    {CheckField::Major, "txtMajor"},         {CheckField::Check, "cmdEvaluate"},
 };
 
 // A row of three values the check works out, each 2800 twips wide on its
@@ -109,9 +112,27 @@ void addFields(std::vector<rt::Control> &table, int top, std::initializer_list<V
     }
 }
 
+// The right-hand column: the thread's starts and the lead-angle correction
+// at the top, the major diameter's limits and the diameter measured over the
+// crests further down, each box with its caption beside it.
+constexpr int Column = 9480;
+
+void addMajorRow(std::vector<rt::Control> &table, const char *caption, const char *name, int top,
+                 int tab, const char *spoken)
+{
+    const QString n = QLatin1String(name);
+    table.push_back({rt::Kind::Label, "lblCap" + n, QLatin1String(caption),
+                     rt::twipsRect(Column, top + 120, 960, 255), PlainFont, 0, &LimitCaptionLook});
+    table.push_back({rt::Kind::Frame, "shp" + n, {}, frameAt(Column + 960, top, 1920), PlainFont,
+                     0, &FrameLook});
+    table.push_back({rt::Kind::TextBox, "txt" + n, {}, insideFrame(Column + 960, top, 1920),
+                     ValueFont, tab, &EntryBoxLook, QLatin1String(spoken)});
+}
+
 // Every control of the window, a value field named for assistive technology
-// by the caption above it. The keyboard goes through the limits, the
-// classes, the readings, Check, BACK and the record.
+// by the caption above it. The keyboard goes through the starts and the
+// lead-angle correction, the limits, the classes, the readings, Check, BACK,
+// the major diameter and the record.
 std::vector<rt::Control> controls()
 {
     using K = rt::Kind;
@@ -121,7 +142,12 @@ std::vector<rt::Control> controls()
         {K::Value, "lblThread", {}, insideFrame(360, 480, 8880), PlainFont, 0, &FieldLook,
          "Thread and Wire"},
         {K::Label, "lblNote", {}, rt::twipsRect(360, 1080, 8880, 540), PlainFont, 0, &NoteLook},
-
+        {K::Label, "lblCapStarts", "Starts", rt::twipsRect(Column, 240, 2880, 200), CaptionFont},
+        {K::Frame, "shpStarts", {}, frameAt(Column, 480, 960), PlainFont, 0, &FrameLook},
+        {K::TextBox, "txtStarts", {}, insideFrame(Column, 480, 960), ValueFont, 1, &EntryBoxLook,
+         "Starts"},
+        {K::CheckBox, "chkLead", "Correct for lead angle", rt::twipsRect(Column, 1080, 2880, 495),
+         PlainFont, 2},
     };
     addFields(table, 1980, {{"Basic", "Basic Pitch Diameter"}, {"Constant", "Wire Constant C"},
                             {"Range", "Reading Range"}});
@@ -131,24 +157,24 @@ std::vector<rt::Control> controls()
         {K::Label, "lblCapMax", "Maximum", rt::twipsRect(360, 3060, 960, 255), PlainFont, 0,
          &LimitCaptionLook},
         {K::Frame, "shpPDmax", {}, frameAt(1320, 2940, 1560), PlainFont, 0, &FrameLook},
-        {K::TextBox, "txtPDmax", {}, insideFrame(1320, 2940, 1560), ValueFont, 1, &EntryBoxLook,
+        {K::TextBox, "txtPDmax", {}, insideFrame(1320, 2940, 1560), ValueFont, 3, &EntryBoxLook,
          "Maximum Pitch Diameter"},
         {K::Label, "lblCapMin", "Minimum", rt::twipsRect(3120, 3060, 960, 255), PlainFont, 0,
          &LimitCaptionLook},
         {K::Frame, "shpPDmin", {}, frameAt(4080, 2940, 1560), PlainFont, 0, &FrameLook},
-        {K::TextBox, "txtPDmin", {}, insideFrame(4080, 2940, 1560), ValueFont, 2, &EntryBoxLook,
+        {K::TextBox, "txtPDmin", {}, insideFrame(4080, 2940, 1560), ValueFont, 4, &EntryBoxLook,
          "Minimum Pitch Diameter"},
         {K::Label, "lblCapClass", "Class", rt::twipsRect(5880, 3060, 600, 255), PlainFont},
         // One group; none is chosen at first.
-        {K::Option, "opt1A", "1A", rt::twipsRect(6480, 2940, 900, 495), PlainFont, 3, nullptr,
+        {K::Option, "opt1A", "1A", rt::twipsRect(6480, 2940, 900, 495), PlainFont, 5, nullptr,
          "Class 1A"},
-        {K::Option, "opt2A", "2A", rt::twipsRect(7380, 2940, 900, 495), PlainFont, 4, nullptr,
+        {K::Option, "opt2A", "2A", rt::twipsRect(7380, 2940, 900, 495), PlainFont, 6, nullptr,
          "Class 2A"},
-        {K::Option, "opt3A", "3A", rt::twipsRect(8280, 2940, 900, 495), PlainFont, 5, nullptr,
+        {K::Option, "opt3A", "3A", rt::twipsRect(8280, 2940, 900, 495), PlainFont, 7, nullptr,
          "Class 3A"},
-        {K::Option, "opt6g", "6g", rt::twipsRect(6480, 2940, 900, 495), PlainFont, 6, nullptr,
+        {K::Option, "opt6g", "6g", rt::twipsRect(6480, 2940, 900, 495), PlainFont, 8, nullptr,
          "Class 6g"},
-        {K::Option, "opt6h", "6h", rt::twipsRect(7380, 2940, 900, 495), PlainFont, 7, nullptr,
+        {K::Option, "opt6h", "6h", rt::twipsRect(7380, 2940, 900, 495), PlainFont, 9, nullptr,
          "Class 6h"},
 
         {K::Label, "lblCapReadings", "Readings Over the Wires", rt::twipsRect(360, 3720, 4000, 200),
@@ -164,7 +190,7 @@ std::vector<rt::Control> controls()
         table.push_back({K::Frame, "shpReading" + n, {}, frameAt(left, 3960, 1680), PlainFont, 0,
                          &FrameLook});
         table.push_back({K::TextBox, "txtReading" + n, {}, insideFrame(left, 3960, 1680),
-                         ValueFont, 8 + i, &EntryBoxLook, "Reading " + n});
+                         ValueFont, 10 + i, &EntryBoxLook, "Reading " + n});
         table.push_back({K::Frame, "shpPD" + n, {}, frameAt(left, 4800, 1680), PlainFont, 0,
                          &FrameLook});
         table.push_back({K::Value, "lblPD" + n, {}, insideFrame(left, 4800, 1680), ValueFont, 0,
@@ -172,27 +198,33 @@ std::vector<rt::Control> controls()
     }
     addFields(table, 5640, {{"Mean", "Mean Reading"}, {"MeanPD", "Mean Pitch Diameter"},
                             {"Spread", "Spread"}});
+    // Beside the pitch diameter's limits, readings and their pitch diameters.
+    table.push_back({K::Label, "lblCapMajdia", "Major Diameter", rt::twipsRect(Column, 2700, 2880, 200),
+                     CaptionFont});
+    addMajorRow(table, "Maximum", "Majmax", 2940, 17, "Maximum Major Diameter");
+    addMajorRow(table, "Minimum", "Majmin", 3960, 18, "Minimum Major Diameter");
+    addMajorRow(table, "Measured", "Major", 4800, 19, "Major Diameter");
     const std::vector<rt::Control> rest{
         {K::Label, "lblCapVerdict", "Verdict", rt::twipsRect(360, 6360, 2800, 200), CaptionFont},
-        {K::Frame, "shpVerdict", {}, rt::twipsRect(360, 6600, 8880, 735), PlainFont, 0, &FrameLook},
-        {K::Value, "lblVerdict", {}, rt::twipsRect(480, 6660, 8640, 615), ValueFont, 0,
+        {K::Frame, "shpVerdict", {}, rt::twipsRect(360, 6600, 8880, 1095), PlainFont, 0, &FrameLook},
+        {K::Value, "lblVerdict", {}, rt::twipsRect(480, 6660, 8640, 975), ValueFont, 0,
          &VerdictLook, "Verdict"},
 
-        {K::Button, "cmdEvaluate", "Check", rt::twipsRect(2400, 7560, 1455, 495), PlainFont, 13,
+        {K::Button, "cmdEvaluate", "Check", rt::twipsRect(2400, 7920, 1455, 495), PlainFont, 15,
          &ButtonLook},
-        {K::Button, "cmdBackcheck", "BACK", rt::twipsRect(5760, 7560, 1455, 495), PlainFont, 14,
+        {K::Button, "cmdBackcheck", "BACK", rt::twipsRect(5760, 7920, 1455, 495), PlainFont, 16,
          &ButtonLook},
 
         // The record of the check: the part it was made on, then saving it
         // to the log or copying it.
-        {K::Label, "lblCapPart", "Part or Drawing", rt::twipsRect(360, 8280, 4800, 200), CaptionFont},
-        {K::Frame, "shpPart", {}, frameAt(360, 8520, 4800), PlainFont, 0, &FrameLook},
-        {K::TextBox, "txtPart", {}, insideFrame(360, 8520, 4800), PlainFont, 15, &EntryBoxLook,
+        {K::Label, "lblCapPart", "Part or Drawing", rt::twipsRect(360, 8640, 4800, 200), CaptionFont},
+        {K::Frame, "shpPart", {}, frameAt(360, 8880, 4800), PlainFont, 0, &FrameLook},
+        {K::TextBox, "txtPart", {}, insideFrame(360, 8880, 4800), PlainFont, 20, &EntryBoxLook,
          "Part or Drawing"},
-        {K::Button, "cmdSave", "Save Record…", rt::twipsRect(5400, 8520, 1800, 495), PlainFont,
-         16, &ButtonLook},
-        {K::Button, "cmdCopyRecord", "Copy Record", rt::twipsRect(7440, 8520, 1800, 495), PlainFont,
-         17, &ButtonLook},
+        {K::Button, "cmdSave", "Save Record…", rt::twipsRect(5400, 8880, 1800, 495), PlainFont,
+         21, &ButtonLook},
+        {K::Button, "cmdCopyRecord", "Copy Record", rt::twipsRect(7440, 8880, 1800, 495), PlainFont,
+         22, &ButtonLook},
     };
     table.insert(table.end(), rest.begin(), rest.end());
     return table;
@@ -201,7 +233,7 @@ std::vector<rt::Control> controls()
 } // namespace
 
 FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
-    : rt::Form(QStringLiteral("frmCheck"), QStringLiteral("Check a Reading"), 9600, 9360,
+    : rt::Form(QStringLiteral("frmCheck"), QStringLiteral("Check a Reading"), 12600, 9720,
                Background, parent),
       m_program(program)
 {
@@ -214,10 +246,14 @@ FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
     rt::onClick(control<QPushButton>(QStringLiteral("cmdSave")), this, &FrmCheck::saveRecord);
     rt::onClick(control<QPushButton>(QStringLiteral("cmdCopyRecord")), this, &FrmCheck::copyRecord);
     // A limit typed over a class's limits is the user's own: the class goes.
-    for (CheckField limit : {CheckField::Maximum, CheckField::Minimum})
+    for (CheckField limit : {CheckField::Maximum, CheckField::Minimum, CheckField::MajorMaximum,
+                             CheckField::MajorMinimum})
         connect(box(limit), &QLineEdit::textEdited, this,
                 [this] { setClass(ToleranceClass::None); });
-    // Return (or Enter) in a limit or reading box presses Check.
+    box(CheckField::Starts)->setText(QStringLiteral("1"));
+    connect(box(CheckField::Starts), &QLineEdit::textEdited, this, &FrmCheck::startsEdited);
+    connect(leadBox(), &QCheckBox::clicked, this, [this] { rt::guarded([this] { refresh(); }); });
+    // Return (or Enter) in any box of the check presses Check.
     QPushButton *check = control<QPushButton>(QStringLiteral("cmdEvaluate"));
     for (const FieldControl &f : FieldControls) {
         if (auto *entry = qobject_cast<QLineEdit *>(fieldControl(f.field)))
@@ -237,6 +273,21 @@ QWidget *FrmCheck::fieldControl(CheckField field) const
 QLineEdit *FrmCheck::box(CheckField field) const
 {
     return qobject_cast<QLineEdit *>(fieldControl(field));
+}
+
+QCheckBox *FrmCheck::leadBox() const
+{
+    return control<QCheckBox>(QStringLiteral("chkLead"));
+}
+
+void FrmCheck::startsEdited(const QString &text)
+{
+    // More than one start: the lead angle grows with the lead, so C is
+    // corrected for it from then on, unless the user unticks it.
+    if (startsOf(text.toStdString()).value_or(1) > 1 && !leadBox()->isChecked()) {
+        leadBox()->setChecked(true);
+        rt::guarded([this] { refresh(); });
+    }
 }
 
 void FrmCheck::refuse(const CheckRefusal &refusal)
@@ -265,10 +316,15 @@ CheckEntry FrmCheck::entry() const
         if (classOption(c.toleranceClass)->isChecked())
             e.toleranceClass = c.toleranceClass;
     }
+    e.starts = box(CheckField::Starts)->text().toStdString();
+    e.leadCorrection = leadBox()->isChecked();
     e.maximum = box(CheckField::Maximum)->text().toStdString();
     e.minimum = box(CheckField::Minimum)->text().toStdString();
     for (int i = 0; i < ReadingCount; ++i)
         e.readings[i] = box(readingField(i))->text().toStdString();
+    e.majorMaximum = box(CheckField::MajorMaximum)->text().toStdString();
+    e.majorMinimum = box(CheckField::MajorMinimum)->text().toStdString();
+    e.major = box(CheckField::Major)->text().toStdString();
     return e;
 }
 
@@ -288,10 +344,12 @@ void FrmCheck::follow()
 void FrmCheck::clear()
 {
     setClass(ToleranceClass::None);
-    box(CheckField::Maximum)->clear();
-    box(CheckField::Minimum)->clear();
-    for (int i = 0; i < ReadingCount; ++i)
-        box(readingField(i))->clear();
+    box(CheckField::Starts)->setText(QStringLiteral("1"));
+    leadBox()->setChecked(false);
+    for (const FieldControl &f : FieldControls) {
+        if (QLineEdit *entry = box(f.field); entry && f.field != CheckField::Starts)
+            entry->clear();
+    }
     rt::guarded([this] { refresh(); });
 }
 
@@ -380,6 +438,15 @@ void FrmCheck::setClass(ToleranceClass toleranceClass)
     }
 }
 
+void FrmCheck::writeLimit(CheckField field, const std::string &text, const std::string &working)
+{
+    // A box keeps its cursor and editing history unless its text changes.
+    QLineEdit *limit = box(field);
+    if (limit->text() != qs(text))
+        limit->setText(qs(text));
+    limit->setToolTip(qs(working));
+}
+
 void FrmCheck::write(const CheckTexts &texts)
 {
     display(field(QStringLiteral("lblThread")), texts.thread);
@@ -392,15 +459,10 @@ void FrmCheck::write(const CheckTexts &texts)
         option->setEnabled(texts.calculated);
     }
     setClass(texts.toleranceClass);
-    // A box keeps its cursor and editing history unless its text changes.
-    QLineEdit *maximum = box(CheckField::Maximum);
-    QLineEdit *minimum = box(CheckField::Minimum);
-    if (maximum->text() != qs(texts.maximum))
-        maximum->setText(qs(texts.maximum));
-    if (minimum->text() != qs(texts.minimum))
-        minimum->setText(qs(texts.minimum));
-    maximum->setToolTip(qs(texts.maximumWorking));
-    minimum->setToolTip(qs(texts.minimumWorking));
+    writeLimit(CheckField::Maximum, texts.maximum, texts.maximumWorking);
+    writeLimit(CheckField::Minimum, texts.minimum, texts.minimumWorking);
+    writeLimit(CheckField::MajorMaximum, texts.majorMaximum, texts.majorMaximumWorking);
+    writeLimit(CheckField::MajorMinimum, texts.majorMinimum, texts.majorMinimumWorking);
     display(field(QStringLiteral("lblRange")), texts.range, texts.rangeWorking);
     for (int i = 0; i < ReadingCount; ++i) {
         // Each pitch diameter shows how it stands: a colour, and in words.
@@ -410,6 +472,13 @@ void FrmCheck::write(const CheckTexts &texts)
         diameter->setAccessibleDescription(qs(standing.text));
         rt::setColours(diameter, standingColour(standing.standing));
     }
+    // The major diameter measured shows how it stands in its own box.
+    QLineEdit *major = box(CheckField::Major);
+    const ReadingStanding &standing = texts.majorStanding;
+    major->setToolTip(qs(standing.text));
+    major->setAccessibleDescription(qs(standing.text));
+    rt::setColours(major, standing.standing == Standing::None ? QColor(Qt::white)
+                                                              : standingColour(standing.standing));
     display(field(QStringLiteral("lblMean")), texts.mean);
     display(field(QStringLiteral("lblMeanPD")), texts.meanDiameter);
     display(field(QStringLiteral("lblSpread")), texts.spread);

@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -52,11 +53,15 @@ private:
     CheckEntry entry() const;
     void refresh();
     void write(const CheckTexts &texts);
+    void writeLimit(CheckField field, const std::string &text, const std::string &working);
+    // Starts typed: more than one ticks the lead-angle correction.
+    void startsEdited(const QString &text);
     void setClass(ToleranceClass toleranceClass);
 
     // The control of a field a refusal names, and a field's box.
     QWidget *fieldControl(CheckField field) const;
     QLineEdit *box(CheckField field) const;
+    QCheckBox *leadBox() const;
     // Shows a refusal's message, then puts the focus in its field.
     void refuse(const CheckRefusal &refusal);
     QLabel *field(const QString &name) const;

@@ -12,4 +12,4 @@ with open(folder + "/inspection.csv", "rb") as f, \
 with open(folder + "/thread-checks.csv", "rb") as f:
     lines = f.read().split(b"\r\n")
 assert len(lines) == 3 and lines[2] == b"", lines
-assert lines[1].endswith(b",0.2575,0.2580,,,,0.2141,0.2146,,,,0.2578,0.2144,0.0005,Within limits."), lines[1]
+assert lines[1].endswith(b",0.2575,0.2580,,,,0.2141,0.2146,,,,0.2578,0.2144,0.0005,Within limits.,1,,0.2489,0.2408,"), lines[1]
