@@ -15,6 +15,8 @@ class TestCheckRules : public QObject {
     Q_OBJECT
 
 private slots:
+    void wireConstant_data();
+    void wireConstant();
     void classLimits_data()
     {
         QTest::addColumn<Family>("family");
@@ -23,20 +25,22 @@ private slots:
         QTest::addColumn<ToleranceClass>("threadClass");
         QTest::addColumn<QString>("maximum");
         QTest::addColumn<QString>("minimum");
+        QTest::addColumn<QString>("majorMaximum");
+        QTest::addColumn<QString>("majorMinimum");
         const QStringList standard;
 
-        QTest::newRow("1/4-20 2A") << Family::UNC << 0 << standard << ToleranceClass::Class2A << "0.2164" << "0.2127";
-        QTest::newRow("1/4-20 3A") << Family::UNC << 0 << standard << ToleranceClass::Class3A << "0.2175" << "0.2147";
-        QTest::newRow("1/2-13 2A, pitch listed rounded") << Family::UNC << 4 << standard << ToleranceClass::Class2A << "0.4485" << "0.4435";
-        QTest::newRow("1/4-20 1A") << Family::UNC << 0 << standard << ToleranceClass::Class1A << "0.2164" << "0.2108";
-        QTest::newRow("1-8 2A, tolerance a half at 4 places") << Family::UNC << 9 << standard << ToleranceClass::Class2A << "0.9168" << "0.9100";
-        QTest::newRow("1/4-28 3A") << Family::UNF << 0 << standard << ToleranceClass::Class3A << "0.2268" << "0.2243";
-        QTest::newRow("custom 3/8-24 1A") << Family::UNC << -1 << QStringList{"0.375", "24"} << ToleranceClass::Class1A << "0.3468" << "0.3411";
-        QTest::newRow("custom 1/2-28 2A from its exact pitch") << Family::UNC << -1 << QStringList{"0.5", "28"} << ToleranceClass::Class2A << "0.4757" << "0.4720";
-        QTest::newRow("M10 6g") << Family::Metric << 6 << standard << ToleranceClass::Class6g << "8.9940" << "8.8620";
-        QTest::newRow("metric: no class") << Family::Metric << 4 << standard << ToleranceClass::Class2A << "" << "";
-        QTest::newRow("B.A.: no class") << Family::BA << 0 << standard << ToleranceClass::Class2A << "" << "";
-        QTest::newRow("Whitworth: no class") << Family::Whitworth << 0 << standard << ToleranceClass::Class2A << "" << "";
+        QTest::newRow("1/4-20 2A") << Family::UNC << 0 << standard << ToleranceClass::Class2A << "0.2164" << "0.2127" << "0.2489" << "0.2408";
+        QTest::newRow("1/4-20 3A") << Family::UNC << 0 << standard << ToleranceClass::Class3A << "0.2175" << "0.2147" << "0.2500" << "0.2419";
+        QTest::newRow("1/2-13 2A, pitch listed rounded") << Family::UNC << 4 << standard << ToleranceClass::Class2A << "0.4485" << "0.4435" << "0.4985" << "0.4876";
+        QTest::newRow("1/4-20 1A") << Family::UNC << 0 << standard << ToleranceClass::Class1A << "0.2164" << "0.2108" << "0.2489" << "0.2367";
+        QTest::newRow("1-8 2A, tolerance a half at 4 places") << Family::UNC << 9 << standard << ToleranceClass::Class2A << "0.9168" << "0.9100" << "0.9980" << "0.9830";
+        QTest::newRow("1/4-28 3A") << Family::UNF << 0 << standard << ToleranceClass::Class3A << "0.2268" << "0.2243" << "0.2500" << "0.2435";
+        QTest::newRow("custom 3/8-24 1A") << Family::UNC << -1 << QStringList{"0.375", "24"} << ToleranceClass::Class1A << "0.3468" << "0.3411" << "0.3739" << "0.3631";
+        QTest::newRow("custom 1/2-28 2A from its exact pitch") << Family::UNC << -1 << QStringList{"0.5", "28"} << ToleranceClass::Class2A << "0.4757" << "0.4720" << "0.4989" << "0.4924";
+        QTest::newRow("M10 6g") << Family::Metric << 6 << standard << ToleranceClass::Class6g << "8.9940" << "8.8620" << "9.9680" << "9.7320";
+        QTest::newRow("metric: no class") << Family::Metric << 4 << standard << ToleranceClass::Class2A << "" << "" << "" << "";
+        QTest::newRow("B.A.: no class") << Family::BA << 0 << standard << ToleranceClass::Class2A << "" << "" << "" << "";
+        QTest::newRow("Whitworth: no class") << Family::Whitworth << 0 << standard << ToleranceClass::Class2A << "" << "" << "" << "";
     }
 
     void classLimits()
@@ -54,15 +58,58 @@ private slots:
         CheckEntry entry;
         entry.toleranceClass = threadClass;
         // Limits left from another thread give way to the class's, or go.
-        entry.maximum = "0.9999";
-        entry.minimum = "0.9990";
+        entry.maximum = entry.majorMaximum = "0.9999";
+        entry.minimum = entry.majorMinimum = "0.9990";
         const CheckTexts texts = checkReadings(state, entry);
         QVERIFY(texts.calculated);
         QTEST(QString::fromStdString(texts.maximum), "maximum");
         QTEST(QString::fromStdString(texts.minimum), "minimum");
+        QTEST(QString::fromStdString(texts.majorMaximum), "majorMaximum");
+        QTEST(QString::fromStdString(texts.majorMinimum), "majorMinimum");
         QCOMPARE(texts.toleranceClass, texts.maximum.empty() ? ToleranceClass::None : threadClass);
     }
 };
+
+// The wire constant, straight and corrected for the lead angle: the
+// handbook's figures and rows worked out by hand.
+void TestCheckRules::wireConstant_data()
+{
+    QTest::addColumn<Family>("family");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<double>("wire");
+    QTest::addColumn<QString>("starts");
+    QTest::addColumn<bool>("lead");
+    QTest::addColumn<QString>("constant");
+    QTest::addColumn<QString>("correction"); // and the lead angle, when corrected
+    QTest::newRow("1/4-20") << Family::UNC << 0 << 0.0289 << "1" << false << "0.0434" << "";
+    QTest::newRow("1/4-20 corrected") << Family::UNC << 0 << 0.0289 << "1" << true << "0.0435" << "0.0001 4° 11'";
+    QTest::newRow("1/4-20, 2 starts, past 5°") << Family::UNC << 0 << 0.0289 << " 2 " << true << "0.0439" << "0.0005 8° 20'";
+    QTest::newRow("M10 × 1.5") << Family::Metric << 6 << 0.866 << "1" << false << "1.2990" << "";
+    QTest::newRow("M10 × 1.5 corrected") << Family::Metric << 6 << 0.866 << "1" << true << "1.3008" << "0.0018 3° 2'";
+    QTest::newRow("1/2-13, 3 starts, past 5°") << Family::UNC << 4 << 0.0444 << "3" << true << "0.0675" << "0.0009 9° 16'";
+    QTest::newRow("1/4 BSF, 2 starts, past 5°") << Family::BSF << 0 << 0.0217 << "2" << true << "0.0320" << "0.0002 6° 12'";
+    QTest::newRow("starts not a count: one") << Family::UNC << 0 << 0.0289 << "2x" << true << "0.0435" << "0.0001 4° 11'";
+}
+
+void TestCheckRules::wireConstant()
+{
+    QFETCH(Family, family);
+    QFETCH(int, size);
+    QFETCH(double, wire);
+    QFETCH(QString, starts);
+    QFETCH(bool, lead);
+    State state;
+    state.setThread(Thread::standard(family, size));
+    state.setCalculation({QByteArray::number(wire).toStdString(), wire, ""});
+    CheckEntry entry;
+    entry.starts = starts.toStdString();
+    entry.leadCorrection = lead;
+    const CheckTexts texts = checkReadings(state, entry);
+    QTEST(QString::fromStdString(texts.constant), "constant");
+    QTEST(QString::fromStdString(texts.leadCorrection + (lead ? " " : "") + texts.leadAngle), "correction");
+    QCOMPARE(QString::fromStdString(texts.constantWorking).contains("up to 5°"),
+             QByteArray(QTest::currentDataTag()).contains("past 5°"));
+}
 
 QTEST_APPLESS_MAIN(TestCheckRules)
 #include "tst_kervadin_checkrules.moc"

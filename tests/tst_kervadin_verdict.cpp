@@ -164,6 +164,37 @@ private slots:
         QTEST(r.refuses() ? fields[int(*r.field)] + (": " + qs(r.title + ": " + r.line1)) : QString(), "refusal");
         QCOMPARE(qs(r.line2).startsWith("Use a point"), qs(r.line1).contains("comma"));
     }
+
+    // M10 × 1.5: E 9.0257, D + P 11.5000; 6g limits 9.9680/9.7320.
+    void major_data()
+    {
+        QTest::addColumn<QString>("entries"); // maximum|minimum|measured
+        QTest::addColumn<QString>("outcome"); // the refusal, or the verdict's line
+        QTest::newRow("within") << "9.9680|9.7320|9.85" << "Major diameter within limits.";
+        QTest::newRow("oversize") << "9.9680|9.7320|9.98" << "Major diameter oversize by 0.0120.";
+        QTest::newRow("undersize") << "9.9680|9.7320|9.7" << "Major diameter undersize by 0.0320.";
+        QTest::newRow("no limits, not judged") << "||9.85" << "";
+        QTest::newRow("one limit") << "9.968||" << "major minimum: No Limit: The minimum major diameter has not been entered.";
+        QTest::newRow("below E") << "9.968|8.9|" << "major minimum: Bad Limit: The minimum major diameter 8.9000 lies outside the thread (9.0257 to 11.5000).";
+        QTest::newRow("not above the minimum") << "9.7|9.968|" << "major maximum: Bad Limits: The maximum major diameter is not above the minimum.";
+        QTest::newRow("comma") << "9.9680|9.7320|9,85" << "major: Bad Major Diameter: The major diameter has a comma in it.";
+        QTest::newRow("above D + P") << "||11.6" << "major: Bad Major Diameter: The major diameter 11.6000 lies outside the thread (9.0257 to 11.5000).";
+    }
+
+    void major()
+    {
+        QFETCH(QString, entries);
+        const QStringList e = entries.split('|');
+        const CheckRefusal r = refuseMajor(standardCheckedThread(Family::Metric, 6), 9.0257,
+                                           e[0].toStdString(), e[1].toStdString(), e[2].toStdString());
+        const char *const fields[] = {"major maximum", "major minimum", "major"};
+        QString outcome;
+        if (r.refuses())
+            outcome = fields[int(*r.field) - int(CheckField::MajorMaximum)] + (": " + qs(r.title + ": " + r.line1));
+        else if (!e[0].isEmpty() && !e[2].isEmpty())
+            outcome = qs(judgeMajor(e[0].toDouble(), e[1].toDouble(), e[2].toDouble()).line);
+        QTEST(outcome, "outcome");
+    }
 };
 
 QTEST_APPLESS_MAIN(TestVerdict)
