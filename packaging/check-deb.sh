@@ -76,9 +76,10 @@ fi
 if command -v lintian >/dev/null; then
   out=$(lintian --display-info --fail-on error,warning "$deb" 2>&1); rc=$?
   tags=$(grep -E '^[A-Z]: ' <<<"$out")
-  [ -z "$tags" ] || echo "$tags"
   if [ $rc -ne 0 ] || grep -qE '^[EW]: ' <<<"$tags"; then
     fail "lintian (exit status $rc):"$'\n'"$out"
+  elif [ -n "$tags" ]; then
+    echo "$tags"
   fi
 else
   fail "lintian is missing (scripts/install-deps.sh installs it)"
