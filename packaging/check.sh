@@ -52,10 +52,9 @@ png_size() {
   echo "${w}x${h}"
 }
 
-# PNG renders are made when the build found rsvg-convert.
+# The build renders the PNG icons with this rsvg-convert.
 rsvg=$(sed -n 's/^RSVG_CONVERT:FILEPATH=//p' "$build/CMakeCache.txt" 2>/dev/null)
-want_png=false
-case "$rsvg" in ''|*NOTFOUND) ;; *) want_png=true ;; esac
+[ -n "$rsvg" ] || rsvg=rsvg-convert
 
 for app in "${apps[@]}"; do
   id=$id_prefix.$app
@@ -98,23 +97,19 @@ for app in "${apps[@]}"; do
   svg=$prefix/share/icons/hicolor/scalable/apps/$icon.svg
   if [ -f "$svg" ]; then
     grep -q '<svg[ >]' "$svg" || fail "$app: $icon.svg has no <svg> element"
-    if [ -n "$rsvg" ] && $want_png; then
-      "$rsvg" "$svg" >/dev/null 2>&1 || fail "$app: rsvg-convert cannot render $icon.svg"
-    fi
+    "$rsvg" "$svg" >/dev/null 2>&1 || fail "$app: rsvg-convert cannot render $icon.svg"
   else
     fail "$app: no share/icons/hicolor/scalable/apps/$icon.svg"
   fi
-  if $want_png; then
-    for size in 48 256; do
-      png=$prefix/share/icons/hicolor/${size}x${size}/apps/$icon.png
-      if [ -f "$png" ]; then
-        got=$(png_size "$png")
-        [ "$got" = "${size}x${size}" ] || fail "$app: ${size}x${size}/apps/$icon.png is $got"
-      else
-        fail "$app: no share/icons/hicolor/${size}x${size}/apps/$icon.png"
-      fi
-    done
-  fi
+  for size in 48 256; do
+    png=$prefix/share/icons/hicolor/${size}x${size}/apps/$icon.png
+    if [ -f "$png" ]; then
+      got=$(png_size "$png")
+      [ "$got" = "${size}x${size}" ] || fail "$app: ${size}x${size}/apps/$icon.png is $got"
+    else
+      fail "$app: no share/icons/hicolor/${size}x${size}/apps/$icon.png"
+    fi
+  done
 
   # The AppStream metainfo.
   if [ -f "$metainfo" ]; then

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth openbox x11-utils xdotool
   python3 valgrind
   desktop-file-utils appstream dpkg-dev file librsvg2-bin
+  lintian man-db groff-base
   "$@"
 )
 
