@@ -44,54 +44,65 @@ const rt::Look TitleLook{QColor(), QColor(0, 128, 0), Qt::AlignCenter};
 // fits the width the button shares with Calculate and Exit.
 const rt::Look CheckButtonLook{ButtonFace, QColor(), {}, rt::NoPadding};
 
-// Every control of the window. A value field is named, for assistive
-// technology, by the caption above it. Only the wire-size box, Exit and
-// Calculate take the focus, in that order.
+// The fields of the grid, each a caption above a frame and what stands on
+// the frame: a value the window shows (named, for assistive technology, by
+// its caption), or, where `value` is null, the control the table gives.
+struct GridField {
+    Column column;
+    int row;
+    const char *captionName;
+    const char *caption;
+    int captionWidth;
+    const char *frameName;
+    const char *value;
+};
+
+constexpr GridField GridFields[] = {
+    {Left, 0, "Label2", "Selected Thread", 1700, "Shape1", "lblSelected"},
+    {Left, 1, "Label3", "Diameter", 1700, "Shape2", "lblDia"},
+    {Left, 2, "Label4", "Depth of Thread", 1700, "Shape3", "lblDoT"},
+    {Left, 3, "Label5", "Pitch", 1700, "Shape4", "lblPitch"},
+    {Left, 4, "Label6", "Thread Angle", 1700, "Shape5", "lblTangle"},
+    {Left, 5, "Label7", "Helix Angle", 1215, "Shape6", "lblHangle"},
+    {Right, 0, "Label8", "Select a Thread", 1700, "Shape7", nullptr},
+    {Right, 1, "Label9", "Dimension Over Wires", 2000, "Shape8", "lblOver"},
+    {Right, 2, "Label10", "Actual Wire Size", 2000, "Shape12", nullptr},
+    {Right, 3, "Label11", "Preferred Wire Size", 2000, "Shape9", "lblPref"},
+    {Right, 4, "Label12", "Maximum Wire Size", 2000, "Shape10", "lblMax"},
+    {Right, 5, "Label13", "Minimum Wire Size", 2000, "Shape11", "lblMin"},
+};
+
+// The controls of the grid's two fields that are not values: Click to
+// Select, a little higher and wider than a value, and the wire-size box,
+// the first in the keyboard order.
+std::vector<rt::Control> gridControls()
+{
+    const rt::Control select{rt::Kind::ClickLabel, "CtS", "Click to Select",
+                             rt::twipsRect(8670, 1080, 2205, 255), ValueFont, 0, &SelectLook};
+    const rt::Control wire{rt::Kind::TextBox, "txtActual", {}, rt::twipsRect(8640, 4125, 2175, 255),
+                           ValueFont, 1, &CentredBoxLook, "Actual Wire Size"};
+    std::vector<rt::Control> table;
+    for (const GridField &f : GridFields) {
+        table.push_back({rt::Kind::Label, f.captionName, f.caption,
+                         captionAt(f.column, f.row, f.captionWidth), CaptionFont});
+        table.push_back({rt::Kind::Frame, f.frameName, {}, frameAt(f.column, f.row), PlainFont, 0,
+                         &FrameLook});
+        if (f.value)
+            table.push_back({rt::Kind::Value, f.value, {}, valueAt(f.column, f.row), ValueFont, 0,
+                             &FieldLook, f.caption});
+        else
+            table.push_back(f.row == 0 ? select : wire);
+    }
+    return table;
+}
+
+// Every control of the window. Only the wire-size box, Exit and Calculate
+// take the focus, in that order.
 std::vector<rt::Control> controls()
 {
     using K = rt::Kind;
-    return {
-        {K::Label, "Label2", "Selected Thread", captionAt(Left, 0, 1700), CaptionFont},
-        {K::Frame, "Shape1", {}, frameAt(Left, 0), PlainFont, 0, &FrameLook},
-        {K::Value, "lblSelected", {}, valueAt(Left, 0), ValueFont, 0, &FieldLook, "Selected Thread"},
-        {K::Label, "Label3", "Diameter", captionAt(Left, 1, 1700), CaptionFont},
-        {K::Frame, "Shape2", {}, frameAt(Left, 1), PlainFont, 0, &FrameLook},
-        {K::Value, "lblDia", {}, valueAt(Left, 1), ValueFont, 0, &FieldLook, "Diameter"},
-        {K::Label, "Label4", "Depth of Thread", captionAt(Left, 2, 1700), CaptionFont},
-        {K::Frame, "Shape3", {}, frameAt(Left, 2), PlainFont, 0, &FrameLook},
-        {K::Value, "lblDoT", {}, valueAt(Left, 2), ValueFont, 0, &FieldLook, "Depth of Thread"},
-        {K::Label, "Label5", "Pitch", captionAt(Left, 3, 1700), CaptionFont},
-        {K::Frame, "Shape4", {}, frameAt(Left, 3), PlainFont, 0, &FrameLook},
-        {K::Value, "lblPitch", {}, valueAt(Left, 3), ValueFont, 0, &FieldLook, "Pitch"},
-        {K::Label, "Label6", "Thread Angle", captionAt(Left, 4, 1700), CaptionFont},
-        {K::Frame, "Shape5", {}, frameAt(Left, 4), PlainFont, 0, &FrameLook},
-        {K::Value, "lblTangle", {}, valueAt(Left, 4), ValueFont, 0, &FieldLook, "Thread Angle"},
-        {K::Label, "Label7", "Helix Angle", captionAt(Left, 5, 1215), CaptionFont},
-        {K::Frame, "Shape6", {}, frameAt(Left, 5), PlainFont, 0, &FrameLook},
-        {K::Value, "lblHangle", {}, valueAt(Left, 5), ValueFont, 0, &FieldLook, "Helix Angle"},
-
-        {K::Label, "Label8", "Select a Thread", captionAt(Right, 0, 1700), CaptionFont},
-        {K::Frame, "Shape7", {}, frameAt(Right, 0), PlainFont, 0, &FrameLook},
-        // A little higher and wider than a value.
-        {K::ClickLabel, "CtS", "Click to Select", rt::twipsRect(8670, 1080, 2205, 255), ValueFont,
-         0, &SelectLook},
-        {K::Label, "Label9", "Dimension Over Wires", captionAt(Right, 1, 2000), CaptionFont},
-        {K::Frame, "Shape8", {}, frameAt(Right, 1), PlainFont, 0, &FrameLook},
-        {K::Value, "lblOver", {}, valueAt(Right, 1), ValueFont, 0, &FieldLook, "Dimension Over Wires"},
-        {K::Label, "Label10", "Actual Wire Size", captionAt(Right, 2, 2000), CaptionFont},
-        {K::Frame, "Shape12", {}, frameAt(Right, 2), PlainFont, 0, &FrameLook},
-        {K::TextBox, "txtActual", {}, rt::twipsRect(8640, 4125, 2175, 255), ValueFont, 1,
-         &CentredBoxLook, "Actual Wire Size"},
-        {K::Label, "Label11", "Preferred Wire Size", captionAt(Right, 3, 2000), CaptionFont},
-        {K::Frame, "Shape9", {}, frameAt(Right, 3), PlainFont, 0, &FrameLook},
-        {K::Value, "lblPref", {}, valueAt(Right, 3), ValueFont, 0, &FieldLook, "Preferred Wire Size"},
-        {K::Label, "Label12", "Maximum Wire Size", captionAt(Right, 4, 2000), CaptionFont},
-        {K::Frame, "Shape10", {}, frameAt(Right, 4), PlainFont, 0, &FrameLook},
-        {K::Value, "lblMax", {}, valueAt(Right, 4), ValueFont, 0, &FieldLook, "Maximum Wire Size"},
-        {K::Label, "Label13", "Minimum Wire Size", captionAt(Right, 5, 2000), CaptionFont},
-        {K::Frame, "Shape11", {}, frameAt(Right, 5), PlainFont, 0, &FrameLook},
-        {K::Value, "lblMin", {}, valueAt(Right, 5), ValueFont, 0, &FieldLook, "Minimum Wire Size"},
-
+    std::vector<rt::Control> table = gridControls();
+    const std::vector<rt::Control> rest{
         {K::Label, "Label15", "Kervadin", rt::twipsRect(4440, 240, 2895, 495),
          {rt::Face::Title, 27.75, rt::Regular}, 0, &TitleLook},
         {K::Label, "Label14", "Micrometer", rt::twipsRect(5400, 1290, 975, 200),
@@ -105,6 +116,8 @@ std::vector<rt::Control> controls()
         {K::Button, "cmdCheck", "Check Reading", rt::twipsRect(5160, 9240, 1455, 495), PlainFont, 0,
          &CheckButtonLook},
     };
+    table.insert(table.end(), rest.begin(), rest.end());
+    return table;
 }
 
 // The thread record: each field with the text of the record it shows, and
