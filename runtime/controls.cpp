@@ -267,16 +267,6 @@ void OptionButton::keepEveryOptionATabStop()
         option->setFocusPolicy(Qt::StrongFocus);
 }
 
-CheckBox::CheckBox(const QString &caption, QWidget *parent)
-    : QCheckBox(caption, parent)
-{
-}
-
-bool CheckBox::hitButton(const QPoint &pos) const
-{
-    return rect().contains(pos);
-}
-
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {

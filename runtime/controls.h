@@ -78,12 +78,11 @@ private:
 
 // A check box: a click anywhere on it ticks or unticks it.
 class CheckBox : public QCheckBox {
-    Q_OBJECT
 public:
-    explicit CheckBox(const QString &caption, QWidget *parent = nullptr);
+    using QCheckBox::QCheckBox;
 
 protected:
-    bool hitButton(const QPoint &pos) const override;
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
 };
 
 // Installs one Watcher (an event filter) on the application, the first time
