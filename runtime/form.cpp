@@ -143,16 +143,16 @@ const FaceRole *roleOf(const QFont &font)
 
 } // namespace
 
-QFont formFont(Face face, double points, int style)
+QFont formFont(Face face, double points, FontStyles style)
 {
     const FaceRole &role = faceRole(face);
     QFont font;
     font.setFamilies(role.families());
     font.setCapitalization(role.capitalization);
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
-    font.setBold(style & Bold);
-    font.setItalic(style & Italic);
-    font.setUnderline(style & Underline);
+    font.setBold(style.testFlag(FontStyle::Bold));
+    font.setItalic(style.testFlag(FontStyle::Italic));
+    font.setUnderline(style.testFlag(FontStyle::Underline));
     return font;
 }
 
@@ -448,17 +448,17 @@ void applyLook(QWidget *control, const Look &look)
     if (auto *label = qobject_cast<QLabel *>(control)) {
         if (look.alignment)
             label->setAlignment(look.alignment);
-        label->setWordWrap(look.flags & WordWrap);
-        if (look.flags & BoxFrame)
+        label->setWordWrap(look.flags.testFlag(LookFlag::WordWrap));
+        if (look.flags.testFlag(LookFlag::BoxFrame))
             label->setFrameShape(QFrame::Box);
-        if (look.flags & PointingHand)
+        if (look.flags.testFlag(LookFlag::PointingHand))
             label->setCursor(Qt::PointingHandCursor);
     } else if (auto *box = qobject_cast<QLineEdit *>(control)) {
         if (look.alignment)
             box->setAlignment(look.alignment);
-        if (look.flags & NoFrame)
+        if (look.flags.testFlag(LookFlag::NoFrame))
             box->setFrame(false);
-    } else if (look.flags & NoPadding) {
+    } else if (look.flags.testFlag(LookFlag::NoPadding)) {
         control->setStyleSheet(
             QStringLiteral("QPushButton { padding-left: 0px; padding-right: 0px; }"));
     }

@@ -39,29 +39,33 @@ enum class Face {
 
 // A font of a role at a size in points of 96 dots to the inch, so text keeps
 // its size relative to the twips layout on every screen.
-enum FontStyle { Regular = 0, Bold = 1, Italic = 2, Underline = 4 };
-QFont formFont(Face face, double points, int style = Bold);
+enum class FontStyle { Regular = 0, Bold = 1, Italic = 2, Underline = 4 };
+Q_DECLARE_FLAGS(FontStyles, FontStyle)
+Q_DECLARE_OPERATORS_FOR_FLAGS(FontStyles)
+QFont formFont(Face face, double points, FontStyles style = FontStyle::Bold);
 
 // A font of a window's table: role, size in points and style.
 struct Font {
     Face face;
     double points;
-    int style = Bold;
+    FontStyles style = FontStyle::Bold;
 };
 
 // How a control is drawn beyond its kind and font.
-enum LookFlag {
+enum class LookFlag {
     NoFrame = 1,      // a text box without its sunken frame
     WordWrap = 2,     // a label whose text breaks into lines
     BoxFrame = 4,     // a label drawn in a one-pixel box
     NoPadding = 8,    // a button whose caption takes its whole width
     PointingHand = 16 // the pointing-hand cursor over a clickable label
 };
+Q_DECLARE_FLAGS(LookFlags, LookFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(LookFlags)
 struct Look {
     QColor background; // filled when valid
     QColor text;       // text colour when valid
     Qt::Alignment alignment = {};
-    int flags = 0;
+    LookFlags flags = {};
 };
 
 // The kinds of control a window's table holds.

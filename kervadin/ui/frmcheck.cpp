@@ -43,12 +43,13 @@ QRect insideFrame(int left, int top, int width)
     return rt::twipsRect(left + 120, top + 120, width - 240, 255);
 }
 
-const rt::Look NoteLook{QColor(), QColor(), Qt::AlignCenter, rt::WordWrap};
+const rt::Look NoteLook{QColor(), QColor(), Qt::AlignCenter, rt::LookFlag::WordWrap};
 const rt::Look LimitCaptionLook{QColor(), QColor(), Qt::AlignLeft | Qt::AlignVCenter};
-const rt::Look VerdictLook{Yellow, QColor(), Qt::AlignCenter, rt::WordWrap};
+const rt::Look VerdictLook{Yellow, QColor(), Qt::AlignCenter, rt::LookFlag::WordWrap};
 
 // The verdict's fonts, the first that holds all of it.
-const rt::Font VerdictFonts[] = {ValueFont, PlainFont, {rt::Face::Window, 8.25, rt::Regular}};
+const rt::Font VerdictFonts[] = {ValueFont, PlainFont,
+                                 {rt::Face::Window, 8.25, rt::FontStyle::Regular}};
 
 // The class options: the unified ones, then the metric ones in their places
 // (a thread offers one set or none, and only those it offers are shown).
