@@ -173,4 +173,13 @@ void fitText(QWidget *control)
         elide(control);
 }
 
+void fitToFirstFont(QWidget *control, const Font *fonts, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        control->setFont(formFont(fonts[i].face, fonts[i].points, fonts[i].style));
+        if (textFits(control))
+            return;
+    }
+}
+
 } // namespace rt

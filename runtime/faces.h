@@ -3,6 +3,7 @@
 // fitting of a control's text to its control.
 
 #include <QFlags>
+#include <cstddef>
 
 class QFont;
 class QWidget;
@@ -37,5 +38,14 @@ struct Font {
 // text would not fit, a smaller size of that face until it does (no smaller
 // than 6 points; below that the text is cut short with an ellipsis).
 void fitText(QWidget *control);
+
+// Gives a label (or a button) the first of `fonts` in which its present text
+// fits it, by the measure fitText uses; the last of them when none does.
+void fitToFirstFont(QWidget *control, const Font *fonts, std::size_t count);
+template <std::size_t N>
+void fitToFirstFont(QWidget *control, const Font (&fonts)[N])
+{
+    fitToFirstFont(control, fonts, N);
+}
 
 } // namespace rt

@@ -9,7 +9,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -443,14 +442,7 @@ void FrmCheck::write(const CheckTexts &texts)
     display(verdict, texts.verdict, texts.verdictWorking);
     // A long verdict (a reading named, a second line on the spread) takes a
     // smaller font, the largest that shows all of it.
-    for (const rt::Font &font : VerdictFonts) {
-        const QFont made = rt::formFont(font.face, font.points, font.style);
-        verdict->setFont(made);
-        const QRect needed = QFontMetrics(made).boundingRect(
-            verdict->contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, verdict->text());
-        if (needed.height() <= verdict->contentsRect().height())
-            break;
-    }
+    rt::fitToFirstFont(verdict, VerdictFonts);
     // What Save and Copy record: the verdict shown and the entries it is for.
     if (texts.verdict.empty()) {
         m_verdict.reset();
