@@ -4,64 +4,40 @@
 // scaling applies), a background colour, and the static drawing the window
 // carries beneath its controls (filled shapes and one-pixel lines).
 
+#include "runtime/drawing.h"
+#include "runtime/faces.h"
+
 #include <QColor>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 #include <vector>
 
-class QFont;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-
 namespace rt {
-
-class ClickLabel;
-class ValueLabel;
 
 // Restores a minimised window, raises it and activates it.
 void bringToFront(QWidget *window);
 
 // Twips to device-independent pixels; the one conversion every layout uses.
+inline constexpr double TwipsPerPixel = 15.0;
 int px(int twips);
 QRect twipsRect(int left, int top, int width, int height);
 
-// The typefaces of the windows, by role. Each role names a list of faces,
-// the first one the system has is used; the lists live in one map in
-// form.cpp.
-enum class Face {
-    Window,   // kervadin's windows
-    Title,    // kervadin's title: a decorative face, shown in capitals
-    Triangle, // dorvic's window
-};
-
-// A font of a role at a size in points of 96 dots to the inch, so text keeps
-// its size relative to the twips layout on every screen.
-enum FontStyle { Regular = 0, Bold = 1, Italic = 2, Underline = 4 };
-QFont formFont(Face face, double points, int style = Bold);
-
-// A font of a window's table: role, size in points and style.
-struct Font {
-    Face face;
-    double points;
-    int style = Bold;
-};
-
 // How a control is drawn beyond its kind and font.
-enum LookFlag {
+enum class LookFlag {
     NoFrame = 1,      // a text box without its sunken frame
     WordWrap = 2,     // a label whose text breaks into lines
     BoxFrame = 4,     // a label drawn in a one-pixel box
     NoPadding = 8,    // a button whose caption takes its whole width
     PointingHand = 16 // the pointing-hand cursor over a clickable label
 };
+Q_DECLARE_FLAGS(LookFlags, LookFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(LookFlags)
 struct Look {
     QColor background; // filled when valid
     QColor text;       // text colour when valid
     Qt::Alignment alignment = {};
-    int flags = 0;
+    LookFlags flags = {};
 };
 
 // The kinds of control a window's table holds.
@@ -95,7 +71,7 @@ struct Control {
 class Form : public QWidget {
     Q_OBJECT
 public:
-    enum class ShapeKind { Rectangle, RoundedRectangle, Circle };
+    using ShapeKind = Drawing::ShapeKind;
 
     Form(const QString &name, const QString &caption, int widthTwips, int heightTwips,
          const QColor &background, QWidget *parent = nullptr);
@@ -128,26 +104,8 @@ protected:
                   const QColor &outline = QColor());
     void addLine(int x1, int y1, int x2, int y2, const QColor &colour = Qt::black);
 
-    // Controls at twips positions, named as the program names them.
-    QLabel *addLabel(const QString &name, const QString &text, const QRect &twips,
-                     const QFont &font);
-    // A value field, named for assistive technology by its caption.
-    ValueLabel *addValueLabel(const QString &name, const QString &caption, const QRect &twips,
-                              const QFont &font);
-    ClickLabel *addClickLabel(const QString &name, const QString &text, const QRect &twips,
-                              const QFont &font);
-    QLineEdit *addTextBox(const QString &name, const QRect &twips, const QFont &font);
-    QPushButton *addButton(const QString &name, const QString &caption, const QRect &twips,
-                           const QFont &font);
-    QRadioButton *addOption(const QString &name, const QString &caption, const QRect &twips,
-                            const QFont &font);
-
     void paintEvent(QPaintEvent *event) override;
-    // The first show fits every control's text to its control: where the
-    // face a control gets is not the one its window is laid out for and its
-    // text would not fit, a smaller size of that face until it does (no
-    // smaller than 6 points; below that the text is cut short with an
-    // ellipsis).
+    // The first show fits every control's text to its control (fitText).
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     // Closing a window through its frame hides it, as BACK does; the main
@@ -155,23 +113,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    struct Shape {
-        ShapeKind kind;
-        QRect twips;
-        QColor fill;
-        QColor outline;
-    };
-    struct Line {
-        QLine twips;
-        QColor colour;
-    };
     void placeOnScreen();
-    void place(QWidget *control, const QString &name, const QRect &twips, const QFont &font);
-    template <typename Control, typename... Args>
-    Control *make(const QString &name, const QRect &twips, const QFont &font, Args &&...args);
 
-    std::vector<Shape> m_shapes;
-    std::vector<Line> m_lines;
+    Drawing m_drawing;
     bool m_placed = false;
     bool m_fitted = false;
 };

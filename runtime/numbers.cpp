@@ -124,78 +124,119 @@ double ReadNumber(const std::string &text)
     return negative ? -value : value;
 }
 
-std::string FormatNumber(double value, const std::string &pattern)
+namespace {
+
+// What a pattern writes: the places after the point, whether the places
+// that are not significant are left out ('#'), and whether a digit always
+// stands before the point ('0').
+struct NumberPattern {
+    const char *text;
+    int places;
+    bool dropTrailingZeros;
+    bool digitBeforePoint;
+};
+
+const NumberPattern Patterns[] = {
+    {"#0.0000", 4, false, true},
+    {"#0.000", 3, false, true},
+    {"###.###", 3, true, false},
+    {"##.##", 2, true, false},
+};
+
+const NumberPattern &patternOf(const std::string &text)
 {
-    int places = 0;
-    bool dropTrailingZeros = false;
-    bool digitBeforePoint = false;
-    if (pattern == "#0.0000") {
-        places = 4;
-        digitBeforePoint = true;
-    } else if (pattern == "#0.000") {
-        places = 3;
-        digitBeforePoint = true;
-    } else if (pattern == "###.###") {
-        places = 3;
-        dropTrailingZeros = true;
-    } else if (pattern == "##.##") {
-        places = 2;
-        dropTrailingZeros = true;
-    } else {
-        throw std::invalid_argument("unknown number pattern: " + pattern);
+    for (const NumberPattern &pattern : Patterns) {
+        if (text == pattern.text)
+            return pattern;
     }
-    checked(value);
+    throw std::invalid_argument("unknown number pattern: " + text);
+}
 
-    // First the 15 significant digits a person would read off the value:
-    // value = 0.digits x 10^pointPos.
+// A decimal without its sign: 0.digits x 10^point.
+struct Decimal {
     std::string digits;
-    int pointPos = 1;
-    if (value == 0.0) {
-        digits = "0";
-    } else {
-        char buf[40];
-        std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-        digits.assign(1, buf[0]);
-        digits.append(buf + 2, 14);
-        pointPos = std::atoi(buf + 17) + 1;
-    }
-    if (pointPos < 0) {
-        digits.insert(0, static_cast<size_t>(-pointPos), '0');
-        pointPos = 0;
-    }
-    const size_t keep = static_cast<size_t>(pointPos + places);
-    if (digits.size() < keep)
-        digits.append(keep - digits.size(), '0');
+    int point = 1;
+};
 
-    // Then that decimal, rounded half away from zero to the places shown.
+// The 15 significant digits a person would read off the value.
+Decimal significantDigits(double value)
+{
+    Decimal decimal;
+    if (value == 0.0) {
+        decimal.digits = "0";
+        return decimal;
+    }
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    decimal.digits.assign(1, buf[0]);
+    decimal.digits.append(buf + 2, 14);
+    decimal.point = std::atoi(buf + 17) + 1;
+    return decimal;
+}
+
+// Zeros before the first digit up to the point, and after the last up to
+// `places` after the point; returns how many digits reach that place.
+size_t padToPlaces(Decimal &decimal, int places)
+{
+    if (decimal.point < 0) {
+        decimal.digits.insert(0, static_cast<size_t>(-decimal.point), '0');
+        decimal.point = 0;
+    }
+    const size_t keep = static_cast<size_t>(decimal.point + places);
+    if (decimal.digits.size() < keep)
+        decimal.digits.append(keep - decimal.digits.size(), '0');
+    return keep;
+}
+
+// The first `keep` digits, rounded half away from zero.
+void roundHalfAway(Decimal &decimal, size_t keep)
+{
+    std::string &digits = decimal.digits;
     const bool roundUp = digits.size() > keep && digits[keep] >= '5';
     digits.resize(keep);
-    if (roundUp) {
-        size_t i = keep;
-        while (i > 0 && digits[i - 1] == '9') {
-            digits[i - 1] = '0';
-            --i;
-        }
-        if (i == 0) {
-            digits.insert(0, 1, '1');
-            ++pointPos;
-        } else {
-            ++digits[i - 1];
-        }
+    if (!roundUp)
+        return;
+    size_t i = keep;
+    while (i > 0 && digits[i - 1] == '9') {
+        digits[i - 1] = '0';
+        --i;
     }
+    if (i == 0) {
+        digits.insert(0, 1, '1');
+        ++decimal.point;
+    } else {
+        ++digits[i - 1];
+    }
+}
 
-    std::string whole = digits.substr(0, static_cast<size_t>(pointPos));
-    std::string fraction = digits.substr(static_cast<size_t>(pointPos));
+// The rounded decimal as the pattern writes it: the whole part without
+// leading zeros, the point, the fraction; a minus sign unless it is zero.
+std::string written(const Decimal &decimal, const NumberPattern &pattern, bool negative)
+{
+    const std::string &digits = decimal.digits;
+    std::string whole = digits.substr(0, static_cast<size_t>(decimal.point));
+    std::string fraction = digits.substr(static_cast<size_t>(decimal.point));
     const bool zero = digits.find_first_not_of('0') == std::string::npos;
     const size_t firstSignificant = whole.find_first_not_of('0');
     whole = firstSignificant == std::string::npos ? std::string() : whole.substr(firstSignificant);
-    if (whole.empty() && digitBeforePoint)
+    if (whole.empty() && pattern.digitBeforePoint)
         whole = "0";
-    if (dropTrailingZeros) {
+    if (pattern.dropTrailingZeros) {
         const size_t last = fraction.find_last_not_of('0');
         fraction.resize(last == std::string::npos ? 0 : last + 1);
     }
-    return (std::signbit(value) && !zero ? "-" : "") + whole + "." + fraction;
+    return (negative && !zero ? "-" : "") + whole + "." + fraction;
+}
+
+} // namespace
+
+std::string FormatNumber(double value, const std::string &pattern)
+{
+    const NumberPattern &shape = patternOf(pattern);
+    checked(value);
+    Decimal decimal = significantDigits(value);
+    roundHalfAway(decimal, padToPlaces(decimal, shape.places));
+    return written(decimal, shape, std::signbit(value));
 }
 
 std::string NumberToText(double value)

@@ -26,19 +26,21 @@ const Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
 
 const rt::Look DarkBlueCaption{QColor(), DarkBlue, TopLeft};
 const rt::Look DarkBlueHeading{QColor(), DarkBlue, Centred};
-const rt::Look RightAngleMark{LightGreen, QColor(), Centred, rt::BoxFrame};
+const rt::Look RightAngleMark{LightGreen, QColor(), Centred, rt::LookFlag::BoxFrame};
 const rt::Look SideLetter{QColor(), Blue, Centred};
 const rt::Look AngleLetter{QColor(), QColor(), Centred};
-const rt::Look InstructionFrame{PaleYellow, QColor(), {}, rt::BoxFrame};
-const rt::Look InstructionText{QColor(), QColor(), TopLeft, rt::WordWrap};
+const rt::Look InstructionFrame{PaleYellow, QColor(), {}, rt::LookFlag::BoxFrame};
+const rt::Look InstructionText{QColor(), QColor(), TopLeft, rt::LookFlag::WordWrap};
 const rt::Look SideBox{Yellow, QColor(), Qt::AlignCenter};
 const rt::Look AngleBox{LightGreen, QColor(), Qt::AlignCenter};
 const rt::Look AreaBox{LightYellow, QColor(), Qt::AlignCenter};
 
 // The window's own font, used by every control that names none of its own.
 const rt::Font WindowFont{rt::Face::Triangle, 9.75};
-const rt::Font TitleFont{rt::Face::Triangle, 21.75, rt::Italic | rt::Underline};
-const rt::Font HeadingFont{rt::Face::Triangle, 18, rt::Bold | rt::Italic | rt::Underline};
+const rt::Font TitleFont{rt::Face::Triangle, 21.75,
+                         rt::FontStyle::Italic | rt::FontStyle::Underline};
+const rt::Font HeadingFont{rt::Face::Triangle, 18,
+                           rt::FontStyle::Bold | rt::FontStyle::Italic | rt::FontStyle::Underline};
 // The boxes are set in 9 pt (12 pixels) rather than the window's 9.75: at
 // 9.75 the faces we have need more room than the boxes leave for results as
 // wide as their patterns make them ("36.87" in an angle box, "123.456" in a

@@ -9,7 +9,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,12 +37,13 @@ QRect insideFrame(int left, int top, int width)
     return rt::twipsRect(left + 120, top + 120, width - 240, 255);
 }
 
-const rt::Look NoteLook{QColor(), QColor(), Qt::AlignCenter, rt::WordWrap};
+const rt::Look NoteLook{QColor(), QColor(), Qt::AlignCenter, rt::LookFlag::WordWrap};
 const rt::Look LimitCaptionLook{QColor(), QColor(), Qt::AlignLeft | Qt::AlignVCenter};
-const rt::Look VerdictLook{Yellow, QColor(), Qt::AlignCenter, rt::WordWrap};
+const rt::Look VerdictLook{Yellow, QColor(), Qt::AlignCenter, rt::LookFlag::WordWrap};
 
 // The verdict's fonts, the first that holds all of it.
-const rt::Font VerdictFonts[] = {ValueFont, PlainFont, {rt::Face::Window, 8.25, rt::Regular}};
+const rt::Font VerdictFonts[] = {ValueFont, PlainFont,
+                                 {rt::Face::Window, 8.25, rt::FontStyle::Regular}};
 
 // The class options: the unified ones, then the metric ones in their places
 // (a thread offers one set or none, and only those it offers are shown).
@@ -486,14 +486,7 @@ void FrmCheck::write(const CheckTexts &texts)
     display(verdict, texts.verdict, texts.verdictWorking);
     // A long verdict (a reading named, a second line on the spread) takes a
     // smaller font, the largest that shows all of it.
-    for (const rt::Font &font : VerdictFonts) {
-        const QFont made = rt::formFont(font.face, font.points, font.style);
-        verdict->setFont(made);
-        const QRect needed = QFontMetrics(made).boundingRect(
-            verdict->contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, verdict->text());
-        if (needed.height() <= verdict->contentsRect().height())
-            break;
-    }
+    rt::fitToFirstFont(verdict, VerdictFonts);
     // What Save and Copy record: the verdict shown and the entries it is for.
     if (texts.verdict.empty()) {
         m_verdict.reset();

@@ -15,7 +15,8 @@ namespace kervadin {
 namespace {
 
 const rt::Look CaptionLook{QColor(), QColor(), Qt::AlignLeft | Qt::AlignTop};
-const rt::Look WrappedCaptionLook{QColor(), QColor(), Qt::AlignLeft | Qt::AlignTop, rt::WordWrap};
+const rt::Look WrappedCaptionLook{QColor(), QColor(), Qt::AlignLeft | Qt::AlignTop,
+                                  rt::LookFlag::WordWrap};
 
 // The frames beneath the two boxes and the band behind the title; the two
 // boxes, each named for assistive technology by the caption beside it; the

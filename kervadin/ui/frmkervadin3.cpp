@@ -37,12 +37,12 @@ QRect valueAt(Column column, int row)
     return rt::twipsRect(frame.left() + 150, frame.top() + 125, 2200, 255);
 }
 
-const rt::Look SelectLook{Yellow, QColor(), Qt::AlignCenter, rt::PointingHand};
-const rt::Look UnitsLook{Yellow, QColor(), Qt::AlignCenter, rt::BoxFrame};
+const rt::Look SelectLook{Yellow, QColor(), Qt::AlignCenter, rt::LookFlag::PointingHand};
+const rt::Look UnitsLook{Yellow, QColor(), Qt::AlignCenter, rt::LookFlag::BoxFrame};
 const rt::Look TitleLook{QColor(), QColor(0, 128, 0), Qt::AlignCenter};
 // The longest caption of the window's buttons: no padding beside it, so it
 // fits the width the button shares with Calculate and Exit.
-const rt::Look CheckButtonLook{ButtonFace, QColor(), {}, rt::NoPadding};
+const rt::Look CheckButtonLook{ButtonFace, QColor(), {}, rt::LookFlag::NoPadding};
 
 // The fields of the grid, each a caption above a frame and what stands on
 // the frame: a value the window shows (named, for assistive technology, by
@@ -104,9 +104,9 @@ std::vector<rt::Control> controls()
     std::vector<rt::Control> table = gridControls();
     const std::vector<rt::Control> rest{
         {K::Label, "Label15", "Kervadin", rt::twipsRect(4440, 240, 2895, 495),
-         {rt::Face::Title, 27.75, rt::Regular}, 0, &TitleLook},
+         {rt::Face::Title, 27.75, rt::FontStyle::Regular}, 0, &TitleLook},
         {K::Label, "Label14", "Micrometer", rt::twipsRect(5400, 1290, 975, 200),
-         {rt::Face::Window, 8.25, rt::Regular}, 0, &CentredLook},
+         {rt::Face::Window, 8.25, rt::FontStyle::Regular}, 0, &CentredLook},
         {K::Value, "lblMillinches", {}, rt::twipsRect(5040, 5400, 1695, 795), PlainFont, 0,
          &UnitsLook, "Units"},
         {K::Button, "cmdCalc", "Calculate", rt::twipsRect(5160, 6960, 1455, 495), PlainFont, 3,

@@ -24,10 +24,10 @@ inline const rt::Look FrameLook{Yellow, QColor()};
 // A value the program shows: centred on yellow.
 inline const rt::Look FieldLook{Yellow, QColor(), Qt::AlignCenter};
 // A box the user types in, on its frame: yellow, without a frame of its own.
-inline const rt::Look BoxLook{Yellow, QColor(), {}, rt::NoFrame};
-inline const rt::Look CentredBoxLook{Yellow, QColor(), Qt::AlignCenter, rt::NoFrame};
+inline const rt::Look BoxLook{Yellow, QColor(), {}, rt::LookFlag::NoFrame};
+inline const rt::Look CentredBoxLook{Yellow, QColor(), Qt::AlignCenter, rt::LookFlag::NoFrame};
 // A box for entries at the bench, on its yellow frame: white, as text boxes are.
-inline const rt::Look EntryBoxLook{Qt::white, QColor(), Qt::AlignCenter, rt::NoFrame};
+inline const rt::Look EntryBoxLook{Qt::white, QColor(), Qt::AlignCenter, rt::LookFlag::NoFrame};
 // A result measured against limits: within them, or outside.
 inline const QColor WithinColour(160, 255, 160);
 inline const QColor OutsideColour(255, 160, 160);
