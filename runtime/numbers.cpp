@@ -1,5 +1,6 @@
 #include "runtime/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -126,21 +127,22 @@ double ReadNumber(const std::string &text)
 
 namespace {
 
-// What a pattern writes: the places after the point, whether the places
-// that are not significant are left out ('#'), and whether a digit always
-// stands before the point ('0').
+// What a pattern writes: the places after the point, how many of them are
+// always written ('0'; a '#' place only when significant), and whether a
+// digit always stands before the point ('0').
 struct NumberPattern {
     const char *text;
     int places;
-    bool dropTrailingZeros;
+    int writtenPlaces;
     bool digitBeforePoint;
 };
 
 const NumberPattern Patterns[] = {
-    {"#0.0000", 4, false, true},
-    {"#0.000", 3, false, true},
-    {"###.###", 3, true, false},
-    {"##.##", 2, true, false},
+    {"#0.0000", 4, 4, true},
+    {"#0.000", 3, 3, true},
+    {"#0.0####", 5, 1, true},
+    {"###.###", 3, 0, false},
+    {"##.##", 2, 0, false},
 };
 
 const NumberPattern &patternOf(const std::string &text)
@@ -221,10 +223,9 @@ std::string written(const Decimal &decimal, const NumberPattern &pattern, bool n
     whole = firstSignificant == std::string::npos ? std::string() : whole.substr(firstSignificant);
     if (whole.empty() && pattern.digitBeforePoint)
         whole = "0";
-    if (pattern.dropTrailingZeros) {
-        const size_t last = fraction.find_last_not_of('0');
-        fraction.resize(last == std::string::npos ? 0 : last + 1);
-    }
+    const size_t last = fraction.find_last_not_of('0');
+    fraction.resize(std::max(last == std::string::npos ? 0 : last + 1,
+                             static_cast<size_t>(pattern.writtenPlaces)));
     return (negative && !zero ? "-" : "") + whole + "." + fraction;
 }
 

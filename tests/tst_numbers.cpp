@@ -82,6 +82,9 @@ void TestNumbers::formatNumber_data()
     row("###.### no leading zero: .5", 0.5, "###.###", ".5");
     row("###.### negative: -10.", -10.0, "###.###", "-10.");
     row("###.### three places: 1.0005", 1.0005, "###.###", "1.001");
+    row("#0.0#### up to five places: 0.02887", 0.02887, "#0.0####", "0.02887");
+    row("#0.0#### keeps one place: 3", 3.0, "#0.0####", "3.0");
+    row("#0.0#### rounds the fifth: 0.0289999", 0.0289999, "#0.0####", "0.029");
     row("##.## keeps point: 60.", 60.0, "##.##", "60.");
     row("##.## drops one zero: 36.8", 36.8, "##.##", "36.8");
     row("##.## whole part not cut: 1234.5", 1234.5, "##.##", "1234.5");
