@@ -54,7 +54,7 @@ protected:
 
 } // namespace
 
-class TestKervadinDesktop : public QObject {
+class TestKervadinCopy : public QObject {
     Q_OBJECT
 
     windowtest::Session<kervadin::Kervadin> session;
@@ -146,5 +146,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestKervadinDesktop)
-#include "tst_kervadin_desktop.moc"
+QTEST_MAIN(TestKervadinCopy)
+#include "tst_kervadin_copy.moc"
