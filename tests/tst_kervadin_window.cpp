@@ -1,11 +1,29 @@
 // The measurement window and the window flow, driven by real clicks and
-// keys; and a fault changes nothing on any window.
+// keys; a fault changes nothing on any window; the end of a desktop session.
 #include "kervadinwindows.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 
 using namespace kervadin;
+
+namespace {
+
+// Counts the close events a window is sent.
+class CloseCounter : public QObject {
+public:
+    int closes = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            ++closes;
+        return false;
+    }
+};
+
+} // namespace
 
 class TestKervadinWindow : public QObject {
     Q_OBJECT
@@ -119,6 +137,27 @@ private slots:
     {
         s.find("frmKervadin3")->close();
         QCOMPARE(s.ends, 1);
+    }
+
+    // At the end of a desktop session Qt sends the program a Quit event
+    // (the session manager's "die"); it must never be refused, whichever
+    // windows are open, and every window goes.
+    // Qt asks the visible windows to close, in no fixed order, and gives the
+    // quit up at the first that refuses, as a secondary window would: it
+    // hides on close. So no secondary window may be asked at all.
+    void sessionEndIsNeverRefused()
+    {
+        s.click("frmKervadin3.CtS");
+        QWidget *type = s.find("frmType");
+        QVERIFY(type && type->isVisible());
+        CloseCounter asked;
+        type->installEventFilter(&asked);
+        QEvent quit(QEvent::Quit);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+        QVERIFY2(quit.isAccepted(), "the program refused to quit");
+        QCOMPARE(asked.closes, 0);
+        QVERIFY(!type->isVisible());
+        QVERIFY(!s.find("frmKervadin3")->isVisible());
     }
 
     // Each row: a record applied and a result worked out first, then the
