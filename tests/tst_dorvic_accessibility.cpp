@@ -1,14 +1,12 @@
 // What a screen reader finds in the triangle window: every control named,
 // each box by the letter or caption beside it.
 #include "accessibility.h"
-#include "dorvic/ui/dorvic.h"
-#include "dorvic/ui/frmtriangleright.h"
-#include "windowtest.h"
+#include "dorvicwindows.h"
 
 class TestDorvicAccessibility : public QObject {
     Q_OBJECT
 
-    windowtest::Session<dorvic::Dorvic> s;
+    dorvicwindows::Session s;
 
 private slots:
     void init() { s.begin(); }

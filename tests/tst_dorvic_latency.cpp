@@ -3,11 +3,9 @@
 // event and is followed by the event processing that paints its result
 // (offscreen), so a click's time is what a person waits for. The benchmark
 // times whole cycles, typing included; the median check times the clicks.
-#include "dorvic/ui/dorvic.h"
-#include "dorvic/ui/frmtriangleright.h"
-#include "runtime/messages.h"
+#include "dorvicwindows.h"
 #include "latency.h"
-#include "windowtest.h"
+#include "runtime/messages.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,16 +21,7 @@ using latency::settle;
 class TestDorvicLatency : public QObject {
     Q_OBJECT
 
-    windowtest::Session<Dorvic> s;
-
-    QLineEdit *box(const char *name) const
-    {
-        return s.find<QLineEdit>(QStringLiteral("frmTriangleRight.") + QLatin1String(name));
-    }
-    QPushButton *button(const char *name) const
-    {
-        return s.find<QPushButton>(QStringLiteral("frmTriangleRight.") + QLatin1String(name));
-    }
+    dorvicwindows::Session s;
 
     // Sides a = 5 and b = 3 give c = 4 and an area of 6. Returns the time
     // the clicks took (Clear, into each box, Calculate), from each press to
@@ -51,10 +40,10 @@ class TestDorvicLatency : public QObject {
             QTest::keyClicks(box, text);
             settle();
         };
-        timedClick(button("CmdClear"));
-        enter(box("txtRightSidea"), QStringLiteral("5"));
-        enter(box("txtRightSideb"), QStringLiteral("3"));
-        timedClick(button("cmdRightCalculate"));
+        timedClick(s.button("CmdClear"));
+        enter(s.box("txtRightSidea"), QStringLiteral("5"));
+        enter(s.box("txtRightSideb"), QStringLiteral("3"));
+        timedClick(s.button("cmdRightCalculate"));
         return clicks;
     }
 
@@ -62,16 +51,16 @@ class TestDorvicLatency : public QObject {
     // this cycle computed it.
     bool cycleWorked() const
     {
-        return box("txtRightSidec")->text() == QLatin1String("4.")
-            && box("txtRightArea")->text() == QLatin1String("6.")
-            && !box("txtRightAngleB")->text().isEmpty() && s.messages.isEmpty();
+        return s.box("txtRightSidec")->text() == QLatin1String("4.")
+            && s.box("txtRightArea")->text() == QLatin1String("6.")
+            && !s.box("txtRightAngleB")->text().isEmpty() && s.messages.isEmpty();
     }
 
     QString describe() const
     {
         return QStringLiteral("c %1, B %2, area %3\n")
-                   .arg(box("txtRightSidec")->text(), box("txtRightAngleB")->text(),
-                        box("txtRightArea")->text())
+                   .arg(s.box("txtRightSidec")->text(), s.box("txtRightAngleB")->text(),
+                        s.box("txtRightArea")->text())
             + s.messageLines().join(QLatin1Char('\n'));
     }
 

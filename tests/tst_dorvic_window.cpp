@@ -3,17 +3,11 @@
 // Expected texts were worked out by hand and with Python's decimal module
 // (pi taken as 3.141593; 15 significant digits, then half away from zero).
 
-#include "dorvic/ui/dorvic.h"
-#include "dorvic/ui/frmtriangleright.h"
-#include "windowtest.h"
+#include "dorvicwindows.h"
 
-using dorvic::Dorvic;
 using dorvic::Solver;
 
 namespace {
-
-const QStringList BoxNames = {"txtRightSidea", "txtRightSideb", "txtRightSidec",
-                              "txtRightAngleB", "txtRightAngleC"};
 
 const QString NoData = QStringLiteral(
     "32 No Data: Not enough data has been entered. Please enter data as instructions.");
@@ -48,31 +42,11 @@ private slots:
     void closeEndsProgram();
 
 private:
-    QLineEdit *box(const QString &name) const { return s.find<QLineEdit>("frmTriangleRight." + name); }
-    QString text(const QString &name) const { return box(name)->text(); }
-    QStringList boxTexts() const;
+    QString text(const QString &name) const { return s.box(name)->text(); }
     QStringList messages() const { return s.messageLines(); }
-    void enter(const Entries &entries);
-    void click(const QString &button) { s.click("frmTriangleRight." + button); }
 
-    windowtest::Session<Dorvic> s;
+    dorvicwindows::Session s;
 };
-
-QStringList TestTriangleWindow::boxTexts() const
-{
-    QStringList texts;
-    for (const QString &name : BoxNames)
-        texts << text(name);
-    return texts;
-}
-
-void TestTriangleWindow::enter(const Entries &entries)
-{
-    for (int i = 0; i < entries.size(); ++i) {
-        if (!entries.at(i).isEmpty())
-            s.type(box(BoxNames.at(i)), entries.at(i));
-    }
-}
 
 void TestTriangleWindow::startShowsOnlyTheTriangleWindow()
 {
@@ -138,15 +112,15 @@ void TestTriangleWindow::classifiesByTheFirstGivenBoxes()
     };
     const bool solved = solvers.contains(outcome);
 
-    enter(entries);
-    click("cmdRightCalculate");
+    s.enter(entries);
+    s.press("cmdRightCalculate");
 
     // The case Calculate recorded; a refusal leaves every box as typed.
     const std::optional<dorvic::Case> &chosen = s->state().lastCase;
     QVERIFY(chosen);
     QCOMPARE(chosen->solver, solved ? std::optional(solvers.value(outcome)) : std::nullopt);
     if (!solved)
-        QCOMPARE(boxTexts(), entries);
+        QCOMPARE(s.texts(), entries);
     QCOMPARE(messages(), solved ? QStringList() : QStringList{outcome});
     QCOMPARE(text("txtRightArea"), area);
 }
@@ -211,23 +185,23 @@ void TestTriangleWindow::solves()
     QFETCH(Entries, expected);
     QFETCH(QString, area);
 
-    enter(entries);
-    click("cmdRightCalculate");
+    s.enter(entries);
+    s.press("cmdRightCalculate");
 
     QCOMPARE(messages(), QStringList());
-    QCOMPARE(boxTexts(), expected);
+    QCOMPARE(s.texts(), expected);
     QCOMPARE(text("txtRightArea"), area);
 }
 
 void TestTriangleWindow::secondPressSolvesFromSidesAsDisplayed()
 {
-    enter({"10", "", "", "30", ""});
-    click("cmdRightCalculate");
-    QCOMPARE(boxTexts(), (QStringList{"10", "5.", "8.66", "30", "60."}));
+    s.enter({"10", "", "", "30", ""});
+    s.press("cmdRightCalculate");
+    QCOMPARE(s.texts(), (QStringList{"10", "5.", "8.66", "30", "60."}));
 
     // Now a and b are given: c = sqrt(100 - 25), B = atan(5 / 8.6602...).
-    click("cmdRightCalculate");
-    QCOMPARE(boxTexts(), (QStringList{"10", "5.", "8.66", "30.", "60."}));
+    s.press("cmdRightCalculate");
+    QCOMPARE(s.texts(), (QStringList{"10", "5.", "8.66", "30.", "60."}));
     QCOMPARE(text("txtRightArea"), QStringLiteral("21.65"));
 }
 
@@ -256,11 +230,11 @@ void TestTriangleWindow::refusesHypotenuseNotLongest()
     QFETCH(QString, message);
     QFETCH(QString, area);
 
-    enter(entries);
-    click("cmdRightCalculate");
+    s.enter(entries);
+    s.press("cmdRightCalculate");
 
     QCOMPARE(messages(), QStringList{message});
-    QCOMPARE(boxTexts(), entries);
+    QCOMPARE(s.texts(), entries);
     QCOMPARE(text("txtRightArea"), area);
 }
 
@@ -285,13 +259,13 @@ void TestTriangleWindow::aFaultChangesNothing_data()
 void TestTriangleWindow::aFaultChangesNothing()
 {
     QFETCH(Entries, entries);
-    enter({"5", "3", "", "", ""});
-    click("cmdRightCalculate");
+    s.enter({"5", "3", "", "", ""});
+    s.press("cmdRightCalculate");
     QCOMPARE(text("txtRightArea"), QStringLiteral("6."));
-    click("CmdClear");
-    enter(entries);
+    s.press("CmdClear");
+    s.enter(entries);
 
-    QPushButton *calculate = s.find<QPushButton>("frmTriangleRight.cmdRightCalculate");
+    QPushButton *calculate = s.button("cmdRightCalculate");
     const QStringList before = s.snapshotBeforeClick(calculate);
     s.click(calculate);
     s.verifyOneFault("dorvic");
@@ -299,27 +273,27 @@ void TestTriangleWindow::aFaultChangesNothing()
     QCOMPARE(s->state().lastCase->solver, std::optional(Solver::SideaSideb));
 
     // The window goes on working.
-    click("CmdClear");
-    enter({"10", "", "", "30", ""});
-    click("cmdRightCalculate");
-    QCOMPARE(boxTexts(), (QStringList{"10", "5.", "8.66", "30", "60."}));
+    s.press("CmdClear");
+    s.enter({"10", "", "", "30", ""});
+    s.press("cmdRightCalculate");
+    QCOMPARE(s.texts(), (QStringList{"10", "5.", "8.66", "30", "60."}));
     QCOMPARE(text("txtRightArea"), QStringLiteral("21.65"));
     QCOMPARE(s.messages.size(), 1);
 }
 
 void TestTriangleWindow::clearEmptiesEveryBoxAndKeepsFocus()
 {
-    enter({"5", "3", "", "", ""});
-    click("cmdRightCalculate");
+    s.enter({"5", "3", "", "", ""});
+    s.press("cmdRightCalculate");
     QCOMPARE(text("txtRightArea"), QStringLiteral("6."));
 
     // From the keyboard, so the focus is known to be on Clear before it runs.
-    s.click(box("txtRightArea"));
+    s.click(s.box("txtRightArea"));
     s.key(Qt::Key_Tab);
     QCOMPARE(s.focusName(), QStringLiteral("CmdClear"));
     s.key(Qt::Key_Space);
 
-    QCOMPARE(boxTexts(), (QStringList{"", "", "", "", ""}));
+    QCOMPARE(s.texts(), (QStringList{"", "", "", "", ""}));
     QCOMPARE(text("txtRightArea"), QString());
     QCOMPARE(s.focusName(), QStringLiteral("CmdClear"));
     QCOMPARE(s.ends, 0);
@@ -347,11 +321,11 @@ void TestTriangleWindow::closeEndsProgram_data()
 void TestTriangleWindow::closeEndsProgram()
 {
     QFETCH(bool, byFrame);
-    enter({"5", "", "", "", ""});
+    s.enter({"5", "", "", "", ""});
     if (byFrame)
         s->frmTriangleRight()->close();
     else
-        click("CmdClose");
+        s.press("CmdClose");
     QCOMPARE(s.ends, 1);
     QCOMPARE(messages(), QStringList());
 }

@@ -1,33 +1,21 @@
 // Showing the working: every value a solver writes, and the area, carry
 // the relation it came from as the box's tooltip until the user types in
 // the box or presses Clear.
-#include "dorvic/ui/dorvic.h"
-#include "dorvic/ui/frmtriangleright.h"
-#include "windowtest.h"
+#include "dorvicwindows.h"
 
-namespace {
-
-const char *const BoxNames[] = {"txtRightSidea", "txtRightSideb", "txtRightSidec",
-                                "txtRightAngleB", "txtRightAngleC", "txtRightArea"};
-
-} // namespace
+using dorvicwindows::Boxes;
 
 class TestDorvicWorking : public QObject {
     Q_OBJECT
 
-    windowtest::Session<dorvic::Dorvic> s;
+    dorvicwindows::Session s;
 
-    QLineEdit *box(const char *name) const
-    {
-        return s.find<QLineEdit>(QStringLiteral("frmTriangleRight.") + QLatin1String(name));
-    }
-    void click(const char *name) { s.click(QStringLiteral("frmTriangleRight.") + QLatin1String(name)); }
     // Which boxes carry a tooltip: "x" for one, "-" for none, a to area.
     QString withTips() const
     {
         QString marks;
-        for (const char *name : BoxNames)
-            marks += box(name)->toolTip().isEmpty() ? QLatin1Char('-') : QLatin1Char('x');
+        for (const QString &name : Boxes + QStringList{dorvicwindows::AreaBox})
+            marks += s.box(name)->toolTip().isEmpty() ? QLatin1Char('-') : QLatin1Char('x');
         return marks;
     }
 
@@ -51,25 +39,22 @@ private slots:
         QFETCH(QStringList, given);
         QFETCH(QString, tips);
         QCOMPARE(withTips(), QStringLiteral("------"));
-        for (int i = 0; i < 5; ++i) {
-            if (!given[i].isEmpty())
-                s.type(box(BoxNames[i]), given[i]);
-        }
-        click("cmdRightCalculate");
+        s.enter(given);
+        s.press("cmdRightCalculate");
         QCOMPARE(withTips(), tips);
 
         // Typing in a solved box takes its relation away; the others keep
         // theirs. Clear takes them all.
         for (int i = 0; i < 5; ++i) {
             if (tips[i] == QLatin1Char('x')) {
-                s.click(box(BoxNames[i]));
-                QTest::keyClicks(box(BoxNames[i]), QStringLiteral("1"));
+                s.click(s.box(Boxes[i]));
+                QTest::keyClicks(s.box(Boxes[i]), QStringLiteral("1"));
                 tips[i] = QLatin1Char('-');
                 QCOMPARE(withTips(), tips);
                 break;
             }
         }
-        click("CmdClear");
+        s.press("CmdClear");
         QCOMPARE(withTips(), QStringLiteral("------"));
     }
 };

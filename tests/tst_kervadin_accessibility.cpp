@@ -3,9 +3,7 @@
 // caption the control stands under or beside; Click to Select is a button
 // that can be pressed without the mouse.
 #include "accessibility.h"
-#include "kervadin/ui/familywindows.h"
-#include "kervadin/ui/kervadin.h"
-#include "windowtest.h"
+#include "kervadinwindows.h"
 
 #include <QAccessibleActionInterface>
 
@@ -14,27 +12,9 @@ using namespace kervadin;
 class TestKervadinAccessibility : public QObject {
     Q_OBJECT
 
-    windowtest::Session<Kervadin> s;
+    kervadinwindows::Session s;
     QLineEdit *wireBox = nullptr;
     QLabel *overWires = nullptr;
-
-    // Opens a window by the clicks a person makes from the main window.
-    QWidget *open(const QString &window)
-    {
-        if (window == QLatin1String("frmCheck")) {
-            s.click("frmKervadin3.cmdCheck");
-        } else if (window != QLatin1String("frmKervadin3")) {
-            s.click("frmKervadin3.CtS");
-            for (int i = 0; i < FamilyCount; ++i) {
-                if (window == QLatin1String(familyWindow(static_cast<Family>(i)).window))
-                    s.click(QStringLiteral("frmType.") + familyWindow(static_cast<Family>(i)).chooserButton);
-            }
-            if (window == QLatin1String("frmCustom"))
-                s.click("frmType.cmdCustom");
-        }
-        QWidget *shown = s.find(window);
-        return shown && shown->isVisible() ? shown : nullptr;
-    }
 
 private slots:
     void init()
@@ -57,7 +37,7 @@ private slots:
     void everyControlIsNamed()
     {
         QFETCH(QString, window);
-        QWidget *shown = open(window);
+        QWidget *shown = s.open(window);
         QVERIFY(shown);
         int walked = 0;
         const QStringList unnamed = accessibility::unnamedControls(shown, &walked);
@@ -104,7 +84,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(int, role);
         QFETCH(QString, name);
-        QWidget *shown = open(window);
+        QWidget *shown = s.open(window);
         QVERIFY(shown);
         QWidget *widget = shown->findChild<QWidget *>(control);
         QVERIFY(widget);

@@ -4,10 +4,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 
 using namespace kervadin;
 
@@ -92,7 +94,13 @@ private slots:
     {
         QFETCH(QByteArray, zone);
         QFETCH(qint64, moment);
-        qputenv("TZ", zone); // only this test reads the zone
+        const bool zoneWasSet = qEnvironmentVariableIsSet("TZ");
+        const QByteArray zoneBefore = qgetenv("TZ");
+        const auto restoreZone = qScopeGuard([&] {
+            zoneWasSet ? qputenv("TZ", zoneBefore) : qunsetenv("TZ");
+            tzset();
+        });
+        qputenv("TZ", zone);
         QTEST(QString::fromStdString(localTimeText(static_cast<std::time_t>(moment))), "text");
     }
     void recordText()

@@ -1,15 +1,14 @@
 // The custom thread window: its option group, its keyboard order, APPLY's
 // refusals with their messages, and its entries kept across BACK. The
 // rules behind APPLY are tst_kervadin_rules'.
-#include "kervadin/ui/kervadin.h"
-#include "windowtest.h"
+#include "kervadinwindows.h"
 
 using namespace kervadin;
 
 class TestKervadinCustom : public QObject {
     Q_OBJECT
 
-    windowtest::Session<Kervadin> s;
+    kervadinwindows::Session s;
     QRadioButton *opt55 = nullptr;
     QRadioButton *opt60 = nullptr;
 
@@ -22,9 +21,7 @@ private slots:
     void init()
     {
         s.begin();
-        s.click("frmKervadin3.CtS");
-        s.click("frmType.cmdCustom");
-        QVERIFY(QTest::qWaitForWindowActive(s.find("frmCustom")));
+        QVERIFY(s.open("frmCustom"));
         opt55 = s.find<QRadioButton>("frmCustom.opt55");
         opt60 = s.find<QRadioButton>("frmCustom.opt60");
     }

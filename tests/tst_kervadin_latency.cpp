@@ -4,10 +4,9 @@
 // paints its result (offscreen), so a click's time is what a person waits
 // for. The benchmark times whole cycles, typing included; the median check
 // times the clicks.
-#include "kervadin/ui/kervadin.h"
-#include "runtime/messages.h"
+#include "kervadinwindows.h"
 #include "latency.h"
-#include "windowtest.h"
+#include "runtime/messages.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -29,7 +28,7 @@ using latency::settle;
 class TestKervadinLatency : public QObject {
     Q_OBJECT
 
-    windowtest::Session<Kervadin> s;
+    kervadinwindows::Session s;
 
     // 1/2 B.S.F. over a 0.0353 wire. Returns the time the five clicks took,
     // from each press to its result painted; typing the wire size is not
@@ -60,10 +59,7 @@ class TestKervadinLatency : public QObject {
             && s.find("frmBSFsize")->isVisible() && !s.find("frmType")->isVisible();
     }
 
-    QString overWires() const
-    {
-        return s.find<QLabel>("frmKervadin3.lblOver")->text();
-    }
+    QString overWires() const { return s.shown("lblOver"); }
 
     QString failure() const
     {

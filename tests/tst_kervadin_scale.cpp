@@ -1,22 +1,15 @@
 // Every text of every window fits its control, with the longest names and
 // results the windows show. CTest runs this at scale factor 1 and 2.
-#include "kervadin/ui/familywindows.h"
-#include "kervadin/ui/kervadin.h"
+#include "kervadinwindows.h"
 #include "textfit.h"
-#include "windowtest.h"
 
 using namespace kervadin;
 
 class TestKervadinScale : public QObject {
     Q_OBJECT
 
-    windowtest::Session<Kervadin> s;
+    kervadinwindows::Session s;
     QWidget *w = nullptr;
-
-    QString shown(const char *name) const
-    {
-        return s.find<QLabel>(QStringLiteral("frmKervadin3.") + name)->text();
-    }
 
 private slots:
     void init()
@@ -84,13 +77,12 @@ private slots:
             s.click("frmCustom.cmdAppcust");
         }
         QVERIFY(s.messages.isEmpty());
-        QVERIFY(!shown("lblSelected").isEmpty());
+        QVERIFY(!s.shown("lblSelected").isEmpty());
 
         // A result over the preferred wire, which always lies within the limits.
-        s.type("frmKervadin3.txtActual", shown("lblPref"));
-        s.click("frmKervadin3.cmdCalc");
+        s.calculate(s.shown("lblPref"));
         QVERIFY(s.messages.isEmpty());
-        QVERIFY(!shown("lblOver").isEmpty());
+        QVERIFY(!s.shown("lblOver").isEmpty());
         VERIFY_TEXTS_FIT(w);
     }
 
@@ -99,14 +91,8 @@ private slots:
     // an oversize verdict.
     void checkWindowFits()
     {
-        s.click("frmKervadin3.CtS");
-        s.click("frmType.cmdCustom");
-        s.type("frmCustom.txtCustdia", QStringLiteral("18.345"));
-        s.type("frmCustom.txtCustpitch", QStringLiteral("2.75"));
-        s.click("frmCustom.opt60");
-        s.click("frmCustom.cmdAppcust");
-        s.type("frmKervadin3.txtActual", shown("lblMax"));
-        s.click("frmKervadin3.cmdCalc");
+        s.applyCustom(QStringLiteral("18.345"), QStringLiteral("2.75"), 60);
+        s.calculate(s.shown("lblMax"));
         s.click("frmKervadin3.cmdCheck");
         QWidget *check = s.find("frmCheck");
         QVERIFY(check->isVisible());

@@ -2,9 +2,7 @@
 // record of the chosen size written in the right fields, the keyboard
 // order, and the choice kept across BACK. The records themselves are
 // tst_kervadin_rules'.
-#include "kervadin/ui/familywindows.h"
-#include "kervadin/ui/kervadin.h"
-#include "windowtest.h"
+#include "kervadinwindows.h"
 
 using namespace kervadin;
 
@@ -13,17 +11,7 @@ Q_DECLARE_METATYPE(kervadin::Family)
 class TestKervadinSizes : public QObject {
     Q_OBJECT
 
-    windowtest::Session<Kervadin> s;
-
-    // Select on the measurement window, then the family's button of the
-    // chooser, as a person opens a size window.
-    QWidget *open(Family family)
-    {
-        s.click("frmKervadin3.CtS");
-        s.click(QStringLiteral("frmType.") + familyWindow(family).chooserButton);
-        QWidget *sizes = s.find(familyWindow(family).window);
-        return QTest::qWaitForWindowActive(sizes) ? sizes : nullptr;
-    }
+    kervadinwindows::Session s;
 
     // A control of a family's size window: a size by its place, or APPLY
     // (-1) or BACK (-2).
@@ -44,20 +32,12 @@ class TestKervadinSizes : public QObject {
         return names;
     }
 
-    QString shown(const char *name) const
-    {
-        QWidget *control = s.find(QStringLiteral("frmKervadin3.") + name);
-        if (auto *box = qobject_cast<QLineEdit *>(control))
-            return box->text();
-        return qobject_cast<QLabel *>(control)->text();
-    }
-
     QStringList record() const
     {
         QStringList texts;
         for (const char *label : {"lblSelected", "lblDia", "lblDoT", "lblPitch", "lblTangle",
                                   "lblMillinches", "lblHangle", "lblMax", "lblMin", "lblPref"})
-            texts << shown(label);
+            texts << s.shown(label);
         return texts;
     }
 
@@ -79,7 +59,7 @@ private slots:
     void applyWithNothingChosen()
     {
         QFETCH(Family, family);
-        QVERIFY(open(family));
+        QVERIFY(s.open(family));
         QCOMPARE(checked(family), QStringList());
         QCOMPARE(s.focusName(), QString::fromLatin1(familyWindow(family).options[0].name));
         const QStringList before = s.snapshotBeforeClick(button(family, -1));
@@ -100,7 +80,7 @@ private slots:
         const FamilyRow &row = familyRow(family);
         const StandardSize &size = row.sizes[row.sizeCount - 1];
         const ThreadRecord r = standardRecord(row, size);
-        QWidget *sizes = open(family);
+        QWidget *sizes = s.open(family);
         QVERIFY(sizes);
         s.find<QLineEdit>("frmKervadin3.txtActual")->setText(QStringLiteral("0.02"));
         s.find<QLabel>("frmKervadin3.lblOver")->setText(QStringLiteral("9.9999"));
@@ -118,8 +98,8 @@ private slots:
                                         QString::fromStdString(r.minimum),
                                         QString::fromStdString(r.preferred)}));
         QCOMPARE(record().first(), QString::fromUtf8(size.name));
-        QCOMPARE(shown("txtActual"), QStringLiteral("0.02"));
-        QCOMPARE(shown("lblOver"), QStringLiteral("9.9999"));
+        QCOMPARE(s.shown("txtActual"), QStringLiteral("0.02"));
+        QCOMPARE(s.shown("lblOver"), QStringLiteral("9.9999"));
         QVERIFY(s.messages.isEmpty());
         QTRY_COMPARE(s.activeName(), QStringLiteral("frmKervadin3"));
         QCOMPARE(s.focusName(), QStringLiteral("txtActual"));
@@ -156,7 +136,7 @@ private slots:
     {
         QFETCH(Family, family);
         QFETCH(QStringList, order);
-        QVERIFY(open(family));
+        QVERIFY(s.open(family));
         QStringList seen;
         for (int i = 0; i < order.size(); ++i) {
             seen << s.focusName();
@@ -171,28 +151,28 @@ private slots:
     // also after another family was applied in between.
     void selectionKeptAcrossBack()
     {
-        open(Family::UNC);
+        s.open(Family::UNC);
         s.click(button(Family::UNC, 6));
         s.click(button(Family::UNC, -2));
         QCOMPARE(s.shownWindows(), (QStringList{"frmKervadin3", "frmType"}));
 
-        open(Family::BA);
+        s.open(Family::BA);
         s.click(button(Family::BA, 0));
         s.click(button(Family::BA, -1));
-        QCOMPARE(shown("lblSelected"), QStringLiteral("0 BA"));
+        QCOMPARE(s.shown("lblSelected"), QStringLiteral("0 BA"));
         s.click(button(Family::BA, -2));
 
         s.click("frmType.cmdUNC");
         QCOMPARE(checked(Family::UNC), QStringList{"optUNC7"});
         s.click(button(Family::UNC, -1));
-        QCOMPARE(shown("lblSelected"), QStringLiteral("5/8 U.N.C."));
+        QCOMPARE(s.shown("lblSelected"), QStringLiteral("5/8 U.N.C."));
     }
 
     // One size at most: a second choice clears the first, and APPLY takes it.
     // A click anywhere on an option's area chooses it, also beside its caption.
     void secondChoiceReplacesFirst()
     {
-        open(Family::Metric);
+        s.open(Family::Metric);
         s.click(button(Family::Metric, 2));
         QAbstractButton *eighteen = button(Family::Metric, 10);
         QVERIFY(eighteen->fontMetrics().horizontalAdvance(eighteen->text()) + 30
@@ -201,26 +181,25 @@ private slots:
                           QPoint(eighteen->width() - 2, eighteen->height() / 2));
         QCOMPARE(checked(Family::Metric), QStringList{"optMet11"});
         s.click(button(Family::Metric, -1));
-        QCOMPARE(shown("lblSelected"), QStringLiteral("18 mm"));
+        QCOMPARE(s.shown("lblSelected"), QStringLiteral("18 mm"));
     }
 
     // Applying again rewrites the record but leaves the wire typed and the
     // dimension worked out for the first size.
     void applyingTwiceOverwrites()
     {
-        open(Family::BSF);
+        s.open(Family::BSF);
         s.click(button(Family::BSF, 1));
         s.click(button(Family::BSF, -1));
-        s.type("frmKervadin3.txtActual", QStringLiteral("0.0256"));
-        s.click("frmKervadin3.cmdCalc");
+        s.calculate(QStringLiteral("0.0256"));
         // 0.3125 - 1.6008 x 0.0454 + 3.1657 x 0.0256 = 0.3208656
-        QCOMPARE(shown("lblOver"), QStringLiteral("0.3209"));
+        QCOMPARE(s.shown("lblOver"), QStringLiteral("0.3209"));
 
         s.click(button(Family::BSF, 4));
         s.click(button(Family::BSF, -1));
-        QCOMPARE(shown("lblSelected"), QStringLiteral("1/2 B.S.F."));
-        QCOMPARE(shown("lblOver"), QStringLiteral("0.3209"));
-        QCOMPARE(shown("txtActual"), QStringLiteral("0.0256"));
+        QCOMPARE(s.shown("lblSelected"), QStringLiteral("1/2 B.S.F."));
+        QCOMPARE(s.shown("lblOver"), QStringLiteral("0.3209"));
+        QCOMPARE(s.shown("txtActual"), QStringLiteral("0.0256"));
         QVERIFY(s.messages.isEmpty());
     }
 };

@@ -1,56 +1,34 @@
 // The measurement window and the window flow, driven by real clicks and
-// keys; and a fault changes nothing on any window.
-#include "kervadin/ui/familywindows.h"
-#include "kervadin/ui/kervadin.h"
-#include "windowtest.h"
+// keys; a fault changes nothing on any window; the end of a desktop session.
+#include "kervadinwindows.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 
 using namespace kervadin;
 
+namespace {
+
+// Counts the close events a window is sent.
+class CloseCounter : public QObject {
+public:
+    int closes = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            ++closes;
+        return false;
+    }
+};
+
+} // namespace
+
 class TestKervadinWindow : public QObject {
     Q_OBJECT
 
-    windowtest::Session<Kervadin> s;
-
-    // A text of the measurement window: a label's or the wire box's.
-    QString shown(const char *name) const
-    {
-        QWidget *control = s.find(QStringLiteral("frmKervadin3.") + name);
-        if (auto *box = qobject_cast<QLineEdit *>(control))
-            return box->text();
-        return qobject_cast<QLabel *>(control)->text();
-    }
-
-    // Applies a size of a family through the chooser and its size window.
-    void applySize(Family family, int size)
-    {
-        const FamilyWindow &row = familyWindow(family);
-        const QString window = QString::fromLatin1(row.window) + QLatin1Char('.');
-        s.click("frmKervadin3.CtS");
-        s.click(QStringLiteral("frmType.") + row.chooserButton);
-        s.click(window + row.options[size].name);
-        s.click(window + row.apply);
-    }
-
-    // Types a custom thread, picks the angle (55, 60, or 0 for none) and
-    // presses APPLY.
-    void applyCustom(const QString &diameter, const QString &pitch, int angle)
-    {
-        QWidget *custom = s.find("frmCustom");
-        if (!custom || !custom->isVisible()) {
-            s.click("frmKervadin3.CtS");
-            s.click("frmType.cmdCustom");
-        }
-        s.type("frmCustom.txtCustdia", diameter);
-        s.type("frmCustom.txtCustpitch", pitch);
-        if (angle == 55)
-            s.click("frmCustom.opt55");
-        else if (angle == 60)
-            s.click("frmCustom.opt60");
-        s.click("frmCustom.cmdAppcust");
-    }
+    kervadinwindows::Session s;
 
 private slots:
     void init() { s.begin(); }
@@ -80,35 +58,32 @@ private slots:
     void refusalsCarryExactTexts()
     {
         QFETCH(QString, wire);
-        applySize(Family::Metric, 4);
-        s.type("frmKervadin3.txtActual", QStringLiteral("0.577"));
-        s.click("frmKervadin3.cmdCalc");
-        QCOMPARE(shown("lblOver"), QStringLiteral("6.2155"));
+        s.applySize(Family::Metric, 4);
+        s.calculate(QStringLiteral("0.577"));
+        QCOMPARE(s.shown("lblOver"), QStringLiteral("6.2155"));
 
-        s.type("frmKervadin3.txtActual", wire);
-        s.click("frmKervadin3.cmdCalc");
+        s.calculate(wire);
         QCOMPARE(s.messages.size(), 1);
         QCOMPARE(s.messages[0].style, int(rt::MessageStyle::Exclamation));
         QTEST(s.messages[0].title, "title");
         QTEST(s.messages[0].prompt, "prompt");
-        QCOMPARE(shown("lblOver"), QStringLiteral("6.2155"));
-        QCOMPARE(shown("txtActual"), wire);
+        QCOMPARE(s.shown("lblOver"), QStringLiteral("6.2155"));
+        QCOMPARE(s.shown("txtActual"), wire);
     }
 
     // Select empties the result and the wire, keeps the record, and opens
     // the chooser.
     void selectEmptiesResultAndWireOnly()
     {
-        applySize(Family::Metric, 4);
-        s.type("frmKervadin3.txtActual", QStringLiteral("0.577"));
-        s.click("frmKervadin3.cmdCalc");
-        QCOMPARE(shown("lblOver"), QStringLiteral("6.2155"));
+        s.applySize(Family::Metric, 4);
+        s.calculate(QStringLiteral("0.577"));
+        QCOMPARE(s.shown("lblOver"), QStringLiteral("6.2155"));
 
         s.click("frmKervadin3.CtS");
-        QVERIFY(shown("txtActual").isEmpty());
-        QVERIFY(shown("lblOver").isEmpty());
-        QCOMPARE(shown("lblSelected"), QStringLiteral("6 mm"));
-        QCOMPARE(shown("lblDia"), QStringLiteral("6.0000"));
+        QVERIFY(s.shown("txtActual").isEmpty());
+        QVERIFY(s.shown("lblOver").isEmpty());
+        QCOMPARE(s.shown("lblSelected"), QStringLiteral("6 mm"));
+        QCOMPARE(s.shown("lblDia"), QStringLiteral("6.0000"));
         QTRY_COMPARE(s.activeName(), QStringLiteral("frmType"));
         QVERIFY(s.find("frmKervadin3")->isVisible());
     }
@@ -164,6 +139,27 @@ private slots:
         QCOMPARE(s.ends, 1);
     }
 
+    // At the end of a desktop session Qt sends the program a Quit event
+    // (the session manager's "die"); it must never be refused, whichever
+    // windows are open, and every window goes.
+    // Qt asks the visible windows to close, in no fixed order, and gives the
+    // quit up at the first that refuses, as a secondary window would: it
+    // hides on close. So no secondary window may be asked at all.
+    void sessionEndIsNeverRefused()
+    {
+        s.click("frmKervadin3.CtS");
+        QWidget *type = s.find("frmType");
+        QVERIFY(type && type->isVisible());
+        CloseCounter asked;
+        type->installEventFilter(&asked);
+        QEvent quit(QEvent::Quit);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+        QVERIFY2(quit.isAccepted(), "the program refused to quit");
+        QCOMPARE(asked.closes, 0);
+        QVERIFY(!type->isVisible());
+        QVERIFY(!s.find("frmKervadin3")->isVisible());
+    }
+
     // Each row: a record applied and a result worked out first, then the
     // entries that fault; one message and nothing changed, then a good
     // calculation works.
@@ -179,9 +175,8 @@ private slots:
             suggested << QFileInfo(path).fileName();
             return answers.value(suggested.size() - 1);
         });
-        applySize(Family::UNC, 0);
-        s.type("frmKervadin3.txtActual", QStringLiteral("0.0289"));
-        s.click("frmKervadin3.cmdCalc");
+        s.applySize(Family::UNC, 0);
+        s.calculate(QStringLiteral("0.0289"));
         s.click("frmKervadin3.cmdCheck");
         s.click("frmCheck.opt2A");
         s.type("frmCheck.txtReading1", QStringLiteral("0.2575"));
@@ -228,10 +223,9 @@ private slots:
     {
         QFETCH(QStringList, custom);
         QFETCH(QString, wire);
-        applySize(Family::BSF, 4);
-        s.type("frmKervadin3.txtActual", QStringLiteral("0.0353"));
-        s.click("frmKervadin3.cmdCalc");
-        QCOMPARE(shown("lblOver"), QStringLiteral("0.5117"));
+        s.applySize(Family::BSF, 4);
+        s.calculate(QStringLiteral("0.0353"));
+        QCOMPARE(s.shown("lblOver"), QStringLiteral("0.5117"));
         s.click("frmKervadin3.CtS");
         s.click("frmType.cmdCustom");
 
@@ -247,7 +241,7 @@ private slots:
                 s.click("frmCustom.opt60");
         } else {
             if (!custom.isEmpty())
-                applyCustom(custom[0], custom[1], custom[2].toInt());
+                s.applyCustom(custom[0], custom[1], custom[2].toInt());
             QVERIFY(s.messages.isEmpty());
             s.type("frmKervadin3.txtActual", wire);
             faulting = s.find("frmKervadin3.cmdCalc");
@@ -259,12 +253,11 @@ private slots:
 
         // The windows go on working: 10 mm at pitch 1 over a 0.577 wire.
         s.messages.clear();
-        applyCustom(QStringLiteral("10"), QStringLiteral("1"), 0);
+        s.applyCustom(QStringLiteral("10"), QStringLiteral("1"), 0);
         QTRY_COMPARE(s.focusName(), QStringLiteral("txtActual"));
-        s.type("frmKervadin3.txtActual", QStringLiteral("0.577"));
-        s.click("frmKervadin3.cmdCalc");
+        s.calculate(QStringLiteral("0.577"));
         QVERIFY(s.messages.isEmpty());
-        QCOMPARE(shown("lblOver"), QStringLiteral("10.2155"));
+        QCOMPARE(s.shown("lblOver"), QStringLiteral("10.2155"));
     }
 };
 

@@ -2,28 +2,18 @@
 // their formulas as tooltips, and value fields can be selected with the
 // mouse without taking the focus. Driven through the windows as a person
 // uses them.
-#include "kervadin/ui/kervadin.h"
-#include "windowtest.h"
+#include "kervadinwindows.h"
 
 using namespace kervadin;
 
 class TestKervadinWorking : public QObject {
     Q_OBJECT
 
-    windowtest::Session<Kervadin> s;
+    kervadinwindows::Session s;
 
     QLabel *field(const char *name) const
     {
         return s.find<QLabel>(QStringLiteral("frmKervadin3.") + name);
-    }
-
-    // 6 mm: Select, Metric, the fifth size, APPLY.
-    void applySixMillimetres()
-    {
-        s.click("frmKervadin3.CtS");
-        s.click("frmType.cmdMetric");
-        s.click("frmMetsize.optMet5");
-        s.click("frmMetsize.btnAppmet");
     }
 
 private slots:
@@ -48,28 +38,22 @@ private slots:
         QFETCH(QString, wire);
         QFETCH(QStringList, values);
         if (values.first().startsWith(QLatin1String("3.50"))) {
-            s.click("frmKervadin3.CtS");
-            s.click("frmType.cmdCustom");
-            s.type("frmCustom.txtCustdia", QStringLiteral("3.50"));
-            s.type("frmCustom.txtCustpitch", QStringLiteral("0.6"));
-            s.click("frmCustom.cmdAppcust");
+            s.applyCustom(QStringLiteral("3.50"), QStringLiteral("0.6"), 0);
         } else {
-            applySixMillimetres();
+            s.applySize(Family::Metric, 4); // 6 mm
         }
         for (QLabel *l : {field("lblMax"), field("lblMin"), field("lblPref")})
             QVERIFY2(!l->toolTip().isEmpty(), qPrintable(l->objectName()));
         QVERIFY(field("lblOver")->toolTip().isEmpty());
 
-        s.type("frmKervadin3.txtActual", wire);
-        s.click("frmKervadin3.cmdCalc");
+        s.calculate(wire);
         QVERIFY(s.messages.isEmpty());
         const QString working = field("lblOver")->toolTip();
         for (const QString &value : values)
             QVERIFY2(working.contains(value), qPrintable(working + " lacks " + value));
         QVERIFY2(!working.contains(QLatin1String(" mm")), qPrintable(working));
 
-        s.type("frmKervadin3.txtActual", QStringLiteral("9"));
-        s.click("frmKervadin3.cmdCalc");
+        s.calculate(QStringLiteral("9"));
         QCOMPARE(s.messages.size(), 1);
         QCOMPARE(field("lblOver")->toolTip(), working);
     }
@@ -78,12 +62,8 @@ private slots:
     // class's T and allowance in the limits, the difference in the verdict.
     void checkShowsTheValuesUsed()
     {
-        s.click("frmKervadin3.CtS");
-        s.click("frmType.cmdUNC");
-        s.click("frmUNCsize.optUnc1");
-        s.click("frmUNCsize.cmdAppUNC");
-        s.type("frmKervadin3.txtActual", QStringLiteral("0.0289"));
-        s.click("frmKervadin3.cmdCalc");
+        s.applySize(Family::UNC, 0);
+        s.calculate(QStringLiteral("0.0289"));
         s.click("frmKervadin3.cmdCheck");
         s.click("frmCheck.opt2A");
         s.type("frmCheck.txtReading1", QStringLiteral("0.2600"));
@@ -106,9 +86,8 @@ private slots:
 
     void selectClearsTheWorking()
     {
-        applySixMillimetres();
-        s.type("frmKervadin3.txtActual", QStringLiteral("0.577"));
-        s.click("frmKervadin3.cmdCalc");
+        s.applySize(Family::Metric, 4); // 6 mm
+        s.calculate(QStringLiteral("0.577"));
         QVERIFY(!field("lblOver")->toolTip().isEmpty());
         s.click("frmKervadin3.CtS");
         QVERIFY(s.find("frmType")->isVisible());
@@ -120,9 +99,8 @@ private slots:
     // wire box and the field never joins the tab order.
     void valueFieldsSelectableWithoutFocus()
     {
-        applySixMillimetres();
-        s.type("frmKervadin3.txtActual", QStringLiteral("0.577"));
-        s.click("frmKervadin3.cmdCalc");
+        s.applySize(Family::Metric, 4); // 6 mm
+        s.calculate(QStringLiteral("0.577"));
         QWidget *wireBox = s.find("frmKervadin3.txtActual");
         s.click(wireBox);
         QCOMPARE(QApplication::focusWidget(), wireBox);

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Write a long scripted session for kervadin-script or dorvic-script.
 
-    generate.py kervadin|dorvic OUTPUT [--actions N] [--seed S]
+    generate.py kervadin OUTPUT --tool KERVADIN-SCRIPT [--actions N] [--seed S]
+    generate.py dorvic OUTPUT [--actions N] [--seed S]
 
 The session is what a person using the program all day would do: for
 kervadin, choosing thread types, applying every standard size, custom
@@ -11,15 +12,20 @@ solver faults, and clearing. Results are printed after each APPLY and each
 Calculate, so the session's output shows every value the windows showed.
 
 The generator keeps track of which windows are on the screen, so that no
-command names a hidden control. The seed is fixed: the same arguments give
-the same file. An action is a command a person performs (click, type, set,
-close); print commands come on top of the count.
+command names a hidden control. What kervadin's windows hold (the thread
+families, their sizes and buttons, and the wire limits each size and each
+custom entry shows) is read from the program through its script tool first.
+The seed is fixed: the same arguments and the same program give the same
+file. An action is a command a person performs (click, type, set, close);
+print commands come on top of the count.
 """
 
 import argparse
 import itertools
 import json
 import random
+import re
+import subprocess
 import sys
 
 ACTIONS = ("click", "type", "set", "close", "key")
@@ -67,50 +73,100 @@ MAIN = "frmKervadin3"
 CHOOSER = "frmType"
 CUSTOM = "frmCustom"
 
-# Wire limits as fractions of the pitch: (maximum, minimum).
-INCH_55 = (0.76, 0.54)
-INCH_60 = (0.9, 0.56)
-BA_LIMITS = (0.73, 0.5)
-
-
 class Family:
-    def __init__(self, button, window, apply, back, options, pitches, limits):
-        self.button = button
+    """A standard family as its size window shows it."""
+
+    def __init__(self, button, window, apply, back, options):
+        self.button = button      # its button on the chooser
         self.window = window
         self.apply = apply
         self.back = back
-        self.options = options
-        self.pitches = pitches
-        self.limits = limits
+        self.options = options    # one option a size
+        self.limits = []          # (minimum, maximum) wire of each size
 
 
-FAMILIES = [
-    Family("cmdBSF", "frmBSFsize", "cmdAppBSF", "cmdBackBSF",
-           ["optBSF%d" % i for i in range(1, 11)],
-           [0.0385, 0.0454, 0.05, 0.0555, 0.0625, 0.0625, 0.0714, 0.0833, 0.0909, 0.1],
-           INCH_55),
-    Family("cmdWhit", "frmWhitsize", "cmdAppWhit", "cmdBackwhit",
-           ["optWhit%d" % i for i in range(1, 11)],
-           [0.05, 0.0556, 0.0625, 0.0714, 0.0833, 0.0833, 0.0909, 0.1, 0.1111, 0.125],
-           INCH_55),
-    Family("cmdUNC", "frmUNCsize", "cmdAppUNC", "cmdBackUNC",
-           ["optUnc1"] + ["optUNC%d" % i for i in range(2, 11)],
-           [0.05, 0.05556, 0.0625, 0.07143, 0.07692, 0.08333, 0.09091, 0.1, 0.11111, 0.125],
-           INCH_60),
-    Family("cmdUNF", "frmUNFsize", "cmdAppUNF", "cmdBackUNF",
-           ["optUNF%d" % i for i in range(1, 11)],
-           [0.03571, 0.04167, 0.04167, 0.05, 0.05, 0.05556, 0.05556, 0.0625, 0.07143, 0.08333],
-           INCH_60),
-    Family("cmdBA", "frmBAsize", "cmdAppBA", "cmdBackBA",
-           ["optBA%d" % i for i in range(1, 11)],
-           [0.0394, 0.0354, 0.0319, 0.0287, 0.026, 0.0232, 0.0209, 0.0189, 0.0169, 0.0138],
-           BA_LIMITS),
-    Family("cmdMetric", "frmMetsize", "btnAppmet", "cmdBackmet",
-           ["optMet%d" % i for i in range(1, 13)],
-           [0.45, 0.5, 0.7, 0.8, 1, 1.25, 1.5, 1.75, 2, 2, 2.5, 2.5],
-           INCH_60),
-]
-FAMILY_BY_WINDOW = {f.window: f for f in FAMILIES}
+CONTROL_LINE = re.compile(r'^(text|option) (\w+)\.(\w+) (".*?")(?: on| off)?$')
+
+
+def run_tool(tool, lines):
+    """The lines the script tool prints for a script."""
+    result = subprocess.run([tool], input="\n".join(lines) + "\n", capture_output=True,
+                            text=True, check=False, timeout=300)
+    if result.returncode != 0:
+        sys.exit("generate.py: %s exited %d:\n%s" % (tool, result.returncode, result.stdout[-3000:]))
+    return result.stdout.splitlines()
+
+
+def controls(lines, window):
+    """(kind, name, caption) of the window's controls in `state` output."""
+    found = []
+    for line in lines:
+        m = CONTROL_LINE.match(line)
+        if m and m.group(2) == window:
+            found.append((m.group(1), m.group(3), json.loads(m.group(4))))
+    return found
+
+
+def shown_limits(lines):
+    """After each APPLY the script prints lblMin and lblMax: for each, the
+    (minimum, maximum) wire shown, or None when a message came instead."""
+    results, refused, texts = [], False, []
+    for line in lines:
+        if line.startswith("message "):
+            refused = True
+        m = CONTROL_LINE.match(line)
+        if m:
+            texts.append(float(json.loads(m.group(4)) or "nan"))
+            if len(texts) == 2:
+                results.append(None if refused else tuple(texts))
+                refused, texts = False, []
+    return results
+
+
+def read_windows(tool):
+    """The families and the custom window's limits, from the program itself:
+    each button of the chooser opens a window; a window with options that is
+    not the custom one is a family's size window. Each size is then applied,
+    and each sensible custom entry, and the wire limits shown are read."""
+    chooser = [name for kind, name, _ in
+               controls(run_tool(tool, ["click %s.CtS" % MAIN, "state"]), CHOOSER)]
+    script = []
+    for name in chooser:
+        script += ["click %s.CtS" % MAIN, "click %s.%s" % (CHOOSER, name), "state"]
+    states = re.split(r"^windows ", "\n".join(run_tool(tool, script)), flags=re.M)[1:]
+    families = []
+    for button, state in zip(chooser, states):
+        window = re.search(r"^active (\w+)$", state, re.M).group(1)
+        shown = controls(state.splitlines(), window)
+        options = [name for kind, name, _ in shown if kind == "option"]
+        if window in (CHOOSER, CUSTOM) or not options:
+            continue
+        buttons = {caption: name for kind, name, caption in shown if kind == "text"}
+        families.append(Family(button, window, buttons["APPLY"], buttons["BACK"], options))
+
+    script = []
+    for f in families:
+        script += ["click %s.CtS" % MAIN, "click %s.%s" % (CHOOSER, f.button)]
+        for option in f.options:
+            script += ["click %s.%s" % (f.window, option), "click %s.%s" % (f.window, f.apply),
+                       "print %s.lblMin" % MAIN, "print %s.lblMax" % MAIN]
+    script += ["click %s.CtS" % MAIN, "click %s.cmdCustom" % CHOOSER]
+    entries = []
+    for angle in (None, "opt55", "opt60"):
+        if angle:
+            script.append("click %s.%s" % (CUSTOM, angle))
+        for dia in CUSTOM_DIAMETERS:
+            for pitch in CUSTOM_PITCHES:
+                entries.append((dia, pitch, angle))
+                script += ["set %s.txtCustdia %s" % (CUSTOM, dia),
+                           "set %s.txtCustpitch %s" % (CUSTOM, pitch),
+                           "click %s.cmdAppcust" % CUSTOM,
+                           "print %s.lblMin" % MAIN, "print %s.lblMax" % MAIN]
+    results = shown_limits(run_tool(tool, script))
+    for f in families:
+        f.limits, results = results[:len(f.options)], results[len(f.options):]
+    return families, dict(zip(entries, results))
+
 
 RECORD_LABELS = ["lblSelected", "lblDia", "lblDoT", "lblPitch", "lblTangle", "lblHangle",
                  "lblMax", "lblMin", "lblPref"]
@@ -128,25 +184,17 @@ ODD_WIRES = ["", "0", "-0.01", "1e999", "1e300", "-1e300", "abc", ".", "100", "0
              " 0.03", "2e-2", "1,5"]
 
 
-def number(text):
-    """The value of a sensible entry, None for anything unusual."""
-    try:
-        value = float(text)
-    except ValueError:
-        return None
-    if text != text.strip() or value == 0 or abs(value) > 1e6 or abs(value) < 1e-6:
-        return None
-    return value
-
-
 class Kervadin(Session):
-    def __init__(self, seed):
+    def __init__(self, seed, families, custom_limits):
         super().__init__(seed)
+        self.families = families
+        self.by_window = {f.window: f for f in families}
+        self.custom_limits = custom_limits  # (diameter, pitch, angle) -> limits, None: refused
         self.visible = {MAIN}
         self.checked = {}        # size window -> the option selected in it
         self.angle = None        # custom window: "opt55", "opt60" or None
         self.custom = {"txtCustdia": "", "txtCustpitch": ""}
-        self.record = None       # (pitch, limits) of the record shown, None when unknown
+        self.record = None       # (minimum, maximum) wire shown, None when unknown
         self.applied = set()     # (window, option) applied at least once
         self.custom_entries = set()
         self.calculations = 0
@@ -167,7 +215,7 @@ class Kervadin(Session):
         self.visible.discard(CHOOSER)
 
     def back(self, window):
-        button = "cmdBackcust" if window == CUSTOM else FAMILY_BY_WINDOW[window].back
+        button = "cmdBackcust" if window == CUSTOM else self.by_window[window].back
         self.click(window + "." + button)
         self.visible.discard(window)
         self.visible.add(CHOOSER)
@@ -186,7 +234,7 @@ class Kervadin(Session):
         self.click(family.window + "." + family.apply)
         index = self.checked.get(family.window)
         if index is not None:
-            self.record = (family.pitches[index], family.limits)
+            self.record = family.limits[index]
             self.applied.add((family.window, family.options[index]))
         self.print_record()
 
@@ -202,18 +250,11 @@ class Kervadin(Session):
         self.click(CUSTOM + ".cmdAppcust")
         dia, entry = self.custom["txtCustdia"], self.custom["txtCustpitch"]
         self.custom_entries.add((dia, entry, self.angle))
-        d, p = number(dia), number(entry)
-        if dia == "" or entry == "":
-            pass                                 # refused, record untouched
-        elif d is None or p is None:
-            self.record = None                   # a fault, or something odd
-        elif d > 2:
-            self.record = (p, INCH_60)
-        elif self.angle is None:
-            pass                                 # refused: no angle
-        else:
-            pitch = 1 / p if p > 1 else p
-            self.record = (pitch, INCH_55 if self.angle == "opt55" else INCH_60)
+        key = (dia, entry, self.angle)
+        if key not in self.custom_limits:
+            self.record = None                   # an odd entry: a fault, or something unusual
+        elif self.custom_limits[key] is not None:
+            self.record = self.custom_limits[key]
         self.print_record()
 
     def print_record(self):
@@ -223,8 +264,8 @@ class Kervadin(Session):
     def wire(self):
         """A wire size: mostly one that fits the record shown."""
         if self.record is not None and self.rng.random() < 0.75:
-            pitch, (most, least) = self.record
-            value = pitch * self.rng.uniform(least, most)
+            least, most = self.record
+            value = self.rng.uniform(least, most)
             self.in_range += 1
             return "%.4f" % value
         return self.rng.choice(ODD_WIRES)
@@ -238,7 +279,7 @@ class Kervadin(Session):
     def tour(self):
         """Every window, every family and every kind of custom entry once,
         so that every window exists before memory is first measured."""
-        for family in FAMILIES:
+        for family in self.families:
             self.select()
             self.choose(family)
             self.pick_size(family)
@@ -265,7 +306,7 @@ class Kervadin(Session):
 
     def standard_cycle(self):
         """Select, a family, a size, APPLY, one or more wires."""
-        family = self.rng.choice(FAMILIES)
+        family = self.rng.choice(self.families)
         self.select()
         self.choose(family)
         self.pick_size(family)
@@ -301,10 +342,10 @@ class Kervadin(Session):
                    (1, lambda: self.type(MAIN + ".txtActual", self.rng.choice("0123456789."))),
                    (2, self.calculate)]
         if CHOOSER in self.visible:
-            choices += [(4, lambda: self.choose(self.rng.choice(FAMILIES + [CUSTOM]))),
+            choices += [(4, lambda: self.choose(self.rng.choice(self.families + [CUSTOM]))),
                         (0.5, lambda: self.close(CHOOSER))]
         for window in sorted(self.visible):
-            family = FAMILY_BY_WINDOW.get(window)
+            family = self.by_window.get(window)
             if family:
                 choices += [(3, lambda f=family: self.pick_size(f)),
                             (2, lambda f=family: self.apply_size(f)),
@@ -336,7 +377,7 @@ class Kervadin(Session):
 
     def check(self, actions):
         """The session is only worth running if it covers what it claims."""
-        missing = [(f.window, o) for f in FAMILIES for o in f.options
+        missing = [(f.window, o) for f in self.families for o in f.options
                    if (f.window, o) not in self.applied]
         faults = {e for e in self.custom_entries
                   if e[0] in ("0", "1e999") or e[1] in ("0", "1e999")}
@@ -447,9 +488,15 @@ def main():
     parser.add_argument("output")
     parser.add_argument("--actions", type=int, default=25000)
     parser.add_argument("--seed", type=int, default=7)
+    parser.add_argument("--tool", help="the program's script tool (kervadin's windows are read through it)")
     args = parser.parse_args()
 
-    session = (Kervadin if args.program == "kervadin" else Dorvic)(args.seed)
+    if args.program == "kervadin":
+        if not args.tool:
+            parser.error("kervadin needs --tool")
+        session = Kervadin(args.seed, *read_windows(args.tool))
+    else:
+        session = Dorvic(args.seed)
     session.generate(args.actions)
     problems = session.check(args.actions)
     if problems:
