@@ -233,11 +233,9 @@ std::vector<rt::Control> controls()
 } // namespace
 
 FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
-    : rt::Form(QStringLiteral("frmCheck"), QStringLiteral("Check a Reading"), 12600, 9720,
-               Background, parent),
-      m_program(program)
+    : Window(program, QStringLiteral("frmCheck"), QStringLiteral("Check a Reading"), {12600, 9720},
+             controls(), parent)
 {
-    build(controls());
 
     rt::onClick(control<QPushButton>(QStringLiteral("cmdEvaluate")), this, &FrmCheck::evaluate);
     rt::onClick(control<QPushButton>(QStringLiteral("cmdBackcheck")), this, &FrmCheck::back);

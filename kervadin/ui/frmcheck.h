@@ -7,7 +7,7 @@
 
 #include "kervadin/core/checklog.h"
 #include "kervadin/core/checkrecord.h"
-#include "runtime/form.h"
+#include "kervadin/ui/window.h"
 
 #include <optional>
 
@@ -20,7 +20,7 @@ namespace kervadin {
 
 class Kervadin;
 
-class FrmCheck : public rt::Form {
+class FrmCheck : public Window {
     Q_OBJECT
 public:
     explicit FrmCheck(Kervadin &program, QWidget *parent = nullptr);
@@ -68,7 +68,6 @@ private:
     // The class options: 1A, 2A, 3A, 6g and 6h.
     QRadioButton *classOption(ToleranceClass toleranceClass) const;
 
-    Kervadin &m_program;
     // The texts and the entries of the last verdict written; none while no
     // verdict is shown.
     std::optional<CheckTexts> m_verdict;

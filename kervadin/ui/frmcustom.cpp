@@ -52,11 +52,9 @@ std::vector<rt::Control> controls()
 } // namespace
 
 FrmCustom::FrmCustom(Kervadin &program, QWidget *parent)
-    : rt::Form(QStringLiteral("frmCustom"), QStringLiteral("Custom"), 7920, 5475, Background,
-               parent),
-      m_program(program)
+    : Window(program, QStringLiteral("frmCustom"), QStringLiteral("Custom"), {7920, 5475},
+             controls(), parent)
 {
-    build(controls());
     control(QStringLiteral("txtCustdia"))->setFocus();
     rt::onClick(control<QPushButton>(QStringLiteral("cmdAppcust")), this, &FrmCustom::apply);
     rt::onClick(control<QPushButton>(QStringLiteral("cmdBackcust")), this, &FrmCustom::back);

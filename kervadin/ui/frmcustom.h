@@ -2,13 +2,13 @@
 // The custom thread window: diameter, pitch or threads per inch, and the
 // thread angle, applied as the state's thread.
 
-#include "runtime/form.h"
+#include "kervadin/ui/window.h"
 
 namespace kervadin {
 
 class Kervadin;
 
-class FrmCustom : public rt::Form {
+class FrmCustom : public Window {
     Q_OBJECT
 public:
     explicit FrmCustom(Kervadin &program, QWidget *parent = nullptr);
@@ -21,7 +21,6 @@ private:
     // BACK: hide this window and show the chooser.
     void back();
 
-    Kervadin &m_program;
 };
 
 } // namespace kervadin

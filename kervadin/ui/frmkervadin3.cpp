@@ -149,11 +149,9 @@ std::string unitsCaption(Unit unit)
 } // namespace
 
 FrmKervadin3::FrmKervadin3(Kervadin &program, QWidget *parent)
-    : rt::Form(QStringLiteral("frmKervadin3"), QStringLiteral("Kervadin"), 11880, 9915, Background,
-               parent),
-      m_program(program)
+    : Window(program, QStringLiteral("frmKervadin3"), QStringLiteral("Kervadin"), {11880, 9915},
+             controls(), parent)
 {
-    build(controls());
     drawPicture();
     m_wireBox = control<QLineEdit>(QStringLiteral("txtActual"));
     m_overWires = control<QLabel>(QStringLiteral("lblOver"));

@@ -3,7 +3,7 @@
 // size typed by the user, and Calculate. The rules behind what it shows are
 // threadrules.h's.
 
-#include "runtime/form.h"
+#include "kervadin/ui/window.h"
 
 #include <string>
 
@@ -15,7 +15,7 @@ namespace kervadin {
 
 class Kervadin;
 
-class FrmKervadin3 : public rt::Form {
+class FrmKervadin3 : public Window {
     Q_OBJECT
 public:
     explicit FrmKervadin3(Kervadin &program, QWidget *parent = nullptr);
@@ -46,7 +46,6 @@ private:
     std::string shownText(const char *label) const;
     void drawPicture();
 
-    Kervadin &m_program;
     QLineEdit *m_wireBox = nullptr;   // txtActual
     QLabel *m_overWires = nullptr;    // lblOver, the dimension over wires
 };

@@ -34,13 +34,11 @@ std::vector<rt::Control> controls()
 } // namespace
 
 FrmType::FrmType(Kervadin &program, QWidget *parent)
-    : rt::Form(QStringLiteral("frmType"), QStringLiteral("Thread Type"), 7920, 5475,
-               Background, parent),
-      m_program(program)
+    : Window(program, QStringLiteral("frmType"), QStringLiteral("Thread Type"), {7920, 5475},
+             controls(), parent)
 {
     // The heading's yellow band.
     addShape(ShapeKind::RoundedRectangle, {1800, 525, 4215, 495}, Yellow);
-    build(controls());
 
     for (int i = 0; i < FamilyCount; ++i) {
         const Family family = static_cast<Family>(i);

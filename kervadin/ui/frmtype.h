@@ -3,13 +3,13 @@
 // thread; each hides the chooser and shows its window.
 
 #include "kervadin/core/families.h"
-#include "runtime/form.h"
+#include "kervadin/ui/window.h"
 
 namespace kervadin {
 
 class Kervadin;
 
-class FrmType : public rt::Form {
+class FrmType : public Window {
     Q_OBJECT
 public:
     explicit FrmType(Kervadin &program, QWidget *parent = nullptr);
@@ -20,7 +20,6 @@ private:
     // Custom: hides the chooser and shows the custom thread window.
     void openCustom();
 
-    Kervadin &m_program;
 };
 
 } // namespace kervadin

@@ -62,14 +62,13 @@ std::vector<rt::Control> controls(const FamilyWindow &row)
 } // namespace
 
 SizeWindow::SizeWindow(Kervadin &program, Family family, QWidget *parent)
-    : rt::Form(QLatin1String(familyWindow(family).window),
-               QLatin1String(familyWindow(family).caption), 7920, 5475, Background, parent),
-      m_program(program),
+    : Window(program, QLatin1String(familyWindow(family).window),
+             QLatin1String(familyWindow(family).caption), {7920, 5475},
+             controls(familyWindow(family)), parent),
       m_row(familyWindow(family))
 {
     // The prompt's yellow band.
     addShape(ShapeKind::RoundedRectangle, {1560, 640, 4800, 415}, Yellow);
-    build(controls(m_row));
     rt::onClick(control<QPushButton>(QLatin1String(m_row.apply)), this, &SizeWindow::apply);
     rt::onClick(control<QPushButton>(QLatin1String(m_row.back)), this, &SizeWindow::back);
     // The first size starts with the focus.

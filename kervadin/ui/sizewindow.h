@@ -4,13 +4,13 @@
 // and shows its record on the measurement window.
 
 #include "kervadin/ui/familywindows.h"
-#include "runtime/form.h"
+#include "kervadin/ui/window.h"
 
 namespace kervadin {
 
 class Kervadin;
 
-class SizeWindow : public rt::Form {
+class SizeWindow : public Window {
     Q_OBJECT
 public:
     SizeWindow(Kervadin &program, Family family, QWidget *parent = nullptr);
@@ -23,7 +23,6 @@ private:
     // BACK: hide this window and show the chooser.
     void back();
 
-    Kervadin &m_program;
     const FamilyWindow &m_row;
 };
 
