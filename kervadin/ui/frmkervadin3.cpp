@@ -172,6 +172,16 @@ FrmKervadin3::FrmKervadin3(Kervadin &program, QWidget *parent)
     rt::onClick(check, this, &FrmKervadin3::openCheck);
 }
 
+void FrmKervadin3::addPath(std::initializer_list<QPoint> corners, const QColor &colour)
+{
+    const QPoint *from = nullptr;
+    for (const QPoint &to : corners) {
+        if (from)
+            addLine(from->x(), from->y(), to.x(), to.y(), colour);
+        from = &to;
+    }
+}
+
 void FrmKervadin3::drawPicture()
 {
     // The micrometer's spindle and anvil.
@@ -201,33 +211,25 @@ void FrmKervadin3::drawPicture()
     addShape(ShapeKind::Circle, {5425, 3600, 405, 315}, red, red);
     addShape(ShapeKind::Circle, {5970, 3600, 405, 315}, red, red);
 
-    // Leader lines to the fields they name.
+    // Leader lines to the fields they name, each through its corners.
     const QColor diameter(0, 128, 0), depth(255, 0, 255), pitch(0, 0, 255), angle(255, 255, 0),
         helix(0, 192, 0);
     addLine(3720, 1680, 5520, 1680, diameter);
     addLine(3720, 3840, 5190, 3840, diameter);
     addLine(3720, 1680, 3720, 3840, diameter);
     addLine(3720, 2760, 3240, 2760, diameter);
-    addLine(5190, 2040, 4440, 2040, depth);
-    addLine(4440, 2040, 4440, 4260, depth);
-    addLine(4440, 4260, 3240, 4260, depth);
-    addLine(5340, 3840, 5340, 4680, pitch);
-    addLine(5880, 3840, 5880, 4680, pitch);
-    addLine(5880, 4680, 3720, 4680, pitch);
+    addPath({{5190, 2040}, {4440, 2040}, {4440, 4260}, {3240, 4260}}, depth);
+    addPath({{5340, 3840}, {5340, 4680}}, pitch);
+    addPath({{5880, 3840}, {5880, 4680}, {3720, 4680}}, pitch);
     addLine(3720, 4680, 3720, 5760);
     addLine(3720, 5760, 3240, 5760, pitch);
-    addLine(5430, 1860, 4080, 1860, angle);
-    addLine(4080, 1860, 4080, 7260, angle);
-    addLine(4080, 7260, 3240, 7260, angle);
-    addLine(5400, 3000, 4800, 3000, helix);
-    addLine(4800, 3000, 4800, 8760, helix);
-    addLine(4800, 8760, 3240, 8760, helix);
+    addPath({{5430, 1860}, {4080, 1860}, {4080, 7260}, {3240, 7260}}, angle);
+    addPath({{5400, 3000}, {4800, 3000}, {4800, 8760}, {3240, 8760}}, helix);
     addLine(6420, 1635, 6840, 1635);
     addLine(6420, 3905, 6840, 3905);
     addLine(6840, 1635, 6840, 3905);
     addLine(6840, 2760, 8520, 2760);
-    addLine(6160, 3930, 6160, 4680, red);
-    addLine(6160, 4680, 8040, 4680, red);
+    addPath({{6160, 3930}, {6160, 4680}, {8040, 4680}}, red);
     addLine(8040, 4260, 8040, 8760, red);
     for (int y : {4260, 5760, 7260, 8760})
         addLine(8040, y, 8520, y, red);

@@ -5,6 +5,9 @@
 
 #include "kervadin/ui/window.h"
 
+#include <QColor>
+#include <QPoint>
+#include <initializer_list>
 #include <string>
 
 class QCloseEvent;
@@ -45,6 +48,8 @@ private:
     // The text a label of the window shows.
     std::string shownText(const char *label) const;
     void drawPicture();
+    // Lines from corner to corner, in twips.
+    void addPath(std::initializer_list<QPoint> corners, const QColor &colour = Qt::black);
 
     QLineEdit *m_wireBox = nullptr;   // txtActual
     QLabel *m_overWires = nullptr;    // lblOver, the dimension over wires
