@@ -28,7 +28,7 @@ private slots:
         program = std::make_unique<dorvic::Dorvic>();
         program->start();
         main = program->frmTriangleRight();
-        QVERIFY(waitFor([this] { return wmState(main) == QLatin1String("Normal"); }));
+        QVERIFY(waitFor([this] { return onScreen(main); }));
     }
 
     void cleanup() { program.reset(); }
@@ -58,8 +58,12 @@ private slots:
                 prompt = box->text();
                 transientFor = windowProperty(box, "WM_TRANSIENT_FOR");
                 actions = windowProperty(box, "_NET_WM_ALLOWED_ACTIONS");
-            noMinMax = asksForNoMinimiseOrMaximise(box);
-                icons = iconSizes(box);
+                noMinMax = asksForNoMinimiseOrMaximise(box);
+                // The program sets its icon a moment after its first window shows.
+                waitFor([&] {
+                    icons = iconSizes(box);
+                    return !icons.isEmpty();
+                });
                 // Where the window manager has put it, once it has framed it.
                 waitFor([&] {
                     offCentre = box->frameGeometry().center() - main->frameGeometry().center();

@@ -37,8 +37,7 @@ void click(const char *windowName, const char *name)
 
 bool mapped(const char *windowName)
 {
-    QWidget *w = window(windowName);
-    return w && w->isVisible() && wmState(w) == QLatin1String("Normal");
+    return onScreen(window(windowName));
 }
 
 } // namespace
@@ -120,7 +119,11 @@ private slots:
             transientFor = windowProperty(box, "WM_TRANSIENT_FOR");
             actions = windowProperty(box, "_NET_WM_ALLOWED_ACTIONS");
             noMinMax = asksForNoMinimiseOrMaximise(box);
-            icons = iconSizes(box);
+            // The program sets its icon a moment after its first window shows.
+            waitFor([&] {
+                icons = iconSizes(box);
+                return !icons.isEmpty();
+            });
             // Where the window manager has put it, once it has framed it.
             waitFor([&] {
                 offCentre = box->frameGeometry().center() - owner->frameGeometry().center();
@@ -174,7 +177,9 @@ private slots:
         // As a person would: the window just opened is active before the
         // measurement window is minimised.
         QWidget *opened = window(qPrintable(apply));
-        QVERIFY(waitFor([opened] { return activeWindow() == opened->winId(); }));
+        QVERIFY(waitFor([opened] {
+            return QApplication::activeWindow() == opened && activeWindow() == opened->winId();
+        }));
         main->showMinimized();
         QVERIFY2(waitFor([main] { return wmState(main) == QLatin1String("Iconic"); }),
                  "the window manager did not minimise the measurement window");

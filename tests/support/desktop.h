@@ -12,9 +12,14 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <functional>
 
 namespace desktop {
+
+// How long anything on the display is waited for before the test fails: a
+// loaded machine takes seconds to start a program under a window manager.
+constexpr int WaitMs = 15000;
 
 inline QString xprop(const QStringList &args)
 {
@@ -88,7 +93,7 @@ inline bool carriesProgramIcon(const QWidget *window, QStringList *sizes)
     return QTest::qWaitFor([&] {
         *sizes = iconSizes(window);
         return sizes->contains(QLatin1String("16x16")) && sizes->contains(QLatin1String("128x128"));
-    }, 5000);
+    }, WaitMs);
 }
 
 // "Normal", "Iconic" or "Withdrawn" (ICCCM WM_STATE, set by the window manager).
@@ -99,16 +104,31 @@ inline QString wmState(const QWidget *window)
     return m.hasMatch() ? m.captured(1) : QStringLiteral("none");
 }
 
+// Whether the window is on the screen as both the window manager and the
+// program see it: mapped by the window manager (WM_STATE Normal), and
+// exposed to the program, which has then taken in its own map event and
+// done what it had put off until the window was mapped (activating it, for
+// one). The window manager alone is not enough: a window that has its
+// WM_STATE may still have its map event waiting in the program's queue, and
+// a request the program sends on that event (to activate the window, which
+// also restores a minimised one) would come after whatever the test does
+// next.
+inline bool onScreen(const QWidget *window)
+{
+    return window && window->isVisible() && window->windowHandle()
+        && window->windowHandle()->isExposed() && wmState(window) == QLatin1String("Normal");
+}
+
 inline WId activeWindow()
 {
     const QList<WId> ids = windowIds(xprop({QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")}));
     return ids.isEmpty() ? 0 : ids.first();
 }
 
-// Polls (processing events) until `done` holds or 5 s have passed.
+// Polls (processing events) until `done` holds or WaitMs have passed.
 inline bool waitFor(const std::function<bool()> &done)
 {
-    return QTest::qWaitFor(done, 5000);
+    return QTest::qWaitFor(done, WaitMs);
 }
 
 // A real click of the X server's pointer in the middle of a control, as a
@@ -151,8 +171,8 @@ inline bool whileMessageShows(const std::function<void()> &trigger,
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
-        const bool mapped = box->isVisible() && wmState(box) == QLatin1String("Normal");
-        if (!mapped && clock.elapsed() < 5000)
+        const bool mapped = onScreen(box);
+        if (!mapped && clock.elapsed() < WaitMs)
             return;
         poll.stop();
         seen = mapped;
