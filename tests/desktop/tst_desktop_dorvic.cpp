@@ -66,7 +66,7 @@ private slots:
                 });
                 // Where the window manager has put it, once it has framed it.
                 waitFor([&] {
-                    offCentre = box->frameGeometry().center() - main->frameGeometry().center();
+                    offCentre = frameOf(box).center() - frameOf(main).center();
                     return centred(offCentre, main);
                 });
                 QFont font = box->font();

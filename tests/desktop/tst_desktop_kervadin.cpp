@@ -126,7 +126,7 @@ private slots:
             });
             // Where the window manager has put it, once it has framed it.
             waitFor([&] {
-                offCentre = box->frameGeometry().center() - owner->frameGeometry().center();
+                offCentre = frameOf(box).center() - frameOf(owner).center();
                 return centred(offCentre, owner);
             });
             QFont font = box->font();

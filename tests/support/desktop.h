@@ -63,13 +63,22 @@ inline bool asksForNoMinimiseOrMaximise(const QWidget *window)
     return (flags & 3) == 3 && !(functions & (1 | 8 | 16)) && !(decorations & (1 | 32 | 64));
 }
 
+// The window with the frame the window manager put around it, as the
+// platform reports it. (QWidget's own frameGeometry() works from a frame it
+// may have measured earlier: once, a message box's came out 1x1 at the
+// corner of its client area, and the box never looked centred.)
+inline QRect frameOf(const QWidget *window)
+{
+    return window->windowHandle()->frameGeometry();
+}
+
 // Whether a dialog whose frame centre is `offset` from its window's is
 // centred over it. A window manager may place a new dialog's frame around
 // the client area asked for rather than at it, so the height of the title
 // bar is allowed vertically.
 inline bool centred(const QPoint &offset, const QWidget *window)
 {
-    const int titleBar = window->geometry().top() - window->frameGeometry().top();
+    const int titleBar = window->windowHandle()->frameMargins().top();
     return qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= titleBar + 2;
 }
 
