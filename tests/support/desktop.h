@@ -113,15 +113,10 @@ inline QString wmState(const QWidget *window)
     return m.hasMatch() ? m.captured(1) : QStringLiteral("none");
 }
 
-// Whether the window is on the screen as both the window manager and the
-// program see it: mapped by the window manager (WM_STATE Normal), and
-// exposed to the program, which has then taken in its own map event and
-// done what it had put off until the window was mapped (activating it, for
-// one). The window manager alone is not enough: a window that has its
-// WM_STATE may still have its map event waiting in the program's queue, and
-// a request the program sends on that event (to activate the window, which
-// also restores a minimised one) would come after whatever the test does
-// next.
+// Whether the window is on the screen for the window manager (WM_STATE
+// Normal) and for the program: exposed, so the program has read its map
+// event and sent what it put off until then (an activation, which would
+// restore a window minimised meanwhile).
 inline bool onScreen(const QWidget *window)
 {
     return window && window->isVisible() && window->windowHandle()
@@ -193,6 +188,60 @@ inline bool whileMessageShows(const std::function<void()> &trigger,
     trigger();
     poll.stop();
     return seen;
+}
+
+// What a message box shows the window manager and a person.
+struct MessageBoxSeen {
+    QString title, prompt, transientFor, actions;
+    QStringList icons;
+    bool noMinMax = false;
+    QPoint offCentre; // of its frame from its window's
+    int spare = 0;    // pixels beside its title in bold
+};
+
+// Runs `trigger`, which shows a message box over `owner` (see
+// whileMessageShows), and reads the box once it is on screen; the box is
+// photographed as `screenshotName`. False when no box came up.
+inline bool seeMessageBox(const std::function<void()> &trigger, const QWidget *owner,
+                          MessageBoxSeen *seen, const QString &screenshotName)
+{
+    return whileMessageShows(trigger, [&](QMessageBox *box) {
+        seen->title = box->windowTitle();
+        seen->prompt = box->text();
+        seen->transientFor = windowProperty(box, "WM_TRANSIENT_FOR");
+        seen->actions = windowProperty(box, "_NET_WM_ALLOWED_ACTIONS");
+        seen->noMinMax = asksForNoMinimiseOrMaximise(box);
+        // The program sets its icon a moment after its first window shows.
+        waitFor([&] {
+            seen->icons = iconSizes(box);
+            return !seen->icons.isEmpty();
+        });
+        // Where the window manager has put it, once it has framed it.
+        waitFor([&] {
+            seen->offCentre = frameOf(box).center() - frameOf(owner).center();
+            return centred(seen->offCentre, owner);
+        });
+        QFont font = box->font();
+        font.setBold(true);
+        seen->spare = box->width() - QFontMetrics(font).horizontalAdvance(seen->title);
+        screenshot(screenshotName);
+    });
+}
+
+// A message box is a dialog of the window it came from: transient for it,
+// with no minimise or maximise action, with the program's icon, centred over
+// it and wide enough for its title.
+inline void verifyDialogOf(const MessageBoxSeen &seen, const QWidget *owner)
+{
+    QCOMPARE(windowIds(seen.transientFor), QList<WId>{owner->winId()});
+    QVERIFY2(seen.noMinMax, "the box asks for a minimise or maximise button");
+    QVERIFY2(!seen.actions.contains(QLatin1String("_NET_WM_ACTION_MAXIMIZE")), qPrintable(seen.actions));
+    QVERIFY2(!seen.icons.isEmpty(), "the message box has no icon");
+    QVERIFY2(centred(seen.offCentre, owner), qPrintable(QStringLiteral("off centre by %1, %2")
+                                                          .arg(seen.offCentre.x())
+                                                          .arg(seen.offCentre.y())));
+    // Room beside the title for the title bar's icon and buttons.
+    QVERIFY2(seen.spare >= 120, qPrintable(QStringLiteral("%1 px beside the title").arg(seen.spare)));
 }
 
 } // namespace desktop
