@@ -24,10 +24,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Polls CONDITION every 50 ms for up to 10 s.
+# Polls CONDITION every 50 ms for up to 30 s.
 wait_for() {
   local i
-  for ((i = 0; i < 200; i++)); do
+  for ((i = 0; i < 600; i++)); do
     eval "$1" && return 0
     sleep 0.05
   done
@@ -41,10 +41,14 @@ xvfb=$!
 wait_for '[ -s "$work/display" ]' "Xvfb to start" || { cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$work/display")"
 
-# A window manager of its own, with its default settings.
-XDG_CONFIG_HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+# A window manager of its own, with its default settings. It announces
+# itself on the display (_NET_SUPPORTING_WM_CHECK) before it has finished
+# starting, and a window mapped in between is never managed; the startup
+# command runs once it has.
+XDG_CONFIG_HOME="$work" openbox --sm-disable --startup "touch $work/wm-ready" \
+  >"$work/openbox.log" 2>&1 &
 wm=$!
-wait_for 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' \
-  "openbox to manage the display" || { cat "$work/openbox.log" >&2; exit 1; }
+wait_for '[ -e "$work/wm-ready" ]' "openbox to manage the display" ||
+  { cat "$work/openbox.log" >&2; exit 1; }
 
 QT_QPA_PLATFORM=xcb "$@"

@@ -28,7 +28,7 @@ private slots:
         program = std::make_unique<dorvic::Dorvic>();
         program->start();
         main = program->frmTriangleRight();
-        QVERIFY(waitFor([this] { return wmState(main) == QLatin1String("Normal"); }));
+        QVERIFY(waitFor([this] { return onScreen(main); }));
     }
 
     void cleanup() { program.reset(); }
@@ -46,40 +46,13 @@ private slots:
     {
         qobject_cast<QLineEdit *>(control("txtRightSidea"))->setText(QStringLiteral("1e999"));
         qobject_cast<QLineEdit *>(control("txtRightSideb"))->setText(QStringLiteral("3"));
-        QString title, transientFor, actions, prompt;
-        QStringList icons;
-        bool noMinMax = false;
-        QPoint offCentre;
-        int spare = 0;
-        const bool shown = whileMessageShows(
-            [this] { QTest::mouseClick(control("cmdRightCalculate"), Qt::LeftButton); },
-            [&](QMessageBox *box) {
-                title = box->windowTitle();
-                prompt = box->text();
-                transientFor = windowProperty(box, "WM_TRANSIENT_FOR");
-                actions = windowProperty(box, "_NET_WM_ALLOWED_ACTIONS");
-            noMinMax = asksForNoMinimiseOrMaximise(box);
-                icons = iconSizes(box);
-                // Where the window manager has put it, once it has framed it.
-                waitFor([&] {
-                    offCentre = box->frameGeometry().center() - main->frameGeometry().center();
-                    return centred(offCentre, main);
-                });
-                QFont font = box->font();
-                font.setBold(true);
-                spare = box->width() - QFontMetrics(font).horizontalAdvance(title);
-                screenshot(QStringLiteral("dorvic-fault"));
-            });
-        QVERIFY2(shown, "no message box was mapped");
-        QCOMPARE(title, QStringLiteral("dorvic"));
-        QVERIFY2(prompt.startsWith(QLatin1String("Overflow: ")), qPrintable(prompt));
-        QCOMPARE(windowIds(transientFor), QList<WId>{main->winId()});
-        QVERIFY2(noMinMax, "the box asks for a minimise or maximise button");
-        QVERIFY2(!actions.contains(QLatin1String("_NET_WM_ACTION_MAXIMIZE")), qPrintable(actions));
-        QVERIFY2(!icons.isEmpty(), "the message box has no icon");
-        QVERIFY2(centred(offCentre, main),
-                 qPrintable(QStringLiteral("off centre by %1, %2").arg(offCentre.x()).arg(offCentre.y())));
-        QVERIFY2(spare >= 120, qPrintable(QStringLiteral("%1 px beside the title").arg(spare)));
+        MessageBoxSeen seen;
+        QVERIFY2(seeMessageBox([this] { QTest::mouseClick(control("cmdRightCalculate"), Qt::LeftButton); },
+                               main, &seen, QStringLiteral("dorvic-fault")),
+                 "no message box was mapped");
+        QCOMPARE(seen.title, QStringLiteral("dorvic"));
+        QVERIFY2(seen.prompt.startsWith(QLatin1String("Overflow: ")), qPrintable(seen.prompt));
+        verifyDialogOf(seen, main);
     }
 };
 

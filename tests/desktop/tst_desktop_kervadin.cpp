@@ -37,8 +37,7 @@ void click(const char *windowName, const char *name)
 
 bool mapped(const char *windowName)
 {
-    QWidget *w = window(windowName);
-    return w && w->isVisible() && wmState(w) == QLatin1String("Normal");
+    return onScreen(window(windowName));
 }
 
 } // namespace
@@ -110,37 +109,13 @@ private slots:
             trigger = [] { click("frmCustom", "cmdAppcust"); };
         }
         QWidget *owner = window(qPrintable(source));
-        QString seenTitle, transientFor, actions;
-        QStringList icons;
-        bool noMinMax = false;
-        QPoint offCentre;
-        int spare = 0;
-        const bool shown = whileMessageShows(trigger, [&](QMessageBox *box) {
-            seenTitle = box->windowTitle();
-            transientFor = windowProperty(box, "WM_TRANSIENT_FOR");
-            actions = windowProperty(box, "_NET_WM_ALLOWED_ACTIONS");
-            noMinMax = asksForNoMinimiseOrMaximise(box);
-            icons = iconSizes(box);
-            // Where the window manager has put it, once it has framed it.
-            waitFor([&] {
-                offCentre = box->frameGeometry().center() - owner->frameGeometry().center();
-                return centred(offCentre, owner);
-            });
-            QFont font = box->font();
-            font.setBold(true);
-            spare = box->width() - QFontMetrics(font).horizontalAdvance(box->windowTitle());
-            screenshot(QStringLiteral("kervadin-message-%1").arg(source));
-        });
-        QVERIFY2(shown, "no message box was mapped");
-        QCOMPARE(seenTitle, title);
-        QCOMPARE(windowIds(transientFor), QList<WId>{owner->winId()});
-        QVERIFY2(noMinMax, "the box asks for a minimise or maximise button");
-        QVERIFY2(!actions.contains(QLatin1String("_NET_WM_ACTION_MAXIMIZE")), qPrintable(actions));
-        QVERIFY2(!icons.isEmpty(), "the message box has no icon");
-        QVERIFY2(centred(offCentre, owner),
-                 qPrintable(QStringLiteral("off centre by %1, %2").arg(offCentre.x()).arg(offCentre.y())));
-        // Room beside the title for the title bar's icon and buttons.
-        QVERIFY2(spare >= 120, qPrintable(QStringLiteral("%1 px beside the title").arg(spare)));
+        MessageBoxSeen seen;
+        QVERIFY2(seeMessageBox(trigger, owner, &seen, QStringLiteral("kervadin-message-%1").arg(source)),
+                 "no message box was mapped");
+        QCOMPARE(seen.title, title);
+        verifyDialogOf(seen, owner);
+        if (QTest::currentTestFailed())
+            return;
         if (source == QLatin1String("frmCustom")) {
             click("frmCustom", "cmdBackcust");
             window("frmType")->close();
@@ -174,7 +149,9 @@ private slots:
         // As a person would: the window just opened is active before the
         // measurement window is minimised.
         QWidget *opened = window(qPrintable(apply));
-        QVERIFY(waitFor([opened] { return activeWindow() == opened->winId(); }));
+        QVERIFY(waitFor([opened] {
+            return QApplication::activeWindow() == opened && activeWindow() == opened->winId();
+        }));
         main->showMinimized();
         QVERIFY2(waitFor([main] { return wmState(main) == QLatin1String("Iconic"); }),
                  "the window manager did not minimise the measurement window");

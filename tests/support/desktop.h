@@ -12,9 +12,14 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <functional>
 
 namespace desktop {
+
+// How long anything on the display is waited for before the test fails: a
+// loaded machine takes seconds to start a program under a window manager.
+constexpr int WaitMs = 15000;
 
 inline QString xprop(const QStringList &args)
 {
@@ -58,13 +63,22 @@ inline bool asksForNoMinimiseOrMaximise(const QWidget *window)
     return (flags & 3) == 3 && !(functions & (1 | 8 | 16)) && !(decorations & (1 | 32 | 64));
 }
 
+// The window with the frame the window manager put around it, as the
+// platform reports it. (QWidget's own frameGeometry() works from a frame it
+// may have measured earlier: once, a message box's came out 1x1 at the
+// corner of its client area, and the box never looked centred.)
+inline QRect frameOf(const QWidget *window)
+{
+    return window->windowHandle()->frameGeometry();
+}
+
 // Whether a dialog whose frame centre is `offset` from its window's is
 // centred over it. A window manager may place a new dialog's frame around
 // the client area asked for rather than at it, so the height of the title
 // bar is allowed vertically.
 inline bool centred(const QPoint &offset, const QWidget *window)
 {
-    const int titleBar = window->geometry().top() - window->frameGeometry().top();
+    const int titleBar = window->windowHandle()->frameMargins().top();
     return qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= titleBar + 2;
 }
 
@@ -88,7 +102,7 @@ inline bool carriesProgramIcon(const QWidget *window, QStringList *sizes)
     return QTest::qWaitFor([&] {
         *sizes = iconSizes(window);
         return sizes->contains(QLatin1String("16x16")) && sizes->contains(QLatin1String("128x128"));
-    }, 5000);
+    }, WaitMs);
 }
 
 // "Normal", "Iconic" or "Withdrawn" (ICCCM WM_STATE, set by the window manager).
@@ -99,16 +113,26 @@ inline QString wmState(const QWidget *window)
     return m.hasMatch() ? m.captured(1) : QStringLiteral("none");
 }
 
+// Whether the window is on the screen for the window manager (WM_STATE
+// Normal) and for the program: exposed, so the program has read its map
+// event and sent what it put off until then (an activation, which would
+// restore a window minimised meanwhile).
+inline bool onScreen(const QWidget *window)
+{
+    return window && window->isVisible() && window->windowHandle()
+        && window->windowHandle()->isExposed() && wmState(window) == QLatin1String("Normal");
+}
+
 inline WId activeWindow()
 {
     const QList<WId> ids = windowIds(xprop({QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")}));
     return ids.isEmpty() ? 0 : ids.first();
 }
 
-// Polls (processing events) until `done` holds or 5 s have passed.
+// Polls (processing events) until `done` holds or WaitMs have passed.
 inline bool waitFor(const std::function<bool()> &done)
 {
-    return QTest::qWaitFor(done, 5000);
+    return QTest::qWaitFor(done, WaitMs);
 }
 
 // A real click of the X server's pointer in the middle of a control, as a
@@ -151,8 +175,8 @@ inline bool whileMessageShows(const std::function<void()> &trigger,
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
-        const bool mapped = box->isVisible() && wmState(box) == QLatin1String("Normal");
-        if (!mapped && clock.elapsed() < 5000)
+        const bool mapped = onScreen(box);
+        if (!mapped && clock.elapsed() < WaitMs)
             return;
         poll.stop();
         seen = mapped;
@@ -164,6 +188,60 @@ inline bool whileMessageShows(const std::function<void()> &trigger,
     trigger();
     poll.stop();
     return seen;
+}
+
+// What a message box shows the window manager and a person.
+struct MessageBoxSeen {
+    QString title, prompt, transientFor, actions;
+    QStringList icons;
+    bool noMinMax = false;
+    QPoint offCentre; // of its frame from its window's
+    int spare = 0;    // pixels beside its title in bold
+};
+
+// Runs `trigger`, which shows a message box over `owner` (see
+// whileMessageShows), and reads the box once it is on screen; the box is
+// photographed as `screenshotName`. False when no box came up.
+inline bool seeMessageBox(const std::function<void()> &trigger, const QWidget *owner,
+                          MessageBoxSeen *seen, const QString &screenshotName)
+{
+    return whileMessageShows(trigger, [&](QMessageBox *box) {
+        seen->title = box->windowTitle();
+        seen->prompt = box->text();
+        seen->transientFor = windowProperty(box, "WM_TRANSIENT_FOR");
+        seen->actions = windowProperty(box, "_NET_WM_ALLOWED_ACTIONS");
+        seen->noMinMax = asksForNoMinimiseOrMaximise(box);
+        // The program sets its icon a moment after its first window shows.
+        waitFor([&] {
+            seen->icons = iconSizes(box);
+            return !seen->icons.isEmpty();
+        });
+        // Where the window manager has put it, once it has framed it.
+        waitFor([&] {
+            seen->offCentre = frameOf(box).center() - frameOf(owner).center();
+            return centred(seen->offCentre, owner);
+        });
+        QFont font = box->font();
+        font.setBold(true);
+        seen->spare = box->width() - QFontMetrics(font).horizontalAdvance(seen->title);
+        screenshot(screenshotName);
+    });
+}
+
+// A message box is a dialog of the window it came from: transient for it,
+// with no minimise or maximise action, with the program's icon, centred over
+// it and wide enough for its title.
+inline void verifyDialogOf(const MessageBoxSeen &seen, const QWidget *owner)
+{
+    QCOMPARE(windowIds(seen.transientFor), QList<WId>{owner->winId()});
+    QVERIFY2(seen.noMinMax, "the box asks for a minimise or maximise button");
+    QVERIFY2(!seen.actions.contains(QLatin1String("_NET_WM_ACTION_MAXIMIZE")), qPrintable(seen.actions));
+    QVERIFY2(!seen.icons.isEmpty(), "the message box has no icon");
+    QVERIFY2(centred(seen.offCentre, owner), qPrintable(QStringLiteral("off centre by %1, %2")
+                                                          .arg(seen.offCentre.x())
+                                                          .arg(seen.offCentre.y())));
+    // Room beside the title for the title bar's icon and buttons.
+    QVERIFY2(seen.spare >= 120, qPrintable(QStringLiteral("%1 px beside the title").arg(seen.spare)));
 }
 
 } // namespace desktop

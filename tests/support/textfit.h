@@ -89,20 +89,20 @@ inline QRect textInk(QWidget *control)
 {
     const QImage drawn = control->grab().toImage();
     QImage blank;
+    auto drawnWithout = [&blank](auto *control) {
+        const QString text = control->text();
+        control->setText(QString());
+        blank = control->grab().toImage();
+        control->setText(text);
+    };
     if (auto *label = qobject_cast<QLabel *>(control)) {
-        const QString text = label->text();
         const int start = label->selectionStart();
         const int length = int(label->selectedText().size());
-        label->setText(QString());
-        blank = label->grab().toImage();
-        label->setText(text);
+        drawnWithout(label);
         if (start >= 0)
             label->setSelection(start, length);
     } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
-        const QString text = button->text();
-        button->setText(QString());
-        blank = button->grab().toImage();
-        button->setText(text);
+        drawnWithout(button);
     } else {
         const QPalette palette = control->palette();
         const bool ownPalette = control->testAttribute(Qt::WA_SetPalette);
@@ -141,21 +141,18 @@ inline QString misfit(QWidget *control)
 
     const qreal scale = control->devicePixelRatioF();
     const QRect room = textRoom(control);
-    const QRect roomPixels(QPoint(qRound(room.x() * scale), qRound(room.y() * scale)),
-                           QSize(qRound(room.width() * scale), qRound(room.height() * scale)));
+    const QRect roomPixels(room.topLeft() * scale, room.size() * scale);
     const bool cut = ink.width() < whole.width() - Slack || ink.height() < whole.height() - Slack;
     const bool over = !roomPixels.adjusted(-Slack, -Slack, Slack, Slack).contains(ink);
     if (!cut && !over)
         return {};
-    auto size = [](const QRect &r) { return QStringLiteral("%1x%2").arg(r.width()).arg(r.height()); };
-    return QStringLiteral("%1.%2 \"%3\" (%4): ink %5 at %6,%7 of %8 whole, room %9 at %10,%11")
+    auto at = [](const QRect &r) {
+        return QStringLiteral("%1x%2 at %3,%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+    };
+    return QStringLiteral("%1.%2 \"%3\" %4: ink %5, with room to spare %6, room for text %7")
         .arg(control->window()->objectName(), control->objectName(), text,
-             cut ? QStringLiteral("cut") : QStringLiteral("over its border"), size(ink))
-        .arg(ink.x())
-        .arg(ink.y())
-        .arg(size(whole), size(roomPixels))
-        .arg(roomPixels.x())
-        .arg(roomPixels.y());
+             cut ? QStringLiteral("cut") : QStringLiteral("over its border"), at(ink), at(whole),
+             at(roomPixels));
 }
 
 inline QStringList misfits(const QWidget *window)
