@@ -211,11 +211,11 @@ private slots:
         const FamilyWindow &window = familyWindow(row.family);
         int size = -1;
         for (int i = 0; i < row.sizeCount; ++i) {
-            if (option == QLatin1String(window.options[i].name))
+            if (option == QLatin1String(window.options[i]))
                 size = i;
         }
         QVERIFY(size >= 0);
-        QCOMPARE(QString::fromUtf8(window.options[size].caption), caption);
+        QCOMPARE(QString::fromUtf8(window.captions[size]), caption);
         QCOMPARE(fields(kervadin::standardRecord(row, row.sizes[size])), record);
     }
 

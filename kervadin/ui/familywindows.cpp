@@ -5,73 +5,64 @@
 namespace kervadin {
 namespace {
 
-constexpr SizeOption BsfOptions[] = {
-    {"optBSF1", "1/4"}, {"optBSF2", "5/16"}, {"optBSF3", "3/8"}, {"optBSF4", "7/16"},
-    {"optBSF5", "1/2"}, {"optBSF6", "9/16"}, {"optBSF7", "5/8"}, {"optBSF8", "3/4"},
-    {"optBSF9", "7/8"}, {"optBSF10", "1 inch"},
-};
+// The inch families list the same ten sizes; B.A. and metric their own.
+constexpr const char *InchCaptions[] = {"1/4", "5/16", "3/8", "7/16", "1/2",
+                                        "9/16", "5/8", "3/4", "7/8", "1 inch"};
+constexpr const char *BaCaptions[] = {"0 BA", "1 BA", "2 BA", "3 BA", "4 BA",
+                                      "5 BA", "6 BA", "7 BA", "8 BA", "10 BA"};
+constexpr const char *MetricCaptions[] = {"2.5", "3",  "4",  "5",  "6",  "8",
+                                          "10",  "12", "14", "16", "18", "20"};
 
-constexpr SizeOption WhitworthOptions[] = {
-    {"optWhit1", "1/4"}, {"optWhit2", "5/16"}, {"optWhit3", "3/8"}, {"optWhit4", "7/16"},
-    {"optWhit5", "1/2"}, {"optWhit6", "9/16"}, {"optWhit7", "5/8"}, {"optWhit8", "3/4"},
-    {"optWhit9", "7/8"}, {"optWhit10", "1 inch"},
-};
-
-constexpr SizeOption UncOptions[] = {
-    {"optUnc1", "1/4"}, {"optUNC2", "5/16"}, {"optUNC3", "3/8"}, {"optUNC4", "7/16"},
-    {"optUNC5", "1/2"}, {"optUNC6", "9/16"}, {"optUNC7", "5/8"}, {"optUNC8", "3/4"},
-    {"optUNC9", "7/8"}, {"optUNC10", "1 inch"},
-};
-
-constexpr SizeOption UnfOptions[] = {
-    {"optUNF1", "1/4"}, {"optUNF2", "5/16"}, {"optUNF3", "3/8"}, {"optUNF4", "7/16"},
-    {"optUNF5", "1/2"}, {"optUNF6", "9/16"}, {"optUNF7", "5/8"}, {"optUNF8", "3/4"},
-    {"optUNF9", "7/8"}, {"optUNF10", "1 inch"},
-};
-
-constexpr SizeOption BaOptions[] = {
-    {"optBA1", "0 BA"}, {"optBA2", "1 BA"}, {"optBA3", "2 BA"}, {"optBA4", "3 BA"},
-    {"optBA5", "4 BA"}, {"optBA6", "5 BA"}, {"optBA7", "6 BA"}, {"optBA8", "7 BA"},
-    {"optBA9", "8 BA"}, {"optBA10", "10 BA"},
-};
-
-constexpr SizeOption MetricOptions[] = {
-    {"optMet1", "2.5"}, {"optMet2", "3"}, {"optMet3", "4"}, {"optMet4", "5"}, {"optMet5", "6"},
-    {"optMet6", "8"}, {"optMet7", "10"}, {"optMet8", "12"}, {"optMet9", "14"}, {"optMet10", "16"},
-    {"optMet11", "18"}, {"optMet12", "20"},
-};
+constexpr const char *BsfOptions[] = {"optBSF1", "optBSF2", "optBSF3", "optBSF4", "optBSF5",
+                                      "optBSF6", "optBSF7", "optBSF8", "optBSF9", "optBSF10"};
+constexpr const char *WhitworthOptions[] = {"optWhit1", "optWhit2", "optWhit3", "optWhit4",
+                                            "optWhit5", "optWhit6", "optWhit7", "optWhit8",
+                                            "optWhit9", "optWhit10"};
+// "optUnc1" is named so, unlike its neighbours; not to be tidied.
+constexpr const char *UncOptions[] = {"optUnc1", "optUNC2", "optUNC3", "optUNC4", "optUNC5",
+                                      "optUNC6", "optUNC7", "optUNC8", "optUNC9", "optUNC10"};
+constexpr const char *UnfOptions[] = {"optUNF1", "optUNF2", "optUNF3", "optUNF4", "optUNF5",
+                                      "optUNF6", "optUNF7", "optUNF8", "optUNF9", "optUNF10"};
+constexpr const char *BaOptions[] = {"optBA1", "optBA2", "optBA3", "optBA4", "optBA5",
+                                     "optBA6", "optBA7", "optBA8", "optBA9", "optBA10"};
+constexpr const char *MetricOptions[] = {"optMet1", "optMet2", "optMet3",  "optMet4",
+                                         "optMet5", "optMet6", "optMet7",  "optMet8",
+                                         "optMet9", "optMet10", "optMet11", "optMet12"};
 
 template <int N>
-constexpr int count(const SizeOption (&)[N])
+constexpr int count(const char *const (&)[N])
 {
     return N;
 }
 
 constexpr FamilyWindow Windows[] = {
     {Family::BSF, "cmdBSF", "B.S.F.", 2400, 2040, "frmBSFsize", "B.S.F. Size", "cmdAppBSF",
-     "cmdBackBSF", 1800, SizeLayout::TenSizes, 840, BsfOptions},
+     "cmdBackBSF", 1800, SizeLayout::TenSizes, 840, BsfOptions, InchCaptions},
     {Family::Whitworth, "cmdWhit", "Whitworth", 4200, 2040, "frmWhitsize", "Whitworth Size",
-     "cmdAppWhit", "cmdBackwhit", 1800, SizeLayout::TenSizes, 840, WhitworthOptions},
+     "cmdAppWhit", "cmdBackwhit", 1800, SizeLayout::TenSizes, 840, WhitworthOptions, InchCaptions},
     {Family::UNF, "cmdUNF", "U.N.F.", 1560, 3720, "frmUNFsize", "U.N.F. Size", "cmdAppUNF",
-     "cmdBackUNF", 1800, SizeLayout::TenSizes, 840, UnfOptions},
+     "cmdBackUNF", 1800, SizeLayout::TenSizes, 840, UnfOptions, InchCaptions},
     {Family::UNC, "cmdUNC", "U.N.C.", 3360, 3720, "frmUNCsize", "U.N.C. Size", "cmdAppUNC",
-     "cmdBackUNC", 1800, SizeLayout::TenSizes, 840, UncOptions},
+     "cmdBackUNC", 1800, SizeLayout::TenSizes, 840, UncOptions, InchCaptions},
     {Family::BA, "cmdBA", "B.A.", 600, 2040, "frmBAsize", "B.A. Size", "cmdAppBA", "cmdBackBA",
-     1920, SizeLayout::TenSizes, 855, BaOptions},
+     1920, SizeLayout::TenSizes, 855, BaOptions, BaCaptions},
     {Family::Metric, "cmdMetric", "Metric", 6000, 2040, "frmMetsize", "Metric Size", "btnAppmet",
-     "cmdBackmet", 1800, SizeLayout::Grid, 735, MetricOptions},
+     "cmdBackmet", 1800, SizeLayout::Grid, 735, MetricOptions, MetricCaptions},
 };
 
 // One row for every family, in the order of Family, with an option for
 // each of the family's sizes, laid out for that many.
 constexpr int OptionCounts[] = {count(BsfOptions), count(WhitworthOptions), count(UnfOptions),
                                 count(UncOptions), count(BaOptions), count(MetricOptions)};
+constexpr int CaptionCounts[] = {count(InchCaptions), count(InchCaptions), count(InchCaptions),
+                                 count(InchCaptions), count(BaCaptions), count(MetricCaptions)};
 static_assert(std::size(Windows) == FamilyCount, "every family has exactly one row");
 constexpr bool rowsFit()
 {
     for (int i = 0; i < FamilyCount; ++i) {
         const FamilyWindow &row = Windows[i];
         if (row.family != static_cast<Family>(i) || OptionCounts[i] != SizeCounts[i]
+            || CaptionCounts[i] != SizeCounts[i]
             || OptionCounts[i] != (row.layout == SizeLayout::Grid ? 12 : 10))
             return false;
     }

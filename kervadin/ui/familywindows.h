@@ -8,12 +8,6 @@
 
 namespace kervadin {
 
-// A size's option button on its family's size window.
-struct SizeOption {
-    const char *name;
-    const char *caption;
-};
-
 // How a size window sets out its options: ten sizes on four columns, row by
 // row, the last two in the middle columns; or twelve on a grid of four
 // columns and three rows, taken down the columns by the keyboard.
@@ -34,7 +28,9 @@ struct FamilyWindow {
     int backLeft;              // twips
     SizeLayout layout;
     int optionWidth;           // twips; the tenth size of a TenSizes window is 975
-    const SizeOption *options; // in the order of the family's sizes
+    // The name and caption of each size's option button, in size order.
+    const char *const *options;
+    const char *const *captions;
 };
 
 const FamilyWindow &familyWindow(Family family);

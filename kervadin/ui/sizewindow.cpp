@@ -48,7 +48,7 @@ std::vector<rt::Control> controls(const FamilyWindow &row)
     };
     const int sizes = SizeCounts[static_cast<int>(row.family)];
     for (int i = 0; i < sizes; ++i) {
-        table.push_back({rt::Kind::Option, row.options[i].name, row.options[i].caption,
+        table.push_back({rt::Kind::Option, row.options[i], row.captions[i],
                          optionAt(row, i), PlainFont, tabOf(row, i)});
     }
     table.push_back({rt::Kind::Button, row.apply, "APPLY", rt::twipsRect(4920, 4680, 1215, 495),
@@ -72,13 +72,13 @@ SizeWindow::SizeWindow(Kervadin &program, Family family, QWidget *parent)
     rt::onClick(control<QPushButton>(QLatin1String(m_row.apply)), this, &SizeWindow::apply);
     rt::onClick(control<QPushButton>(QLatin1String(m_row.back)), this, &SizeWindow::back);
     // The first size starts with the focus.
-    control(QLatin1String(m_row.options[0].name))->setFocus();
+    control(QLatin1String(m_row.options[0]))->setFocus();
 }
 
 void SizeWindow::apply()
 {
     for (int i = 0; i < SizeCounts[static_cast<int>(m_row.family)]; ++i) {
-        if (control<QRadioButton>(QLatin1String(m_row.options[i].name))->isChecked()) {
+        if (control<QRadioButton>(QLatin1String(m_row.options[i]))->isChecked()) {
             m_program.applyThread(Thread::standard(m_row.family, i));
             return;
         }

@@ -38,7 +38,7 @@ public:
         const kervadin::FamilyWindow &row = kervadin::familyWindow(family);
         const QString window = QString::fromLatin1(row.window) + QLatin1Char('.');
         clickTowards(QString::fromLatin1(row.window));
-        click(window + row.options[size].name);
+        click(window + row.options[size]);
         click(window + row.apply);
     }
 
