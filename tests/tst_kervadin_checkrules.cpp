@@ -76,37 +76,32 @@ void TestCheckRules::wireConstant_data()
 {
     QTest::addColumn<Family>("family");
     QTest::addColumn<int>("size");
-    QTest::addColumn<double>("wire");
-    QTest::addColumn<QString>("starts");
-    QTest::addColumn<bool>("lead");
-    QTest::addColumn<QString>("constant");
-    QTest::addColumn<QString>("correction"); // and the lead angle, when corrected
-    QTest::newRow("1/4-20") << Family::UNC << 0 << 0.0289 << "1" << false << "0.0434" << "";
-    QTest::newRow("1/4-20 corrected") << Family::UNC << 0 << 0.0289 << "1" << true << "0.0435" << "0.0001 4° 11'";
-    QTest::newRow("1/4-20, 2 starts, past 5°") << Family::UNC << 0 << 0.0289 << " 2 " << true << "0.0439" << "0.0005 8° 20'";
-    QTest::newRow("M10 × 1.5") << Family::Metric << 6 << 0.866 << "1" << false << "1.2990" << "";
-    QTest::newRow("M10 × 1.5 corrected") << Family::Metric << 6 << 0.866 << "1" << true << "1.3008" << "0.0018 3° 2'";
-    QTest::newRow("1/2-13, 3 starts, past 5°") << Family::UNC << 4 << 0.0444 << "3" << true << "0.0675" << "0.0009 9° 16'";
-    QTest::newRow("1/4 BSF, 2 starts, past 5°") << Family::BSF << 0 << 0.0217 << "2" << true << "0.0320" << "0.0002 6° 12'";
-    QTest::newRow("starts not a count: one") << Family::UNC << 0 << 0.0289 << "2x" << true << "0.0435" << "0.0001 4° 11'";
+    QTest::addColumn<QString>("entry");  // wire|starts|"lead" when corrected
+    QTest::addColumn<QString>("result"); // C, and the correction and lead angle
+    QTest::newRow("1/4-20") << Family::UNC << 0 << "0.0289|1|" << "0.0434";
+    QTest::newRow("1/4-20 corrected") << Family::UNC << 0 << "0.0289|1|lead" << "0.0435 0.0001 4° 11'";
+    QTest::newRow("1/4-20, 2 starts, past 5°") << Family::UNC << 0 << "0.0289| 2 |lead" << "0.0439 0.0005 8° 20'";
+    QTest::newRow("M10 × 1.5") << Family::Metric << 6 << "0.866|1|" << "1.2990";
+    QTest::newRow("M10 × 1.5 corrected") << Family::Metric << 6 << "0.866|1|lead" << "1.3008 0.0018 3° 2'";
+    QTest::newRow("1/2-13, 3 starts, past 5°") << Family::UNC << 4 << "0.0444|3|lead" << "0.0675 0.0009 9° 16'";
+    QTest::newRow("1/4 BSF, 2 starts, past 5°") << Family::BSF << 0 << "0.0217|2|lead" << "0.0320 0.0002 6° 12'";
+    QTest::newRow("starts not a count: one") << Family::UNC << 0 << "0.0289|2x|lead" << "0.0435 0.0001 4° 11'";
 }
 
 void TestCheckRules::wireConstant()
 {
     QFETCH(Family, family);
     QFETCH(int, size);
-    QFETCH(double, wire);
-    QFETCH(QString, starts);
-    QFETCH(bool, lead);
+    QFETCH(QString, entry);
+    const QStringList typed = entry.split('|');
     State state;
     state.setThread(Thread::standard(family, size));
-    state.setCalculation({QByteArray::number(wire).toStdString(), wire, ""});
-    CheckEntry entry;
-    entry.starts = starts.toStdString();
-    entry.leadCorrection = lead;
-    const CheckTexts texts = checkReadings(state, entry);
-    QTEST(QString::fromStdString(texts.constant), "constant");
-    QTEST(QString::fromStdString(texts.leadCorrection + (lead ? " " : "") + texts.leadAngle), "correction");
+    state.setCalculation({typed[0].toStdString(), typed[0].toDouble(), ""});
+    CheckEntry e;
+    e.starts = typed[1].toStdString();
+    e.leadCorrection = typed[2] == "lead";
+    const CheckTexts texts = checkReadings(state, e);
+    QTEST(QString::fromStdString(texts.constant + (e.leadCorrection ? " " + texts.leadCorrection + " " + texts.leadAngle : "")), "result");
     QCOMPARE(QString::fromStdString(texts.constantWorking).contains("up to 5°"),
              QByteArray(QTest::currentDataTag()).contains("past 5°"));
 }
