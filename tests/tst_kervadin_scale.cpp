@@ -87,8 +87,8 @@ private slots:
     }
 
     // The check window with its longest texts: the widest thread line (a
-    // custom metric thread), the note on typed limits, five readings and
-    // an oversize verdict.
+    // custom metric thread), the note on typed limits, five readings, the
+    // major diameter and an oversize verdict of both.
     void checkWindowFits()
     {
         s.applyCustom(QStringLiteral("18.345"), QStringLiteral("2.75"), 60);
@@ -100,6 +100,9 @@ private slots:
         s.type("frmCheck.txtPDmin", QStringLiteral("16.4444"));
         for (int n = 1; n <= 5; ++n)
             s.type("frmCheck.txtReading" + QString::number(n), QStringLiteral("21.8888"));
+        s.type("frmCheck.txtMajmax", QStringLiteral("18.3450"));
+        s.type("frmCheck.txtMajmin", QStringLiteral("17.9999"));
+        s.type("frmCheck.txtMajor", QStringLiteral("21.0888"));
         s.click("frmCheck.cmdEvaluate");
         QCOMPARE(s.messageLines(), QStringList());
         QVERIFY(s.find<QLabel>("frmCheck.lblVerdict")->text().startsWith(QStringLiteral("Oversize by ")));

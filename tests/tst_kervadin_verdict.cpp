@@ -126,37 +126,33 @@ private slots:
     {
         QTest::addColumn<Family>("family");
         QTest::addColumn<int>("size");
-        QTest::addColumn<QString>("maximum");
-        QTest::addColumn<QString>("minimum");
-        QTest::addColumn<QString>("readings");
+        QTest::addColumn<QString>("entries"); // maximum|minimum|readings, "-" an empty box
         QTest::addColumn<QString>("refusal"); // field: title: first line
         // M12 × 1.75 with a 1.0 wire: C = 3 − 0.875 × cot 30° = 1.4845; minor diameter 9.8531.
         const Family m = Family::Metric;
-        QTest::newRow("fine") << m << 7 << "10.8290" << "10.6790" << "12.2 - 12.3" << "";
-        QTest::newRow("comma in a reading") << m << 7 << "" << "" << "12.2 12,305" << "reading 2: Bad Reading: Reading 2 has a comma in it.";
-        QTest::newRow("comma in a limit") << m << 7 << "10.8290" << "10,679" << "" << "minimum: Bad Limit: The minimum pitch diameter has a comma in it.";
-        QTest::newRow("a slip of the point") << m << 7 << "" << "" << "123.05" << "reading 1: Bad Reading: Reading 1 gives a pitch diameter of 121.5655, outside the thread (9.8531 to 12.0000).";
-        QTest::newRow("reading below the minor diameter") << m << 7 << "" << "" << "- - 11.3" << "reading 3: Bad Reading: Reading 3 gives a pitch diameter of 9.8155, outside the thread (9.8531 to 12.0000).";
-        QTest::newRow("inch limits on a metric thread") << m << 7 << "0.4757" << "0.4720" << "12.2" << "maximum: Bad Limit: The maximum pitch diameter 0.4757 lies outside the thread (9.8531 to 12.0000).";
-        QTest::newRow("maximum not above the minimum") << m << 7 << "10.7" << "10.7" << "" << "maximum: Bad Limits: The maximum pitch diameter is not above the minimum.";
+        QTest::newRow("fine") << m << 7 << "10.8290|10.6790|12.2 - 12.3" << "";
+        QTest::newRow("comma in a reading") << m << 7 << "||12.2 12,305" << "reading 2: Bad Reading: Reading 2 has a comma in it.";
+        QTest::newRow("comma in a limit") << m << 7 << "10.8290|10,679|" << "minimum: Bad Limit: The minimum pitch diameter has a comma in it.";
+        QTest::newRow("a slip of the point") << m << 7 << "||123.05" << "reading 1: Bad Reading: Reading 1 gives a pitch diameter of 121.5655, outside the thread (9.8531 to 12.0000).";
+        QTest::newRow("reading below the minor diameter") << m << 7 << "||- - 11.3" << "reading 3: Bad Reading: Reading 3 gives a pitch diameter of 9.8155, outside the thread (9.8531 to 12.0000).";
+        QTest::newRow("inch limits on a metric thread") << m << 7 << "0.4757|0.4720|12.2" << "maximum: Bad Limit: The maximum pitch diameter 0.4757 lies outside the thread (9.8531 to 12.0000).";
+        QTest::newRow("maximum not above the minimum") << m << 7 << "10.7|10.7|" << "maximum: Bad Limits: The maximum pitch diameter is not above the minimum.";
         // 2 BA, D 0.185, minor 0.185 − 1.2 × 0.0319 = 0.14672.
-        QTest::newRow("2 BA above its diameter") << Family::BA << 2 << "" << "" << "2.9" << "reading 1: Bad Reading: Reading 1 gives a pitch diameter of 1.4155, outside the thread (0.1467 to 0.1850).";
+        QTest::newRow("2 BA above its diameter") << Family::BA << 2 << "||2.9" << "reading 1: Bad Reading: Reading 1 gives a pitch diameter of 1.4155, outside the thread (0.1467 to 0.1850).";
     }
 
     void refusals()
     {
         QFETCH(Family, family);
         QFETCH(int, size);
-        QFETCH(QString, maximum);
-        QFETCH(QString, minimum);
-        QFETCH(QString, readings);
+        QFETCH(QString, entries);
+        const QStringList e = entries.split('|');
         ReadingTexts typed;
-        const QStringList items = readings.split(' ', Qt::SkipEmptyParts);
+        const QStringList items = e[2].split(' ', Qt::SkipEmptyParts);
         for (int i = 0; i < items.size(); ++i)
             typed[i] = items[i] == "-" ? std::string() : items[i].toStdString();
-        const CheckRefusal r = refuseEntries(standardCheckedThread(family, size),
-                                             maximum.toStdString(), minimum.toStdString(), typed,
-                                             1.4845);
+        const CheckRefusal r = refuseEntries(standardCheckedThread(family, size), e[0].toStdString(),
+                                             e[1].toStdString(), typed, 1.4845);
         const char *const fields[] = {"starts",    "maximum",   "minimum",   "reading 1",
                                       "reading 2", "reading 3", "reading 4", "reading 5",
                                       "major maximum", "major minimum", "major", "check"};

@@ -175,12 +175,7 @@ private slots:
             suggested << QFileInfo(path).fileName();
             return answers.value(suggested.size() - 1);
         });
-        s.applySize(Family::UNC, 0);
-        s.calculate(QStringLiteral("0.0289"));
-        s.click("frmKervadin3.cmdCheck");
-        s.click("frmCheck.opt2A");
-        s.type("frmCheck.txtReading1", QStringLiteral("0.2575"));
-        s.click("frmCheck.cmdEvaluate");
+        s.checkQuarterInch2A(QStringLiteral("0.2575"));
         QWidget *save = s.find("frmCheck.cmdSave");
         s.click(save);
         s.click(save);

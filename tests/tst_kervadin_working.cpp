@@ -62,12 +62,7 @@ private slots:
     // class's T and allowance in the limits, the difference in the verdict.
     void checkShowsTheValuesUsed()
     {
-        s.applySize(Family::UNC, 0);
-        s.calculate(QStringLiteral("0.0289"));
-        s.click("frmKervadin3.cmdCheck");
-        s.click("frmCheck.opt2A");
-        s.type("frmCheck.txtReading1", QStringLiteral("0.2600"));
-        s.click("frmCheck.cmdEvaluate");
+        s.checkQuarterInch2A(QStringLiteral("0.2600"));
         QCOMPARE(s.messageLines(), QStringList());
 
         const QList<QPair<QString, QStringList>> tips = {

@@ -53,19 +53,14 @@ std::string helixCaption(int minutes)
     return rt::NumberToText(degrees) + " °" + rt::NumberToText(remainder) + " '";
 }
 
-// The refusals of Calculate and of a custom thread, as their messages say them.
-const rt::Refusal NoWire{"No Wire", "A wire size has not been entered.",
-                         "Please enter wire size and try again."};
-const rt::Refusal SmallWire{"Small Wire", "Wire size is less than minimum allowed.",
-                            "Please enter another wire size."};
-const rt::Refusal LargeWire{"Large Wire", "Wire size is greater than maximum allowed.",
-                            "Please enter another wire size."};
-const rt::Refusal NoDiameter{"no Diameter", "A diameter has not been entered.",
-                             "Please enter thread diameter and try again."};
-const rt::Refusal NoPitch{"no Pitch", "A pitch or TPI has not been entered.",
-                          "Please enter thread pitch or TPI and try Again."};
-const rt::Refusal NoAngle{"no Angle", "A thread angle has not been entered.",
-                          "Please enter a thread angle and try Again."};
+// The refusals of Calculate and of a custom thread, as their messages say
+// them: the title, what is wrong, what to do.
+const rt::Refusal NoWire{"No Wire", "A wire size has not been entered.", "Please enter wire size and try again."};
+const rt::Refusal SmallWire{"Small Wire", "Wire size is less than minimum allowed.", "Please enter another wire size."};
+const rt::Refusal LargeWire{"Large Wire", "Wire size is greater than maximum allowed.", "Please enter another wire size."};
+const rt::Refusal NoDiameter{"no Diameter", "A diameter has not been entered.", "Please enter thread diameter and try again."};
+const rt::Refusal NoPitch{"no Pitch", "A pitch or TPI has not been entered.", "Please enter thread pitch or TPI and try Again."};
+const rt::Refusal NoAngle{"no Angle", "A thread angle has not been entered.", "Please enter a thread angle and try Again."};
 
 } // namespace
 

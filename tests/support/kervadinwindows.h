@@ -58,6 +58,17 @@ public:
         click("frmCustom.cmdAppcust");
     }
 
+    // 1/4-20 UNC with a 0.0289 wire, one reading checked against class 2A.
+    void checkQuarterInch2A(const QString &reading)
+    {
+        applySize(kervadin::Family::UNC, 0);
+        calculate(QStringLiteral("0.0289"));
+        click("frmKervadin3.cmdCheck");
+        click("frmCheck.opt2A");
+        type("frmCheck.txtReading1", reading);
+        click("frmCheck.cmdEvaluate");
+    }
+
     // Types the wire into the measurement window and presses Calculate.
     void calculate(const QString &wire)
     {

@@ -10,6 +10,8 @@
 // border. Whatever face and size the text is drawn in, that is what is
 // measured.
 
+#include "controltext.h"
+
 #include <QAbstractButton>
 #include <QImage>
 #include <QLabel>
@@ -119,13 +121,7 @@ inline QRect textInk(QWidget *control)
 // What is wrong with the text of a control, or an empty text.
 inline QString misfit(QWidget *control)
 {
-    QString text;
-    if (auto *button = qobject_cast<QAbstractButton *>(control))
-        text = button->text();
-    else if (auto *box = qobject_cast<QLineEdit *>(control))
-        text = box->displayText();
-    else if (auto *label = qobject_cast<QLabel *>(control))
-        text = label->text();
+    const QString text = controlText(control);
     if (text.trimmed().isEmpty())
         return {};
 

@@ -5,6 +5,7 @@
 // script tools use too), and a snapshot of everything a person sees. A test class holds one Session and calls begin() in init() and end()
 // in cleanup().
 
+#include "controltext.h"
 #include "harness.h"
 #include "runtime/form.h"
 #include "runtime/messages.h"
@@ -129,13 +130,9 @@ public:
         for (rt::Form *w : program->windows()) {
             lines << QStringLiteral("%1 shown=%2").arg(w->objectName()).arg(w->isVisible());
             for (QWidget *c : w->findChildren<QWidget *>()) {
-                QString text;
-                if (auto *label = qobject_cast<QLabel *>(c))
-                    text = label->text();
-                else if (auto *box = qobject_cast<QLineEdit *>(c))
-                    text = box->text();
-                else if (auto *button = qobject_cast<QAbstractButton *>(c))
-                    text = button->text() + (button->isChecked() ? " [x]" : "");
+                QString text = controlText(c);
+                if (auto *button = qobject_cast<QAbstractButton *>(c); button && button->isChecked())
+                    text += " [x]";
                 lines << QStringLiteral("%1.%2 \"%3\" tip \"%4\"")
                              .arg(w->objectName(), c->objectName(), text, c->toolTip());
             }
