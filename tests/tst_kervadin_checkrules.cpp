@@ -34,6 +34,9 @@ private slots:
         QTest::newRow("1/2-13 2A, pitch listed rounded") << Family::UNC << 4 << standard << ToleranceClass::Class2A << "0.4485" << "0.4435" << "0.4985" << "0.4876";
         QTest::newRow("1/4-20 1A") << Family::UNC << 0 << standard << ToleranceClass::Class1A << "0.2164" << "0.2108" << "0.2489" << "0.2367";
         QTest::newRow("1-8 2A, tolerance a half at 4 places") << Family::UNC << 9 << standard << ToleranceClass::Class2A << "0.9168" << "0.9100" << "0.9980" << "0.9830";
+        QTest::newRow("5/8-11 2A, the allowance 0.3 × 0.0055 a half to even") << Family::UNC << 6 << standard << ToleranceClass::Class2A << "0.5644" << "0.5589" << "0.6234" << "0.6113";
+        QTest::newRow("3/4-10 2A, the allowance 0.3 × 0.0059 up") << Family::UNC << 7 << standard << ToleranceClass::Class2A << "0.6832" << "0.6773" << "0.7482" << "0.7353";
+        QTest::newRow("custom 15/16-20 2A, LE = 9P") << Family::UNC << -1 << QStringList{"0.9375", "20"} << ToleranceClass::Class2A << "0.9036" << "0.8991" << "0.9361" << "0.9280";
         QTest::newRow("1/4-28 3A") << Family::UNF << 0 << standard << ToleranceClass::Class3A << "0.2268" << "0.2243" << "0.2500" << "0.2435";
         QTest::newRow("custom 3/8-24 1A") << Family::UNC << -1 << QStringList{"0.375", "24"} << ToleranceClass::Class1A << "0.3468" << "0.3411" << "0.3739" << "0.3631";
         QTest::newRow("custom 1/2-28 2A from its exact pitch") << Family::UNC << -1 << QStringList{"0.5", "28"} << ToleranceClass::Class2A << "0.4757" << "0.4720" << "0.4989" << "0.4924";

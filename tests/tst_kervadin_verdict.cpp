@@ -54,6 +54,7 @@ private slots:
         QTest::newRow("within") << 60.0 << "0.2150 0.2175 0.2147" << "Within limits." << "within|within|within";
         QTest::newRow("mean within, two readings under") << 60.0 << "0.2160 0.2146 0.2165 0.2145" << "Undersize by 0.0002 at reading 4." << "within|under by 0.0001|within|under by 0.0002";
         QTest::newRow("single reading over") << 60.0 << "0.2187" << "Oversize by 0.0012: take 0.0012 off the pitch diameter (0.0006 radial infeed, 0.0007 on the compound at 30°)." << "over by 0.0012";
+        QTest::newRow("over by an odd amount: S from R as shown") << 60.0 << "0.2186" << "Oversize by 0.0011: take 0.0011 off the pitch diameter (0.0006 radial infeed, 0.0007 on the compound at 30°)." << "over by 0.0011";
         QTest::newRow("single reading, not the first box") << 60.0 << "- - 0.2140" << "Undersize by 0.0007." << "||under by 0.0007";
         QTest::newRow("over at 55°") << 55.0 << "0.2180 - 0.2205" << "Oversize by 0.0030 at reading 3: take 0.0030 off the pitch diameter (0.0015 radial infeed, 0.0017 on the compound at 27° 30')." << "over by 0.0005||over by 0.0030";
         QTest::newRow("over at 47.5°, the larger excess named") << 47.5 << "0.2185 0.2176" << "Oversize by 0.0010 at reading 1: take 0.0010 off the pitch diameter (0.0005 radial infeed, 0.0005 on the compound at 23° 45')." << "over by 0.0010|over by 0.0001";
@@ -136,6 +137,12 @@ private slots:
         QTest::newRow("a slip of the point") << m << 7 << "||123.05" << "reading 1: Bad Reading: Reading 1 gives a pitch diameter of 121.5655, outside the thread (9.8531 to 12.0000).";
         QTest::newRow("reading below the minor diameter") << m << 7 << "||- - 11.3" << "reading 3: Bad Reading: Reading 3 gives a pitch diameter of 9.8155, outside the thread (9.8531 to 12.0000).";
         QTest::newRow("inch limits on a metric thread") << m << 7 << "0.4757|0.4720|12.2" << "maximum: Bad Limit: The maximum pitch diameter 0.4757 lies outside the thread (9.8531 to 12.0000).";
+        QTest::newRow("text after a limit") << m << 7 << "10.82.90|10.6790|" << "maximum: Bad Limit: The maximum pitch diameter holds more than a number.";
+        QTest::newRow("text after a reading") << m << 7 << "||12.2 12.3mm" << "reading 2: Bad Reading: Reading 2 holds more than a number.";
+        QTest::newRow("lines pasted into a reading") << m << 7 << "||12.2\n12.3\n12.4" << "reading 1: Bad Reading: Reading 1 holds more than a number.";
+        QTest::newRow("blanks around a reading") << m << 7 << "||\t12.2\n" << "";
+        QTest::newRow("longer than a number") << m << 7 << "||12.2" + QString(40, '0') << "reading 1: Bad Reading: Reading 1 is longer than a number can be (over 32 characters).";
+        QTest::newRow("too large to hold") << m << 7 << "||1e400" << "reading 1: Bad Reading: Reading 1 is too large a number.";
         QTest::newRow("maximum not above the minimum") << m << 7 << "10.7|10.7|" << "maximum: Bad Limits: The maximum pitch diameter is not above the minimum.";
         // 2 BA, D 0.185, minor 0.185 − 1.2 × 0.0319 = 0.14672.
         QTest::newRow("2 BA above its diameter") << Family::BA << 2 << "||2.9" << "reading 1: Bad Reading: Reading 1 gives a pitch diameter of 1.4155, outside the thread (0.1467 to 0.1850).";
@@ -173,6 +180,9 @@ private slots:
         QTest::newRow("one limit") << "9.968||" << "major minimum: No Limit: The minimum major diameter has not been entered.";
         QTest::newRow("below E") << "9.968|8.9|" << "major minimum: Bad Limit: The minimum major diameter 8.9000 lies outside the thread (9.0257 to 11.5000).";
         QTest::newRow("not above the minimum") << "9.7|9.968|" << "major maximum: Bad Limits: The maximum major diameter is not above the minimum.";
+        QTest::newRow("half a unit over, taken to four places as a reading") << "9.9680|9.7320|9.96805" << "Major diameter oversize by 0.0001.";
+        QTest::newRow("not a number") << "9.9680|9.7320|nan" << "major: Bad Major Diameter: The major diameter is not a number above 0.";
+        QTest::newRow("text after a limit") << "9.9680|9.7320abc|" << "major minimum: Bad Limit: The minimum major diameter holds more than a number.";
         QTest::newRow("comma") << "9.9680|9.7320|9,85" << "major: Bad Major Diameter: The major diameter has a comma in it.";
         QTest::newRow("above D + P") << "||11.6" << "major: Bad Major Diameter: The major diameter 11.6000 lies outside the thread (9.0257 to 11.5000).";
     }

@@ -3,7 +3,7 @@
 // and whether C is corrected for its lead angle, the class or the limits,
 // the readings over the wires, the major diameter's limits and the major
 // diameter measured over the crests; and the fields a refusal of the check
-// sends the user back to. No Qt here.
+// sends the user back to; and how a box of the check is read. No Qt here.
 
 #include "kervadin/core/classes.h"
 #include "runtime/refusal.h"
@@ -72,6 +72,49 @@ constexpr CheckField readingField(int index)
 }
 
 using CheckRefusal = rt::FieldRefusal<CheckField>;
+
+// How the check reads a number box: its whole text must be one number, with
+// blanks (spaces, tabs, line breaks) around it and nothing else. A number is
+// an optional sign, digits with at most one point, and an optional exponent
+// ("1.5e-3"). The measurement window reads its boxes its own way.
+enum class EntryForm {
+    Empty,          // nothing but blanks
+    Number,         // a number above 0
+    Comma,          // a comma anywhere: a decimal comma, most likely
+    NotANumber,     // no number at the start, or a number not above 0
+    MoreThanNumber, // a number with more text after it ("0.2600 mm", "0.25.90")
+    TooLong,        // more characters than any number typed to a useful precision
+    TooLarge,       // beyond the range of the arithmetic ("1e400")
+};
+
+// The longest entry taken as a number, blanks around it aside.
+constexpr std::size_t LongestEntry = 32;
+
+struct EntryReading {
+    EntryForm form = EntryForm::Empty;
+    double value = 0;  // for a Number; else 0
+    std::string text;  // the text without the blanks around it
+};
+EntryReading readEntry(const std::string &text);
+
+// The value of a box that holds a Number; 0 for any other.
+inline double entryValue(const std::string &text)
+{
+    return readEntry(text).value;
+}
+
+// Whether a box holds nothing but blanks: it is passed over as empty.
+inline bool isBlankEntry(const std::string &text)
+{
+    return readEntry(text).form == EntryForm::Empty;
+}
+
+// The refusal of an entry that is not a Number above 0, naming its field:
+// `subject` begins the first line ("Reading 3", "The maximum pitch
+// diameter"), `correct` names it in the second ("reading 3", "the maximum").
+// Refuses nothing for an Empty or Number entry.
+CheckRefusal entryRefusal(const EntryReading &entry, CheckField field, const std::string &title,
+                          const std::string &subject, const std::string &correct);
 
 inline CheckRefusal refusalAt(CheckField field, std::string title, std::string line1,
                               std::string line2)

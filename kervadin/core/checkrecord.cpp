@@ -60,22 +60,24 @@ Recorded recordCheck(const State &state, const ShownCheck &shown, const std::str
     r.part = shown.part;
     threadFields(state, texts.toleranceClass, r);
     r.wire = texts.wire;
-    r.maximum = texts.maximum;
-    r.minimum = texts.minimum;
+    // Entries as typed, without the blanks around them: the check took
+    // nothing else.
+    r.maximum = readEntry(texts.maximum).text;
+    r.minimum = readEntry(texts.minimum).text;
     for (int i = 0; i < ReadingCount; ++i) {
-        r.readings[i] = shown.verdictEntry.readings[i];
+        r.readings[i] = readEntry(shown.verdictEntry.readings[i]).text;
         r.readingDiameters[i] = texts.readingDiameters[i];
     }
     r.mean = texts.mean;
     r.meanDiameter = texts.meanDiameter;
     r.spread = texts.spread;
     r.verdict = texts.verdict;
-    r.starts = shown.verdictEntry.starts;
+    r.starts = readEntry(shown.verdictEntry.starts).text;
     r.leadCorrection = texts.leadCorrection;
     r.leadAngle = texts.leadAngle;
-    r.majorMaximum = texts.majorMaximum;
-    r.majorMinimum = texts.majorMinimum;
-    r.major = shown.verdictEntry.major;
+    r.majorMaximum = readEntry(texts.majorMaximum).text;
+    r.majorMinimum = readEntry(texts.majorMinimum).text;
+    r.major = readEntry(shown.verdictEntry.major).text;
     return {r, {}};
 }
 

@@ -76,17 +76,10 @@ std::string pitchUsed(const Thread &thread)
     return thread.isCustom() ? shortest(thread.pitch()) : thread.record().pitch;
 }
 
-// A number above 0, or a text with a comma, which refuseEntries names.
-bool readsAboveZero(const std::string &text)
+CheckRefusal limitRefusal(const std::string &text, CheckField field, const char *which)
 {
-    return text.find(',') != std::string::npos || rt::ReadNumber(text) > 0;
-}
-
-CheckRefusal limitRefusal(CheckField field, const char *which)
-{
-    return refusalAt(field, "Bad Limit",
-                     std::string("The ") + which + " pitch diameter is not a number above 0.",
-                     std::string("Please correct the ") + which + " and try again.");
+    return entryRefusal(readEntry(text), field, "Bad Limit",
+                        std::string("The ") + which + " pitch diameter", std::string("the ") + which);
 }
 
 CheckRefusal missingLimit(CheckField field, const char *which)
@@ -99,29 +92,28 @@ CheckRefusal missingLimit(CheckField field, const char *which)
 // The typed limits: none, both, or a refusal.
 CheckRefusal checkTypedLimits(const std::string &maximum, const std::string &minimum)
 {
-    if (maximum.empty() && minimum.empty())
+    if (isBlankEntry(maximum) && isBlankEntry(minimum))
         return {};
-    if (maximum.empty())
+    if (isBlankEntry(maximum))
         return missingLimit(CheckField::Maximum, "maximum");
-    if (minimum.empty())
+    if (isBlankEntry(minimum))
         return missingLimit(CheckField::Minimum, "minimum");
-    if (!readsAboveZero(maximum))
-        return limitRefusal(CheckField::Maximum, "maximum");
-    if (!readsAboveZero(minimum))
-        return limitRefusal(CheckField::Minimum, "minimum");
-    return {};
+    CheckRefusal refusal = limitRefusal(maximum, CheckField::Maximum, "maximum");
+    if (!refusal.refuses())
+        refusal = limitRefusal(minimum, CheckField::Minimum, "minimum");
+    return refusal;
 }
 
-CheckRefusal badReading(int index)
+CheckRefusal badReading(const std::string &text, int index)
 {
     const std::string n = std::to_string(index + 1);
-    return refusalAt(readingField(index), "Bad Reading", "Reading " + n + " is not a number above 0.",
-                     "Please correct reading " + n + " and try again.");
+    return entryRefusal(readEntry(text), readingField(index), "Bad Reading", "Reading " + n,
+                        "reading " + n);
 }
 
 bool hasLimits(const CheckTexts &out)
 {
-    return !out.maximum.empty() && !out.minimum.empty();
+    return !isBlankEntry(out.maximum) && !isBlankEntry(out.minimum);
 }
 
 // Before there is a dimension over wires the limits and the class stay as
@@ -249,8 +241,30 @@ void takeLimits(const CheckedThread &checked, const CheckEntry &entry, CheckText
                    "are not derived from a formula.";
 }
 
+// What Check needs beyond entries that can each be checked: a reading, and
+// limits for a major diameter measured.
+CheckRefusal refuseMissing(const CheckEntry &entry, const CheckTexts &out)
+{
+    bool reading = false;
+    for (const std::string &text : entry.readings)
+        reading = reading || !isBlankEntry(text);
+    if (!reading)
+        return refusalAt(CheckField::Reading1, "No Reading",
+                         "No reading over the wires has been entered.",
+                         "Please type at least one reading and try again.");
+    if (!isBlankEntry(entry.major) && isBlankEntry(out.majorMaximum)
+        && isBlankEntry(out.majorMinimum))
+        return refusalAt(CheckField::MajorMaximum, "No Limit",
+                         "The major diameter has been measured, but its limits have not been "
+                         "entered.",
+                         "Please enter both major diameter limits, or clear the major diameter, "
+                         "and try again.");
+    return {};
+}
+
 // The first entry that cannot be checked: the starts, then the pitch
-// diameter's limits and the readings, then the major diameter's entries.
+// diameter's limits and the readings, then the major diameter's entries;
+// then what is missing.
 CheckRefusal refuseEntered(const CheckedThread &checked, const CheckEntry &entry,
                            const CheckTexts &out, const Constants &constants)
 {
@@ -264,34 +278,63 @@ CheckRefusal refuseEntered(const CheckedThread &checked, const CheckEntry &entry
             return refusal;
     }
     for (int i = 0; i < ReadingCount; ++i) {
-        if (!entry.readings[i].empty() && !readsAboveZero(entry.readings[i]))
-            return badReading(i);
+        if (CheckRefusal refusal = badReading(entry.readings[i], i); refusal.refuses())
+            return refusal;
     }
-    const CheckRefusal refusal =
+    CheckRefusal refusal =
         refuseEntries(checked, out.maximum, out.minimum, entry.readings, constants.constant);
-    if (refusal.refuses())
-        return refusal;
-    return refuseMajor(checked, constants.basic, out.majorMaximum, out.majorMinimum, entry.major);
+    if (!refusal.refuses())
+        refusal = refuseMajor(checked, constants.basic, out.majorMaximum, out.majorMinimum,
+                              entry.major);
+    return refusal.refuses() ? refusal : refuseMissing(entry, out);
 }
 
-// The reading range the limits allow, each reading's pitch diameter, the
-// mean and the spread of the readings.
+// Each entry on its own, for what the window shows while the entries are
+// being typed: whether the limits can be checked, and the readings that can,
+// the others left empty.
+bool limitsHold(const CheckedThread &checked, const CheckTexts &out, double constant)
+{
+    if (!hasLimits(out))
+        return false;
+    if (out.toleranceClass == ToleranceClass::None
+        && checkTypedLimits(out.maximum, out.minimum).refuses())
+        return false;
+    return !refuseEntries(checked, out.maximum, out.minimum, ReadingTexts(), constant).refuses();
+}
+
+ReadingTexts readingsThatHold(const CheckedThread &checked, const ReadingTexts &readings,
+                              double constant)
+{
+    ReadingTexts held;
+    for (int i = 0; i < ReadingCount; ++i) {
+        ReadingTexts one;
+        one[i] = readings[i];
+        if (!refuseEntries(checked, std::string(), std::string(), one, constant).refuses())
+            held[i] = readings[i];
+    }
+    return held;
+}
+
+// The reading range the limits allow.
+void showRange(double constant, CheckTexts &out)
+{
+    const EntryReading maximum = readEntry(out.maximum);
+    const EntryReading minimum = readEntry(out.minimum);
+    out.range = shown(add(minimum.value, constant)) + " to " + shown(add(maximum.value, constant));
+    out.rangeWorking = "reading = pitch diameter + C: " + minimum.text + " + " + out.constant
+        + " to " + maximum.text + " + " + out.constant;
+}
+
+// Each reading's pitch diameter, the mean and the spread of the readings.
 void showReadings(const ReadingTexts &readings, double constant, CheckTexts &out,
                   PitchDiameters &diameters)
 {
-    if (hasLimits(out)) {
-        const double maximum = rt::ReadNumber(out.maximum);
-        const double minimum = rt::ReadNumber(out.minimum);
-        out.range = shown(add(minimum, constant)) + " to " + shown(add(maximum, constant));
-        out.rangeWorking = "reading = pitch diameter + C: " + out.minimum + " + " + out.constant
-            + " to " + out.maximum + " + " + out.constant;
-    }
     diameters = readingPitchDiameters(readings, constant);
     ReadingValues values;
     for (int i = 0; i < ReadingCount; ++i) {
         if (diameters[i]) {
             out.readingDiameters[i] = shown(*diameters[i]);
-            values[i] = rt::ReadNumber(readings[i]);
+            values[i] = entryValue(readings[i]);
         }
     }
     const ReadingSummary summary = summarise(values);
@@ -306,10 +349,11 @@ void showReadings(const ReadingTexts &readings, double constant, CheckTexts &out
 // The major diameter against its limits, when it and both limits are given.
 std::optional<MajorVerdict> judgedMajor(const std::string &measured, CheckTexts &out)
 {
-    if (measured.empty() || out.majorMaximum.empty() || out.majorMinimum.empty())
+    if (isBlankEntry(measured) || isBlankEntry(out.majorMaximum)
+        || isBlankEntry(out.majorMinimum))
         return std::nullopt;
-    MajorVerdict major = judgeMajor(rt::ReadNumber(out.majorMaximum),
-                                    rt::ReadNumber(out.majorMinimum), rt::ReadNumber(measured));
+    MajorVerdict major = judgeMajor(entryValue(out.majorMaximum), entryValue(out.majorMinimum),
+                                    entryValue(measured));
     out.majorStanding = major.standing;
     return major;
 }
@@ -320,8 +364,8 @@ void showVerdict(const Thread &thread, const CheckedThread &checked,
                  const PitchDiameters &diameters, const std::optional<MajorVerdict> &major,
                  CheckTexts &out)
 {
-    Verdict verdict = judgeReadings(rt::ReadNumber(out.maximum), rt::ReadNumber(out.minimum),
-                                    diameters, thread.angle());
+    Verdict verdict = judgeReadings(entryValue(out.maximum), entryValue(out.minimum), diameters,
+                                    thread.angle());
     for (int i = 0; i < ReadingCount; ++i)
         out.standings[i] = verdict.readings[i];
     if (major) {
@@ -344,6 +388,25 @@ std::optional<int> startsOf(const std::string &text)
         return std::nullopt;
     const int starts = std::stoi(digits);
     return starts >= 1 && starts <= 8 ? std::optional<int>(starts) : std::nullopt;
+}
+
+void dropVerdict(CheckTexts &texts)
+{
+    texts.verdict.clear();
+    texts.verdictWorking.clear();
+    for (ReadingStanding &standing : texts.standings)
+        standing = {};
+    texts.majorStanding = {};
+}
+
+void dropResults(CheckTexts &texts)
+{
+    dropVerdict(texts);
+    for (std::string *text : {&texts.range, &texts.rangeWorking, &texts.mean,
+                              &texts.meanDiameter, &texts.spread})
+        text->clear();
+    for (std::string &diameter : texts.readingDiameters)
+        diameter.clear();
 }
 
 std::string checkName(const Thread &thread, ToleranceClass toleranceClass)
@@ -375,13 +438,18 @@ CheckTexts checkReadings(const State &state, const CheckEntry &entry)
         workConstants(*thread, *form, calculation->wire, entry.leadCorrection, out);
     takeLimits(checked, entry, out);
     out.refusal = refuseEntered(checked, entry, out, constants);
-    if (out.refusal.refuses())
-        return out;
+    // What follows from each entry is shown, the entries that cannot be
+    // checked passed over; the verdict only when Check would give it.
+    const bool limits = limitsHold(checked, out, constants.constant);
+    if (limits)
+        showRange(constants.constant, out);
     PitchDiameters diameters;
-    showReadings(entry.readings, constants.constant, out, diameters);
+    showReadings(readingsThatHold(checked, entry.readings, constants.constant), constants.constant,
+                 out, diameters);
+    if (out.refusal.refuses() || out.mean.empty() || !limits)
+        return out;
     const std::optional<MajorVerdict> major = judgedMajor(entry.major, out);
-    if (!out.mean.empty() && hasLimits(out))
-        showVerdict(*thread, checked, diameters, major, out);
+    showVerdict(*thread, checked, diameters, major, out);
     return out;
 }
 

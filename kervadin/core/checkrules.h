@@ -48,20 +48,33 @@ struct CheckTexts {
     // same for the major diameter's.
     std::string maximum, minimum, maximumWorking, minimumWorking;
     std::string majorMaximum, majorMinimum, majorMaximumWorking, majorMinimumWorking;
-    // With a refusal the texts below stay empty.
+    // The texts below follow from the entries that can each be checked: the
+    // range from limits that hold, a pitch diameter for each reading that
+    // holds (empty for the others), their mean and spread.
     std::string range, rangeWorking;
     std::string readingDiameters[ReadingCount];
-    // How each reading's pitch diameter stands against the limits, and the
-    // major diameter measured against its limits (None: not judged).
+    // With the verdict only: how each reading's pitch diameter stands
+    // against the limits, and the major diameter measured against its
+    // limits (None: not judged).
     ReadingStanding standings[ReadingCount];
     ReadingStanding majorStanding;
     std::string mean, meanDiameter, spread;
     // The verdict, with the spread on a second line when it is too large;
-    // its working names the thread with its class.
+    // its working names the thread with its class. Given only when there is
+    // no refusal, limits and a reading.
     std::string verdict, verdictWorking;
-    // An entry that cannot be checked, with the field to correct.
+    // What Check refuses, with the field to correct: the first entry that
+    // cannot be checked, or what is missing (a reading; the limits of a
+    // major diameter measured).
     CheckRefusal refusal;
 };
+
+// The texts without the verdict and the standings, as the window shows them
+// while an entry is being typed: the verdict is given again by Check.
+void dropVerdict(CheckTexts &texts);
+// The texts without anything that follows from the entries (the range, the
+// pitch diameters, mean and spread, the verdict).
+void dropResults(CheckTexts &texts);
 
 // The starts typed: a whole number from 1 to 8, blanks around it allowed;
 // none for any other text.

@@ -112,12 +112,12 @@ std::string micrometres(int value)
 }
 
 // Tolerance and allowance of a unified class, as multiples of the class 2A
-// tolerance T.
+// tolerance T; the allowance in tenths of T.
 // The major diameter's tolerance is a multiple of ∛(P²) of its own.
 struct UnifiedRule {
     double toleranceFactor;
     const char *toleranceText;
-    double allowanceFactor;
+    int allowanceTenths;
     const char *allowanceText;
     double majorToleranceFactor;
     const char *majorToleranceText;
@@ -126,11 +126,30 @@ struct UnifiedRule {
 const UnifiedRule &unifiedRule(ToleranceClass toleranceClass)
 {
     static constexpr UnifiedRule Rules[] = {
-        {1.5, "1.5 × T", 0.3, "0.3 × T", 0.090, "0.090 × ∛(P²)"},
-        {1, "T", 0.3, "0.3 × T", 0.060, "0.060 × ∛(P²)"},
+        {1.5, "1.5 × T", 3, "0.3 × T", 0.090, "0.090 × ∛(P²)"},
+        {1, "T", 3, "0.3 × T", 0.060, "0.060 × ∛(P²)"},
         {0.75, "0.75 × T", 0, "0", 0.060, "0.060 × ∛(P²)"},
     };
     return Rules[static_cast<int>(toleranceClass) - static_cast<int>(ToleranceClass::Class1A)];
+}
+
+// The allowance as the published tables give it: tenths of T as shown, taken
+// to four places with a half to the even digit (5/8-11: T 0.0055, allowance
+// 0.00165, 0.0016). Worked in whole hundred-thousandths, so no half is lost
+// to binary fractions.
+double unifiedAllowance(const UnifiedRule &rule, double t)
+{
+    const double units = multiply(asShown(t), 10000);
+    // Past whole numbers a double holds exactly there are no halves to keep.
+    if (units > 1e15)
+        return asShown(multiply(rule.allowanceTenths / 10.0, t));
+    const long long tolerance = std::llround(units);
+    const long long fifthPlaces = tolerance * rule.allowanceTenths;
+    long long places = fifthPlaces / 10;
+    const long long rest = fifthPlaces % 10;
+    if (rest > 5 || (rest == 5 && places % 2 != 0))
+        ++places;
+    return asShown(static_cast<double>(places) / 10000);
 }
 
 ClassLimits unifiedLimits(const CheckedThread &thread, ToleranceClass toleranceClass)
@@ -152,7 +171,7 @@ ClassLimits unifiedLimits(const CheckedThread &thread, ToleranceClass toleranceC
                              multiply(0.0015, rt::squareRoot(engagement))),
                          multiply(0.015, std::cbrt(multiply(pitch, pitch))));
     const double tolerance = asShown(multiply(rule.toleranceFactor, t));
-    const double allowance = asShown(multiply(rule.allowanceFactor, t));
+    const double allowance = unifiedAllowance(rule, t);
     out.maximum = asShown(subtract(basic, allowance));
     out.minimum = asShown(subtract(out.maximum, tolerance));
     out.maximumText = shown(out.maximum);
@@ -161,7 +180,11 @@ ClassLimits unifiedLimits(const CheckedThread &thread, ToleranceClass toleranceC
     const std::string classLine = std::string("Class ") + className(toleranceClass)
         + ": T = 0.0015 × ∛D + 0.0015 × √LE + 0.015 × ∛(P²) = " + shown(t) + "\n"
         + out.engagement + "\n";
-    out.maximumWorking = classLine + "allowance " + rule.allowanceText + " = " + shown(allowance)
+    const std::string allowanceValues = rule.allowanceTenths
+        ? "0." + std::to_string(rule.allowanceTenths) + " × " + shown(asShown(t)) + " = "
+        : std::string();
+    out.maximumWorking = classLine + "allowance " + rule.allowanceText + " = " + allowanceValues
+        + shown(allowance)
         + "\nmaximum = E − allowance = " + shown(basic) + " − " + shown(allowance);
     out.minimumWorking = classLine + "tolerance " + rule.toleranceText + " = " + shown(tolerance)
         + "\nminimum = maximum − tolerance = " + out.maximumText + " − " + shown(tolerance);

@@ -97,7 +97,7 @@ void bothWays(const Judged &j, Verdict &out)
 void oversize(const Judged &j, double angle, Verdict &out)
 {
     const std::string x = shown(j.over.amount);
-    const double radial = j.over.amount / 2;
+    const double radial = asShown(j.over.amount / 2);
     const double compound = rt::divide(radial, std::cos(radians(angle / 2)));
     const std::string half = degreesAndMinutes(angle / 2);
     out.verdict = "Oversize by " + x + j.at(j.over) + ": take " + x
@@ -149,25 +149,18 @@ struct ThreadSpan {
     bool holds(double value) const { return value >= minor && value <= major; }
 };
 
-bool hasComma(const std::string &text)
-{
-    return text.find(',') != std::string::npos;
-}
-
-const char *const PointForDecimals = "Use a point for decimals, as in 12.305.";
-
 // A limit of the pitch diameter, or of the major diameter (`diameter`).
 CheckRefusal refuseLimit(const std::string &text, CheckField field, const char *which,
                          const ThreadSpan &span, Unit unit, const char *diameter = "pitch")
 {
-    if (text.empty())
-        return {};
     const std::string limit = std::string("The ") + which + " " + diameter + " diameter";
-    if (hasComma(text))
-        return refusalAt(field, "Bad Limit", limit + " has a comma in it.", PointForDecimals);
-    if (!span.holds(rt::ReadNumber(text)))
+    const EntryReading entry = readEntry(text);
+    if (entry.form != EntryForm::Number)
+        return entryRefusal(entry, field, "Bad Limit", limit,
+                            std::string("the ") + which + (*diameter == 'm' ? " major diameter" : ""));
+    if (!span.holds(entry.value))
         return refusalAt(field, "Bad Limit",
-                         limit + " " + stated(rt::ReadNumber(text)) + " lies outside the thread "
+                         limit + " " + stated(entry.value) + " lies outside the thread "
                              + span.text() + ".",
                          std::string("Please type the limits for this thread, in ")
                              + unitName(unit) + ".");
@@ -179,10 +172,10 @@ CheckRefusal refuseReading(const std::string &text, int index, const ThreadSpan 
 {
     const std::string n = std::to_string(index + 1);
     const CheckField field = readingField(index);
-    if (hasComma(text))
-        return refusalAt(field, "Bad Reading", "Reading " + n + " has a comma in it.",
-                         PointForDecimals);
-    const double diameter = asShown(subtract(rt::ReadNumber(text), wireConstant));
+    const EntryReading entry = readEntry(text);
+    if (entry.form != EntryForm::Number)
+        return entryRefusal(entry, field, "Bad Reading", "Reading " + n, "reading " + n);
+    const double diameter = asShown(subtract(entry.value, wireConstant));
     if (!span.holds(diameter))
         return refusalAt(field, "Bad Reading",
                          "Reading " + n + " gives a pitch diameter of " + stated(diameter)
@@ -198,14 +191,13 @@ Unit unitOf(const CheckedThread &thread)
 
 CheckRefusal refuseMeasuredMajor(const std::string &text, const ThreadSpan &span)
 {
-    if (text.empty())
-        return {};
-    if (hasComma(text))
+    const EntryReading entry = readEntry(text);
+    if (entry.form != EntryForm::Number)
+        return entryRefusal(entry, CheckField::Major, "Bad Major Diameter", "The major diameter",
+                            "the major diameter");
+    if (!span.holds(entry.value))
         return refusalAt(CheckField::Major, "Bad Major Diameter",
-                         "The major diameter has a comma in it.", PointForDecimals);
-    if (!span.holds(rt::ReadNumber(text)))
-        return refusalAt(CheckField::Major, "Bad Major Diameter",
-                         "The major diameter " + stated(rt::ReadNumber(text))
+                         "The major diameter " + stated(entry.value)
                              + " lies outside the thread " + span.text() + ".",
                          "Please check the major diameter and try again.");
     return {};
@@ -231,8 +223,8 @@ PitchDiameters readingPitchDiameters(const ReadingTexts &readings, double wireCo
 {
     PitchDiameters diameters;
     for (int i = 0; i < ReadingCount; ++i) {
-        if (!readings[i].empty())
-            diameters[i] = asShown(subtract(rt::ReadNumber(readings[i]), wireConstant));
+        if (!isBlankEntry(readings[i]))
+            diameters[i] = asShown(subtract(entryValue(readings[i]), wireConstant));
     }
     return diameters;
 }
@@ -269,21 +261,24 @@ CheckRefusal refuseEntries(const CheckedThread &thread, const std::string &maxim
         refusal = refuseLimit(minimum, CheckField::Minimum, "minimum", span, unit);
     if (refusal.refuses())
         return refusal;
-    if (!maximum.empty() && !minimum.empty()
-        && rt::ReadNumber(maximum) <= rt::ReadNumber(minimum))
+    if (!isBlankEntry(maximum) && !isBlankEntry(minimum)
+        && entryValue(maximum) <= entryValue(minimum))
         return refusalAt(CheckField::Maximum, "Bad Limits",
                          "The maximum pitch diameter is not above the minimum.",
                          "Please correct the limits and try again.");
     for (int i = 0; i < ReadingCount && !refusal.refuses(); ++i) {
-        if (!readings[i].empty())
+        if (!isBlankEntry(readings[i]))
             refusal = refuseReading(readings[i], i, span, wireConstant);
     }
     return refusal;
 }
 
-MajorVerdict judgeMajor(double maximum, double minimum, double measured)
+MajorVerdict judgeMajor(double maximum, double minimum, double typed)
 {
     MajorVerdict out;
+    // Taken to four places before it is compared, as a reading's pitch
+    // diameter is.
+    const double measured = asShown(typed);
     const double excess = asShown(subtract(measured, maximum));
     const double shortfall = asShown(subtract(minimum, measured));
     if (excess > 0) {
@@ -313,15 +308,15 @@ CheckRefusal refuseMajor(const CheckedThread &thread, double basic, const std::s
         if (refusal.refuses())
             return refusal;
     }
-    if (maximum.empty() != minimum.empty()) {
-        const bool noMaximum = maximum.empty();
+    if (isBlankEntry(maximum) != isBlankEntry(minimum)) {
+        const bool noMaximum = isBlankEntry(maximum);
         return refusalAt(noMaximum ? CheckField::MajorMaximum : CheckField::MajorMinimum,
                          "No Limit",
                          std::string("The ") + (noMaximum ? "maximum" : "minimum")
                              + " major diameter has not been entered.",
                          "Please enter both major diameter limits, or neither, and try again.");
     }
-    if (!maximum.empty() && rt::ReadNumber(maximum) <= rt::ReadNumber(minimum))
+    if (!isBlankEntry(maximum) && entryValue(maximum) <= entryValue(minimum))
         return refusalAt(CheckField::MajorMaximum, "Bad Limits",
                          "The maximum major diameter is not above the minimum.",
                          "Please correct the limits and try again.");

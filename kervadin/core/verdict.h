@@ -6,7 +6,13 @@
 // when the pitch diameter of each reading is. A verdict names the reading
 // furthest outside and, for an oversize thread, how much to take off: the
 // excess X off the pitch diameter is a radial infeed R = X ÷ 2, and
-// S = R ÷ cos(A ÷ 2) on a compound set over at half the thread angle A.
+// S = R ÷ cos(A ÷ 2) on a compound set over at half the thread angle A, from
+// R as shown.
+//
+// A diameter is taken to four places (a half away from zero) before it is
+// compared with a limit, and so is the difference: a pitch diameter or a
+// major diameter 0.00005 above its maximum is over by 0.0001, one 0.00005
+// below its minimum is within.
 
 #include "kervadin/core/checkentry.h"
 
@@ -64,7 +70,8 @@ struct Verdict {
 };
 
 // The major diameter measured over the crests against its limits (as shown
-// and valid): how it stands, the verdict's line and how it was reached.
+// and valid): how it stands, the verdict's line and how it was reached. The
+// diameter measured is taken to four places first.
 struct MajorVerdict {
     ReadingStanding standing;
     std::string line;
@@ -78,8 +85,9 @@ MajorVerdict judgeMajor(double maximum, double minimum, double measured);
 Verdict judgeReadings(double maximum, double minimum, const PitchDiameters &diameters,
                       double angle);
 
-// The first entry, in the order of the boxes, that cannot be checked: a comma
-// in a limit or a reading ("12,305"), a limit outside the thread (below its
+// The first entry, in the order of the boxes, that cannot be checked: a limit
+// or a reading that is not one number above 0 (checkentry.h: a comma in it,
+// "12,305", or text after it), a limit outside the thread (below its
 // minor diameter D − 2 × depth of thread or above D), a maximum not above the
 // minimum, a reading whose pitch diameter lies outside the thread. Empty
 // boxes are passed over. Throws rt::ArithmeticFault for a fault in the
@@ -88,10 +96,11 @@ Verdict judgeReadings(double maximum, double minimum, const PitchDiameters &diam
                                          const std::string &minimum,
                                          const ReadingTexts &readings, double wireConstant);
 
-// The first entry of the major diameter that cannot be checked: a comma, a
-// limit or the diameter measured below the thread's basic pitch diameter
-// (as shown) or above D + P, one limit without the other, a maximum not
-// above the minimum. Empty boxes are passed over.
+// The first entry of the major diameter that cannot be checked: one that is
+// not a number above 0 (checkentry.h), a limit or the diameter measured
+// below the thread's basic pitch diameter (as shown) or above D + P, one
+// limit without the other, a maximum not above the minimum. Empty boxes are
+// passed over.
 [[nodiscard]] CheckRefusal refuseMajor(const CheckedThread &thread, double basic,
                                        const std::string &maximum, const std::string &minimum,
                                        const std::string &measured);

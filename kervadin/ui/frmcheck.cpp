@@ -130,9 +130,9 @@ void addMajorRow(std::vector<rt::Control> &table, const char *caption, const cha
 }
 
 // Every control of the window, a value field named for assistive technology
-// by the caption above it. The keyboard goes through the starts and the
-// lead-angle correction, the limits, the classes, the readings, Check, BACK,
-// the major diameter and the record.
+// by the caption above it. The keyboard follows the work: the starts and the
+// lead-angle correction, the limits, the classes, the readings, the major
+// diameter's limits and the diameter measured, Check, BACK and the record.
 std::vector<rt::Control> controls()
 {
     using K = rt::Kind;
@@ -201,18 +201,18 @@ std::vector<rt::Control> controls()
     // Beside the pitch diameter's limits, readings and their pitch diameters.
     table.push_back({K::Label, "lblCapMajdia", "Major Diameter", rt::twipsRect(Column, 2700, 2880, 200),
                      CaptionFont});
-    addMajorRow(table, "Maximum", "Majmax", 2940, 17, "Maximum Major Diameter");
-    addMajorRow(table, "Minimum", "Majmin", 3960, 18, "Minimum Major Diameter");
-    addMajorRow(table, "Measured", "Major", 4800, 19, "Major Diameter");
+    addMajorRow(table, "Maximum", "Majmax", 2940, 15, "Maximum Major Diameter");
+    addMajorRow(table, "Minimum", "Majmin", 3960, 16, "Minimum Major Diameter");
+    addMajorRow(table, "Measured", "Major", 4800, 17, "Major Diameter");
     const std::vector<rt::Control> rest{
         {K::Label, "lblCapVerdict", "Verdict", rt::twipsRect(360, 6360, 2800, 200), CaptionFont},
         {K::Frame, "shpVerdict", {}, rt::twipsRect(360, 6600, 8880, 1095), PlainFont, 0, &FrameLook},
         {K::Value, "lblVerdict", {}, rt::twipsRect(480, 6660, 8640, 975), ValueFont, 0,
          &VerdictLook, "Verdict"},
 
-        {K::Button, "cmdEvaluate", "Check", rt::twipsRect(2400, 7920, 1455, 495), PlainFont, 15,
+        {K::Button, "cmdEvaluate", "Check", rt::twipsRect(2400, 7920, 1455, 495), PlainFont, 18,
          &ButtonLook},
-        {K::Button, "cmdBackcheck", "BACK", rt::twipsRect(5760, 7920, 1455, 495), PlainFont, 16,
+        {K::Button, "cmdBackcheck", "BACK", rt::twipsRect(5760, 7920, 1455, 495), PlainFont, 19,
          &ButtonLook},
 
         // The record of the check: the part it was made on, then saving it
@@ -243,19 +243,17 @@ FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
         rt::onClick(classOption(c.toleranceClass), this, &FrmCheck::chooseClass);
     rt::onClick(control<QPushButton>(QStringLiteral("cmdSave")), this, &FrmCheck::saveRecord);
     rt::onClick(control<QPushButton>(QStringLiteral("cmdCopyRecord")), this, &FrmCheck::copyRecord);
-    // A limit typed over a class's limits is the user's own: the class goes.
-    for (CheckField limit : {CheckField::Maximum, CheckField::Minimum, CheckField::MajorMaximum,
-                             CheckField::MajorMinimum})
-        connect(box(limit), &QLineEdit::textEdited, this,
-                [this] { setClass(ToleranceClass::None); });
     box(CheckField::Starts)->setText(QStringLiteral("1"));
-    connect(box(CheckField::Starts), &QLineEdit::textEdited, this, &FrmCheck::startsEdited);
-    connect(leadBox(), &QCheckBox::clicked, this, [this] { rt::guarded([this] { refresh(); }); });
-    // Return (or Enter) in any box of the check presses Check.
+    connect(leadBox(), &QCheckBox::clicked, this,
+            [this] { rt::guarded([this] { refresh(Refresh::Chosen); }); });
     QPushButton *check = control<QPushButton>(QStringLiteral("cmdEvaluate"));
     for (const FieldControl &f : FieldControls) {
-        if (auto *entry = qobject_cast<QLineEdit *>(fieldControl(f.field)))
-            connect(entry, &QLineEdit::returnPressed, check, &QPushButton::click);
+        QLineEdit *entry = box(f.field);
+        if (!entry)
+            continue;
+        connect(entry, &QLineEdit::textEdited, this, [this, field = f.field] { edited(field); });
+        // Return (or Enter) in any box of the check presses Check.
+        connect(entry, &QLineEdit::returnPressed, check, &QPushButton::click);
     }
 }
 
@@ -278,14 +276,32 @@ QCheckBox *FrmCheck::leadBox() const
     return control<QCheckBox>(QStringLiteral("chkLead"));
 }
 
-void FrmCheck::startsEdited(const QString &text)
+void FrmCheck::edited(CheckField field)
 {
-    // More than one start: the lead angle grows with the lead, so C is
-    // corrected for it from then on, unless the user unticks it.
-    if (startsOf(text.toStdString()).value_or(1) > 1 && !leadBox()->isChecked()) {
-        leadBox()->setChecked(true);
-        rt::guarded([this] { refresh(); });
+    switch (field) {
+    case CheckField::Starts:
+        // More than one start: the lead angle grows with the lead, so C is
+        // corrected for it from then on, unless the user unticks it.
+        if (startsOf(box(field)->text().toStdString()).value_or(1) > 1)
+            leadBox()->setChecked(true);
+        break;
+    case CheckField::Maximum:
+    case CheckField::Minimum:
+    case CheckField::MajorMaximum:
+    case CheckField::MajorMinimum:
+        // A limit typed over a class's limits is the user's own: the class goes.
+        setClass(ToleranceClass::None);
+        break;
+    case CheckField::Reading1:
+    case CheckField::Reading2:
+    case CheckField::Reading3:
+    case CheckField::Reading4:
+    case CheckField::Reading5:
+    case CheckField::Major:
+    case CheckField::Check:
+        break;
     }
+    refresh(Refresh::Typed);
 }
 
 void FrmCheck::refuse(const CheckRefusal &refusal)
@@ -328,7 +344,7 @@ CheckEntry FrmCheck::entry() const
 
 void FrmCheck::open()
 {
-    refresh();
+    refresh(Refresh::Chosen);
     showForm();
     box(CheckField::Reading1)->setFocus(Qt::OtherFocusReason);
 }
@@ -336,7 +352,7 @@ void FrmCheck::open()
 void FrmCheck::follow()
 {
     if (isVisible())
-        rt::guarded([this] { refresh(); });
+        rt::guarded([this] { refresh(Refresh::Chosen); });
 }
 
 void FrmCheck::clear()
@@ -348,12 +364,25 @@ void FrmCheck::clear()
         if (QLineEdit *entry = box(f.field); entry && f.field != CheckField::Starts)
             entry->clear();
     }
-    rt::guarded([this] { refresh(); });
+    rt::guarded([this] { refresh(Refresh::Chosen); });
 }
 
-void FrmCheck::refresh()
+void FrmCheck::refresh(Refresh how)
 {
-    write(checkReadings(m_program.state(), entry()));
+    if (how == Refresh::Chosen) {
+        write(checkReadings(m_program.state(), entry()));
+        return;
+    }
+    // While an entry is typed, what follows from it is shown at once, and
+    // the verdict waits for Check. A fault here clears what the entries gave;
+    // Check reports it.
+    try {
+        CheckTexts texts = checkReadings(m_program.state(), entry());
+        dropVerdict(texts);
+        write(texts);
+    } catch (const rt::ArithmeticFault &) {
+        writeResults(CheckTexts());
+    }
 }
 
 void FrmCheck::evaluate()
@@ -418,7 +447,7 @@ void FrmCheck::copyRecord()
 
 void FrmCheck::chooseClass()
 {
-    refresh();
+    refresh(Refresh::Chosen);
 }
 
 void FrmCheck::setClass(ToleranceClass toleranceClass)
@@ -461,6 +490,11 @@ void FrmCheck::write(const CheckTexts &texts)
     writeLimit(CheckField::Minimum, texts.minimum, texts.minimumWorking);
     writeLimit(CheckField::MajorMaximum, texts.majorMaximum, texts.majorMaximumWorking);
     writeLimit(CheckField::MajorMinimum, texts.majorMinimum, texts.majorMinimumWorking);
+    writeResults(texts);
+}
+
+void FrmCheck::writeResults(const CheckTexts &texts)
+{
     display(field(QStringLiteral("lblRange")), texts.range, texts.rangeWorking);
     for (int i = 0; i < ReadingCount; ++i) {
         // Each pitch diameter shows how it stands: a colour, and in words.

@@ -51,11 +51,20 @@ private:
     std::optional<CheckRecord> record();
 
     CheckEntry entry() const;
-    void refresh();
+    // Works everything out again and shows it: for a choice (a class, the
+    // lead-angle correction, a new Calculate) with the verdict, when Check
+    // would give one; while an entry is typed without it.
+    enum class Refresh { Chosen, Typed };
+    void refresh(Refresh how);
     void write(const CheckTexts &texts);
+    // What follows from the entries: the range, the pitch diameters, mean
+    // and spread, the standings and the verdict.
+    void writeResults(const CheckTexts &texts);
     void writeLimit(CheckField field, const std::string &text, const std::string &working);
-    // Starts typed: more than one ticks the lead-angle correction.
-    void startsEdited(const QString &text);
+    // A box of the check edited by the user: starts of more than one tick
+    // the lead-angle correction, a limit typed clears the class; then
+    // everything follows at once but the verdict.
+    void edited(CheckField field);
     void setClass(ToleranceClass toleranceClass);
 
     // The control of a field a refusal names, and a field's box.

@@ -1,0 +1,116 @@
+#include "kervadin/core/checkentry.h"
+
+#include "runtime/numbers.h"
+
+namespace kervadin {
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// How much of the start of `text` is one number: 0 when none starts it.
+std::size_t numberLength(const std::string &text)
+{
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (isDigit(text[i]))
+            ++digits;
+        else if (text[i] == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    if (digits == 0)
+        return 0;
+    // An exponent counts only with a digit after the e and its sign.
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        if (j < text.size() && isDigit(text[j])) {
+            while (j < text.size() && isDigit(text[j]))
+                ++j;
+            i = j;
+        }
+    }
+    return i;
+}
+
+} // namespace
+
+EntryReading readEntry(const std::string &text)
+{
+    EntryReading entry;
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && isBlank(text[first]))
+        ++first;
+    while (last > first && isBlank(text[last - 1]))
+        --last;
+    entry.text = text.substr(first, last - first);
+    const std::string &t = entry.text;
+    if (t.empty())
+        return entry;
+    const std::size_t length = numberLength(t);
+    if (t.find(',') != std::string::npos)
+        entry.form = EntryForm::Comma;
+    else if (length == 0)
+        entry.form = EntryForm::NotANumber;
+    else if (length < t.size())
+        entry.form = EntryForm::MoreThanNumber;
+    else if (t.size() > LongestEntry)
+        entry.form = EntryForm::TooLong;
+    if (entry.form != EntryForm::Empty)
+        return entry;
+    double value = 0;
+    try {
+        value = rt::ReadNumber(t);
+    } catch (const rt::ArithmeticFault &) {
+        entry.form = EntryForm::TooLarge;
+        return entry;
+    }
+    entry.form = value > 0 ? EntryForm::Number : EntryForm::NotANumber;
+    entry.value = value > 0 ? value : 0;
+    return entry;
+}
+
+CheckRefusal entryRefusal(const EntryReading &entry, CheckField field, const std::string &title,
+                          const std::string &subject, const std::string &correct)
+{
+    const std::string retry = "Please correct " + correct + " and try again.";
+    switch (entry.form) {
+    case EntryForm::Empty:
+    case EntryForm::Number: return {};
+    case EntryForm::Comma:
+        return refusalAt(field, title, subject + " has a comma in it.",
+                         "Use a point for decimals, as in 12.305.");
+    case EntryForm::NotANumber:
+        return refusalAt(field, title, subject + " is not a number above 0.", retry);
+    case EntryForm::MoreThanNumber:
+        return refusalAt(field, title, subject + " holds more than a number.",
+                         "Please type the number alone, as in 12.305, and try again.");
+    case EntryForm::TooLong:
+        return refusalAt(field, title,
+                         subject + " is longer than a number can be (over "
+                             + std::to_string(LongestEntry) + " characters).",
+                         retry);
+    case EntryForm::TooLarge:
+        return refusalAt(field, title, subject + " is too large a number.",
+                         "Please check it for a misplaced point, an extra digit or a large "
+                         "exponent.");
+    }
+    return {};
+}
+
+} // namespace kervadin
