@@ -5,6 +5,7 @@
 
 #include "runtime/controls.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,6 +62,15 @@ QWidget *makeControl(QWidget *window, const Control &row)
         return make<OptionButton>(window, row, font, row.caption);
     case Kind::CheckBox:
         return make<CheckBox>(window, row, font, row.caption);
+    case Kind::ComboBox: {
+        auto *combo = make<QComboBox>(window, row, font);
+        combo->setEditable(true);
+        // Return takes the text as it stands; the list stays the program's.
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        // What is typed is what is taken: no completion from the list.
+        combo->setCompleter(nullptr);
+        return combo;
+    }
     }
     return nullptr;
 }

@@ -49,6 +49,7 @@ enum class Kind {
     Button,     // a command button
     Option,     // an option button of the window's one group
     CheckBox,   // a box the user ticks or unticks
+    ComboBox,   // a box the user types in or chooses from a list (QComboBox, editable)
     Frame,      // a rounded frame drawn beneath controls, filled with the look's background
 };
 

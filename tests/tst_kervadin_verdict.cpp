@@ -100,8 +100,9 @@ private slots:
         QTest::newRow("custom 3/4-32 2A, LE = 9P") << none << -1 << "0.75/32/60" << ToleranceClass::Class2A << "0.7286/0.7250" << "0.7500-32 UN-2A";
         QTest::newRow("custom 3/4-32 3A") << none << -1 << "0.75/32/60" << ToleranceClass::Class3A << "0.7297/0.7270" << "0.7500-32 UN-3A";
         QTest::newRow("1/4-20 UNC 2A") << Family::UNC << 0 << "" << ToleranceClass::Class2A << "0.2164/0.2127" << "1/4-20 UNC-2A";
+        // No row of the tables: es and Td2 from ISO 965-1's formulas (24.9 and 106.1 µm, in R40 25 and 106).
+        QTest::newRow("custom M7 × 0.9") << none << -1 << "7/0.9/60" << ToleranceClass::Class6g << "6.3900/6.2840" << "M7 × 0.9-6g";
         // No class offered.
-        QTest::newRow("custom M7 × 0.9") << none << -1 << "7/0.9/60" << ToleranceClass::Class6g << "" << "M7 × 0.9";
         QTest::newRow("metric size, inch class") << Family::Metric << 7 << "" << ToleranceClass::Class2A << "" << "M12 × 1.75";
         QTest::newRow("2 BA") << Family::BA << 2 << "" << ToleranceClass::Class2A << "" << "2 BA (0.81 mm)";
         QTest::newRow("1/4 BSF") << Family::BSF << 0 << "" << ToleranceClass::Class3A << "" << "1/4 BSF (26 TPI)";

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,7 +54,7 @@ QString parseText(const QString &raw)
 bool showsText(QWidget *c)
 {
     return qobject_cast<QLabel *>(c) || qobject_cast<QLineEdit *>(c)
-        || qobject_cast<QAbstractButton *>(c);
+        || qobject_cast<QAbstractButton *>(c) || qobject_cast<QComboBox *>(c);
 }
 
 // A command line past its command word.
@@ -288,11 +289,14 @@ void Session::Driver::typeInto(const Arguments &a, bool replace)
 {
     QWidget *c = control(a.word);
     auto *box = qobject_cast<QLineEdit *>(c);
+    // A list one can type in is typed in through its box.
+    if (auto *list = qobject_cast<QComboBox *>(c); list && list->isEditable())
+        box = list->lineEdit();
     if (!box)
         throw LineError{QStringLiteral("%1 is not a text box").arg(a.word)};
     const QString text = parseText(a.text);
     harness::bringToFront(c);
-    harness::click(c);
+    harness::click(box);
     if (replace) {
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         if (text.isEmpty())
@@ -319,6 +323,8 @@ void Session::Driver::printControl(QWidget *c)
         writeLine(QStringLiteral("text %1 %2").arg(name, jsonString(label->text())));
     } else if (auto *box = qobject_cast<QLineEdit *>(c)) {
         writeLine(QStringLiteral("text %1 %2").arg(name, jsonString(box->text())));
+    } else if (auto *list = qobject_cast<QComboBox *>(c)) {
+        writeLine(QStringLiteral("text %1 %2").arg(name, jsonString(list->currentText())));
     } else {
         throw LineError{QStringLiteral("control %1 shows no text").arg(name)};
     }

@@ -27,7 +27,7 @@ using PitchDiameters = ReadingValues;
 struct CheckEntry {
     std::string starts = "1"; // a whole number from 1 to 8
     bool leadCorrection = false;
-    ToleranceClass toleranceClass = ToleranceClass::None;
+    ToleranceClass toleranceClass; // chosen or typed; none at first
     // The limits as typed; a chosen class replaces them.
     std::string maximum;
     std::string minimum;
@@ -48,8 +48,8 @@ struct CheckEntry {
 };
 
 // What a refusal of the check names to correct: the starts, a limit, a
-// reading, the major diameter or one of its limits, or the check itself
-// (there is nothing to record until it has been pressed).
+// reading, the major diameter or one of its limits, the check itself (there
+// is nothing to record until it has been pressed), or the class.
 enum class CheckField {
     Starts,
     Maximum,
@@ -63,6 +63,7 @@ enum class CheckField {
     MajorMinimum,
     Major,
     Check,
+    Class,
 };
 
 // The field of reading box `index` (0 for the first).

@@ -38,11 +38,10 @@ CheckRefusal noCheck()
 
 // The record's Thread and Class: the thread as the check names it, without
 // the class, and the class chosen, empty for limits typed from a drawing.
-void threadFields(const State &state, ToleranceClass toleranceClass, CheckRecord &record)
+void threadFields(const State &state, const ToleranceClass &toleranceClass, CheckRecord &record)
 {
     record.thread = state.thread() ? checkName(*state.thread()) : std::string();
-    record.threadClass =
-        toleranceClass == ToleranceClass::None ? std::string() : className(toleranceClass);
+    record.threadClass = className(toleranceClass);
     if (state.thread())
         record.unit = unitSymbol(state.thread()->unit());
 }

@@ -33,7 +33,7 @@ struct CheckRecord {
     std::string time;        // ISO 8601 local time with offset: localTimeText
     std::string part;        // as typed; may be empty
     std::string thread;      // "1/4-20 UNC", without the class
-    std::string threadClass; // "2A", "6g", or empty for typed limits
+    std::string threadClass; // "2A", "6g", "4g6g" as typed, or empty for typed limits
     std::string unit;        // "inch" or "mm"
     std::string wire;
     std::string maximum;     // PD max

@@ -22,7 +22,7 @@ CheckedThread checkedThread(const Thread &thread)
 // The thread's designation, with the class when one is chosen; a thread of
 // pitch 0 has none and keeps its record's name.
 std::string name(const Thread &thread, const CheckedThread &checked,
-                 ToleranceClass toleranceClass = ToleranceClass::None)
+                 const ToleranceClass &toleranceClass = ToleranceClass::None)
 {
     return checked.pitch > 0 ? designation(checked, toleranceClass) : thread.record().name;
 }
@@ -199,14 +199,19 @@ Constants workConstants(const Thread &thread, const ThreadForm &form, double wir
     return {basic, constant};
 }
 
-// A class's limits in the place of the typed ones; limits filled for a class
-// belong to the thread they were worked out for, and go when it does not
-// offer the class.
-void takeClassLimits(const ClassLimits &limits, ToleranceClass toleranceClass, CheckTexts &out)
+// A class's limits in the place of the typed ones. Limits filled for a class
+// belong to the thread they were worked out for, and go with the class when
+// the thread offers none; a class the thread's classes do not give leaves
+// the limits empty and says why.
+void takeClassLimits(const CheckedThread &checked, const ToleranceClass &toleranceClass,
+                     CheckTexts &out)
 {
+    const ClassLimits limits = out.classes == ClassSet::None ? ClassLimits()
+                                                             : classLimits(checked, toleranceClass);
     if (!limits.offered) {
         for (std::string *limit : {&out.maximum, &out.minimum, &out.majorMaximum, &out.majorMinimum})
             limit->clear();
+        out.classProblem = limits.problem;
         return;
     }
     out.toleranceClass = toleranceClass;
@@ -228,8 +233,8 @@ void takeLimits(const CheckedThread &checked, const CheckEntry &entry, CheckText
     out.minimum = entry.minimum;
     out.majorMaximum = entry.majorMaximum;
     out.majorMinimum = entry.majorMinimum;
-    if (entry.toleranceClass != ToleranceClass::None)
-        takeClassLimits(classLimits(checked, entry.toleranceClass), entry.toleranceClass, out);
+    if (!entry.toleranceClass.isNone())
+        takeClassLimits(checked, entry.toleranceClass, out);
     if (hasLimits(out))
         out.note = "Type the readings and press Check.";
     else if (out.classes != ClassSet::None)
@@ -237,8 +242,8 @@ void takeLimits(const CheckedThread &checked, const CheckEntry &entry, CheckText
     else if (out.starts > 1)
         out.note = "Type the limits from the drawing: the classes are for threads of one start.";
     else
-        out.note = "Type the limits from the drawing: metric, B.S.F., Whitworth and B.A. limits "
-                   "are not derived from a formula.";
+        out.note = "Type the limits from the drawing: B.S.F., Whitworth and B.A. limits are not "
+                   "derived from a formula.";
 }
 
 // What Check needs beyond entries that can each be checked: a reading, and
@@ -272,7 +277,11 @@ CheckRefusal refuseEntered(const CheckedThread &checked, const CheckEntry &entry
         return refusalAt(CheckField::Starts, "Bad Starts",
                          "The number of starts is not a whole number from 1 to 8.",
                          "Please type the number of starts and try again.");
-    if (out.toleranceClass == ToleranceClass::None) {
+    if (!out.classProblem.empty())
+        return refusalAt(CheckField::Class, "Bad Class", out.classProblem,
+                         "Please choose a class from the list, or type it as the drawing gives "
+                         "it, and try again.");
+    if (out.toleranceClass.isNone()) {
         CheckRefusal refusal = checkTypedLimits(out.maximum, out.minimum);
         if (refusal.refuses())
             return refusal;
@@ -296,7 +305,7 @@ bool limitsHold(const CheckedThread &checked, const CheckTexts &out, double cons
 {
     if (!hasLimits(out))
         return false;
-    if (out.toleranceClass == ToleranceClass::None
+    if (out.toleranceClass.isNone()
         && checkTypedLimits(out.maximum, out.minimum).refuses())
         return false;
     return !refuseEntries(checked, out.maximum, out.minimum, ReadingTexts(), constant).refuses();
@@ -409,7 +418,7 @@ void dropResults(CheckTexts &texts)
         diameter.clear();
 }
 
-std::string checkName(const Thread &thread, ToleranceClass toleranceClass)
+std::string checkName(const Thread &thread, const ToleranceClass &toleranceClass)
 {
     return name(thread, checkedThread(thread), toleranceClass);
 }

@@ -34,7 +34,10 @@ struct CheckTexts {
     // thread, classes and note are given and nothing is computed.
     bool calculated = false;
     ClassSet classes = ClassSet::None; // the classes the thread offers
-    ToleranceClass toleranceClass = ToleranceClass::None; // the class still chosen
+    ToleranceClass toleranceClass; // the class whose limits are shown; none when none is
+    // Why the class chosen or typed gives no limits for the thread ("6x" is
+    // no class of ISO 965-1); empty when it gives them or there is none.
+    std::string classProblem;
     std::string thread;
     std::string wire; // the calculated wire, as the thread line shows it
     int starts = 1;   // as typed; 1 while the box holds no count of starts
@@ -82,7 +85,8 @@ std::optional<int> startsOf(const std::string &text);
 
 // The thread as the check names it (its designation, with the class when one
 // is given), as the thread line and the record show it.
-std::string checkName(const Thread &thread, ToleranceClass toleranceClass = ToleranceClass::None);
+std::string checkName(const Thread &thread,
+                      const ToleranceClass &toleranceClass = ToleranceClass::None);
 
 // The check of the state's thread and calculated wire with the entries.
 // Throws rt::ArithmeticFault for a fault anywhere in the arithmetic.

@@ -1,6 +1,7 @@
 #include "kervadin/core/classes.h"
 
 #include "kervadin/core/arithmetic.h"
+#include "kervadin/core/iso965.h"
 #include "kervadin/core/threadform.h"
 #include "runtime/numbers.h"
 
@@ -12,43 +13,6 @@ namespace {
 
 using namespace arithmetic;
 
-// ISO 965-1 (ISO general purpose metric screw threads, tolerances: principles
-// and basic data) tabulates, for external threads, the fundamental deviation
-// es of each tolerance position by pitch, the major-diameter tolerance Td of
-// each grade by pitch, and the pitch-diameter tolerance Td2 of each grade by
-// diameter range and pitch. The values below are its entries for position g
-// and grade 6 at the diameters and pitches of the twelve metric sizes; ISO
-// 965-2 lists the limits they give for the general purpose sizes (M6 6g
-// 5.974/5.794 major, 5.324/5.212 pitch diameter; M10 6g 9.968/9.732 and
-// 8.994/8.862), and the engineering handbooks reprint the tables. They are
-// the tables' own rounded values: the formulas behind them, rounded afresh,
-// do not always give them back (M3 × 0.5: 78 µm by the formula, 75 µm in the
-// table).
-struct ByPitch {
-    double pitch; // mm
-    int es;       // µm, position g
-    int td;       // µm, major diameter, grade 6
-};
-
-constexpr ByPitch PitchTable[] = {
-    {0.45, -20, 100}, {0.5, -20, 106},  {0.7, -22, 140},  {0.8, -24, 150},  {1, -26, 180},
-    {1.25, -28, 212}, {1.5, -32, 236},  {1.75, -34, 265}, {2, -38, 280},    {2.5, -42, 335},
-};
-
-struct PitchTolerance {
-    double above;    // the diameter range, mm: over `above` up to `upTo`
-    double upTo;
-    double pitch;
-    int td2;         // µm, grade 6
-};
-
-constexpr PitchTolerance Grade6[] = {
-    {1.4, 2.8, 0.45, 71},
-    {2.8, 5.6, 0.5, 75},   {2.8, 5.6, 0.7, 90},   {2.8, 5.6, 0.8, 95},
-    {5.6, 11.2, 1, 112},   {5.6, 11.2, 1.25, 118}, {5.6, 11.2, 1.5, 132},
-    {11.2, 22.4, 1.75, 150}, {11.2, 22.4, 2, 160}, {11.2, 22.4, 2.5, 170},
-};
-
 // A typed number and a tabulated one are the same when they agree far beyond
 // the places anyone types.
 bool same(double a, double b)
@@ -56,45 +20,16 @@ bool same(double a, double b)
     return std::fabs(a - b) <= 1e-9 * std::fmax(1, std::fabs(b));
 }
 
-const ByPitch *byPitch(double pitch)
-{
-    for (const ByPitch &row : PitchTable) {
-        if (same(pitch, row.pitch))
-            return &row;
-    }
-    return nullptr;
-}
-
-const int *toleranceGrade6(double diameter, double pitch)
-{
-    for (const PitchTolerance &t : Grade6) {
-        if (diameter > t.above && diameter <= t.upTo && same(pitch, t.pitch))
-            return &t.td2;
-    }
-    return nullptr;
-}
-
-// One of the twelve metric sizes of the tables.
-bool isTabulatedMetric(const CheckedThread &thread)
-{
-    const FamilyRow &row = familyRow(Family::Metric);
-    for (int i = 0; i < row.sizeCount; ++i) {
-        if (same(thread.diameter, row.sizes[i].diameter) && same(thread.pitch, row.sizes[i].pitch))
-            return true;
-    }
-    return false;
-}
-
-
 // Whether the diameter and threads per inch of an inch thread are those of
-// a U.N.C. or U.N.F. size of the tables.
-bool isTabulatedUnified(const CheckedThread &thread)
+// a size of a family whose sizes take LE = D (the U.N.C. and U.N.F. sizes).
+bool takesDiameterAsEngagement(const CheckedThread &thread)
 {
     if (thread.metric || thread.angle != 60)
         return false;
     const double n = threadsPerInch(thread);
-    for (Family family : {Family::UNC, Family::UNF}) {
-        const FamilyRow &row = familyRow(family);
+    for (const FamilyRow &row : FamilyRows) {
+        if (!row.engagementIsDiameter)
+            continue;
         for (int i = 0; i < row.sizeCount; ++i) {
             const StandardSize &s = row.sizes[i];
             if (same(thread.diameter, s.diameter) && n == wholeThreadsPerInch(s))
@@ -109,28 +44,6 @@ std::string micrometres(int value)
 {
     const std::string size = rt::FormatNumber(std::abs(value) / 1000.0, "#0.000");
     return value < 0 ? "−" + size : size;
-}
-
-// Tolerance and allowance of a unified class, as multiples of the class 2A
-// tolerance T; the allowance in tenths of T.
-// The major diameter's tolerance is a multiple of ∛(P²) of its own.
-struct UnifiedRule {
-    double toleranceFactor;
-    const char *toleranceText;
-    int allowanceTenths;
-    const char *allowanceText;
-    double majorToleranceFactor;
-    const char *majorToleranceText;
-};
-
-const UnifiedRule &unifiedRule(ToleranceClass toleranceClass)
-{
-    static constexpr UnifiedRule Rules[] = {
-        {1.5, "1.5 × T", 3, "0.3 × T", 0.090, "0.090 × ∛(P²)"},
-        {1, "T", 3, "0.3 × T", 0.060, "0.060 × ∛(P²)"},
-        {0.75, "0.75 × T", 0, "0", 0.060, "0.060 × ∛(P²)"},
-    };
-    return Rules[static_cast<int>(toleranceClass) - static_cast<int>(ToleranceClass::Class1A)];
 }
 
 // The allowance as the published tables give it: tenths of T as shown, taken
@@ -152,19 +65,23 @@ double unifiedAllowance(const UnifiedRule &rule, double t)
     return asShown(static_cast<double>(places) / 10000);
 }
 
-ClassLimits unifiedLimits(const CheckedThread &thread, ToleranceClass toleranceClass)
+ClassLimits unifiedLimits(const CheckedThread &thread, const ClassRow &row)
 {
-    const UnifiedRule &rule = unifiedRule(toleranceClass);
+    const UnifiedRule &rule = row.rule;
+    const std::string name = row.name;
     const double diameter = thread.diameter;
     const double pitch = thread.pitch;
     ClassLimits out;
     out.offered = true;
 
-    const bool tabulated = isTabulatedUnified(thread);
-    const double engagement = tabulated ? diameter : multiply(9, pitch);
-    out.engagement = tabulated
-        ? "LE = D = " + shown(diameter) + " (a U.N.C. or U.N.F. size)"
-        : "LE = 9P = " + shown(engagement) + " (not a U.N.C. or U.N.F. size)";
+    // LE = D for the sizes of the coarse and fine series, else the smaller
+    // of D and 9P.
+    const bool tabulated = takesDiameterAsEngagement(thread);
+    const double nine = multiply(9, pitch);
+    const double engagement = tabulated ? diameter : std::fmin(diameter, nine);
+    out.engagement = tabulated ? "LE = D = " + shown(diameter) + " (a U.N.C. or U.N.F. size)"
+        : engagement < nine   ? "LE = D = " + shown(diameter) + " (below 9P)"
+                              : "LE = 9P = " + shown(engagement) + " (not a U.N.C. or U.N.F. size)";
 
     const double basic = asShown(basicPitchDiameter(UnifiedForm, diameter, pitch));
     const double t = add(add(multiply(0.0015, std::cbrt(diameter)),
@@ -177,7 +94,7 @@ ClassLimits unifiedLimits(const CheckedThread &thread, ToleranceClass toleranceC
     out.maximumText = shown(out.maximum);
     out.minimumText = shown(out.minimum);
 
-    const std::string classLine = std::string("Class ") + className(toleranceClass)
+    const std::string classLine = "Class " + name
         + ": T = 0.0015 × ∛D + 0.0015 × √LE + 0.015 × ∛(P²) = " + shown(t) + "\n"
         + out.engagement + "\n";
     const std::string allowanceValues = rule.allowanceTenths
@@ -196,7 +113,7 @@ ClassLimits unifiedLimits(const CheckedThread &thread, ToleranceClass toleranceC
     out.majorMinimum = asShown(subtract(out.majorMaximum, majorTolerance));
     out.majorMaximumText = shown(out.majorMaximum);
     out.majorMinimumText = shown(out.majorMinimum);
-    const std::string majorLine = std::string("Class ") + className(toleranceClass) + "\n";
+    const std::string majorLine = "Class " + name + "\n";
     out.majorMaximumWorking = majorLine + "allowance " + rule.allowanceText + " = "
         + shown(allowance) + "\nmaximum = D − allowance = " + shown(diameter) + " − "
         + shown(allowance);
@@ -206,52 +123,92 @@ ClassLimits unifiedLimits(const CheckedThread &thread, ToleranceClass toleranceC
     return out;
 }
 
-ClassLimits metricLimits(const CheckedThread &thread, ToleranceClass toleranceClass)
+// A tolerance of ISO 965-1 in the tooltip's words: "Td2 (grade 4) = 0.085
+// (table)".
+std::string stated(const char *what, const iso965::Value &value)
+{
+    return std::string(what) + " = " + micrometres(value.micrometres) + " (" + value.source + ")";
+}
+
+ClassLimits metricLimits(const CheckedThread &thread, const ToleranceClass &toleranceClass)
 {
     ClassLimits out;
-    const ByPitch *row = byPitch(thread.pitch);
-    const int *td2 = toleranceGrade6(thread.diameter, thread.pitch);
-    if (!row || !td2)
+    const iso965::ParsedClass parsed = iso965::parseClass(toleranceClass.name());
+    if (!parsed.metricClass) {
+        out.problem = parsed.problem;
         return out;
-    const int deviation = toleranceClass == ToleranceClass::Class6g ? row->es : 0;
+    }
+    const iso965::MetricClass &c = *parsed.metricClass;
+    const std::optional<iso965::Value> es =
+        iso965::fundamentalDeviation(c.position, thread.pitch, &out.problem);
+    const std::optional<iso965::Value> td2 =
+        es ? iso965::pitchTolerance(c.pitchGrade, thread.diameter, thread.pitch, &out.problem)
+           : std::nullopt;
+    const std::optional<iso965::Value> td =
+        td2 ? iso965::majorTolerance(c.majorGrade, thread.pitch, &out.problem) : std::nullopt;
+    if (!td)
+        return out;
     out.offered = true;
+    out.problem.clear();
 
     // The basic pitch diameter to the micrometre, as the tables give it; from
     // there on whole micrometres.
     const std::string basicText =
         rt::FormatNumber(basicPitchDiameter(UnifiedForm, thread.diameter, thread.pitch), "#0.000");
     const int basic = rt::RoundToInteger(multiply(rt::ReadNumber(basicText), 1000));
+    const int deviation = es->micrometres;
     const int maximum = basic + deviation;
-    const int minimum = maximum - *td2;
+    const int minimum = maximum - td2->micrometres;
     out.maximum = asShown(maximum / 1000.0);
     out.minimum = asShown(minimum / 1000.0);
     out.maximumText = shown(out.maximum);
     out.minimumText = shown(out.minimum);
 
-    const std::string classLine =
-        std::string("Class ") + className(toleranceClass) + " (ISO 965-1)\n";
+    const std::string grade = std::to_string(c.pitchGrade);
+    const std::string majorGrade = std::to_string(c.majorGrade);
+    const std::string classLine = "Class " + toleranceClass.name() + " (ISO 965-1)\n";
+    const std::string esLine = stated((std::string("es (") + c.position + ")").c_str(), *es);
     out.maximumWorking = classLine + "d2 = d − " + UnifiedForm.basicFactorText + " × P = "
-        + basicText + "\nes = "
-        + micrometres(deviation) + "\nmaximum = d2 + es = " + basicText + " − "
+        + basicText + "\n" + esLine + "\nmaximum = d2 + es = " + basicText + " − "
         + micrometres(-deviation);
-    out.minimumWorking = classLine + "Td2 (grade 6) = " + micrometres(*td2)
+    out.minimumWorking = classLine
+        + stated(("Td2 (grade " + grade + ", d " + iso965::diameterRange(thread.diameter)
+                  + " mm)").c_str(), *td2)
         + "\nminimum = maximum − Td2 = " + micrometres(maximum) + " − "
-        + micrometres(*td2);
+        + micrometres(td2->micrometres);
 
     // The major diameter from d, to the micrometre, with the same es.
     const int major = rt::RoundToInteger(multiply(thread.diameter, 1000));
     const int majorMaximum = major + deviation;
-    const int majorMinimum = majorMaximum - row->td;
+    const int majorMinimum = majorMaximum - td->micrometres;
     out.majorMaximum = asShown(majorMaximum / 1000.0);
     out.majorMinimum = asShown(majorMinimum / 1000.0);
     out.majorMaximumText = shown(out.majorMaximum);
     out.majorMinimumText = shown(out.majorMinimum);
-    out.majorMaximumWorking = classLine + "es = " + micrometres(deviation)
-        + "\nmaximum = d + es = " + micrometres(major) + " − " + micrometres(-deviation);
-    out.majorMinimumWorking = classLine + "Td (grade 6) = " + micrometres(row->td)
+    out.majorMaximumWorking = classLine + esLine + "\nmaximum = d + es = " + micrometres(major)
+        + " − " + micrometres(-deviation);
+    out.majorMinimumWorking = classLine + stated(("Td (grade " + majorGrade + ")").c_str(), *td)
         + "\nminimum = maximum − Td = " + micrometres(majorMaximum) + " − "
-        + micrometres(row->td);
+        + micrometres(td->micrometres);
     return out;
+}
+
+// The row of a class named on the list, or none.
+const ClassRow *classRow(const ToleranceClass &toleranceClass)
+{
+    for (const ClassRow &row : ClassRows) {
+        if (toleranceClass.name() == row.name)
+            return &row;
+    }
+    return nullptr;
+}
+
+std::string trimmed(const std::string &text)
+{
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 } // namespace
@@ -297,50 +254,53 @@ double threadsPerInch(const CheckedThread &thread)
     return std::fabs(n - whole) <= 1e-6 * whole ? whole : n;
 }
 
-const char *className(ToleranceClass toleranceClass)
-{
-    switch (toleranceClass) {
-    case ToleranceClass::Class1A: return "1A";
-    case ToleranceClass::Class2A: return "2A";
-    case ToleranceClass::Class3A: return "3A";
-    case ToleranceClass::Class6g: return "6g";
-    case ToleranceClass::Class6h: return "6h";
-    case ToleranceClass::None: break;
-    }
-    return "";
-}
+ToleranceClass::ToleranceClass(const std::string &designation) : m_name(trimmed(designation)) {}
+
+const ToleranceClass ToleranceClass::None;
+const ToleranceClass ToleranceClass::Class1A("1A");
+const ToleranceClass ToleranceClass::Class2A("2A");
+const ToleranceClass ToleranceClass::Class3A("3A");
+const ToleranceClass ToleranceClass::Class6g("6g");
+const ToleranceClass ToleranceClass::Class6h("6h");
 
 ClassSet offeredClasses(const CheckedThread &thread)
 {
     if (thread.angle != 60 || !(thread.pitch > 0) || thread.starts != 1)
         return ClassSet::None;
-    if (!thread.metric)
-        return ClassSet::Unified;
-    return isTabulatedMetric(thread) ? ClassSet::Metric : ClassSet::None;
+    return thread.metric ? ClassSet::Metric : ClassSet::Unified;
 }
 
-bool offers(const CheckedThread &thread, ToleranceClass toleranceClass)
+bool offers(const CheckedThread &thread, const ToleranceClass &toleranceClass)
 {
-    switch (toleranceClass) {
-    case ToleranceClass::Class1A:
-    case ToleranceClass::Class2A:
-    case ToleranceClass::Class3A:
-        return offeredClasses(thread) == ClassSet::Unified;
-    case ToleranceClass::Class6g:
-    case ToleranceClass::Class6h:
-        return offeredClasses(thread) == ClassSet::Metric;
-    case ToleranceClass::None:
+    return classLimits(thread, toleranceClass).offered;
+}
+
+ClassLimits classLimits(const CheckedThread &thread, const ToleranceClass &toleranceClass)
+{
+    ClassLimits out;
+    if (toleranceClass.isNone())
+        return out;
+    const ClassRow *row = classRow(toleranceClass);
+    const std::string quoted = "\"" + toleranceClass.name() + "\"";
+    switch (offeredClasses(thread)) {
+    case ClassSet::Unified:
+        if (row && row->set == ClassSet::Unified)
+            return unifiedLimits(thread, *row);
+        out.problem = quoted + " is not a class of a unified thread: its classes are 1A, 2A and 3A.";
+        return out;
+    case ClassSet::Metric:
+        if (row && row->set == ClassSet::Unified) {
+            out.problem = quoted + " is a class of a unified thread, not of a metric one.";
+            return out;
+        }
+        return metricLimits(thread, toleranceClass);
+    case ClassSet::None:
         break;
     }
-    return false;
-}
-
-ClassLimits classLimits(const CheckedThread &thread, ToleranceClass toleranceClass)
-{
-    if (!offers(thread, toleranceClass))
-        return {};
-    return offeredClasses(thread) == ClassSet::Unified ? unifiedLimits(thread, toleranceClass)
-                                                       : metricLimits(thread, toleranceClass);
+    out.problem = thread.starts != 1
+        ? "The classes are for threads of one start: type the limits from the drawing."
+        : "This thread has no classes: type the limits from the drawing.";
+    return out;
 }
 
 } // namespace kervadin

@@ -1,15 +1,17 @@
 #pragma once
 // The tolerance classes a checked thread offers and their pitch-diameter
-// limits. No Qt here.
+// and major-diameter limits. No Qt here.
 //
 // - Unified (60° inch threads): classes 1A, 2A and 3A from the class 2A
 //   tolerance T = 0.0015 × ∛D + 0.0015 × √LE + 0.015 × ∛(P²), with the
-//   length of engagement LE = D for a U.N.C. or U.N.F. size of the tables
-//   and LE = 9P for any other diameter and pitch. The major diameter lies
-//   the same allowance below D, with a tolerance of 0.090 × ∛(P²) (1A) or
-//   0.060 × ∛(P²) (2A, 3A).
-// - Metric (the twelve sizes of the tables, standard or typed as a custom
-//   thread): classes 6g and 6h from tabulated values, not from a formula.
+//   length of engagement LE = D for a size of a family whose row says so
+//   (the coarse and fine series) and LE = the smaller of D and 9P for any
+//   other diameter and pitch. The major diameter lies the same allowance
+//   below D, with a tolerance of 0.090 × ∛(P²) (1A) or 0.060 × ∛(P²) (2A,
+//   3A).
+// - Metric (every metric thread, standard or custom): any class of ISO
+//   965-1 for external threads ("6g", "4h", "4g6g"; iso965.h), from the
+//   standard's tables where they have a row and its formulas elsewhere.
 // The classes are for threads of one start.
 
 #include "kervadin/core/families.h"
@@ -50,20 +52,84 @@ CheckedThread customCheckedThread(const CustomThread &thread);
 // to the whole number when within a millionth of it.
 double threadsPerInch(const CheckedThread &thread);
 
-enum class ToleranceClass { None, Class1A, Class2A, Class3A, Class6g, Class6h };
+// A tolerance class by its designation ("2A", "6g", "4g6g"), as chosen or
+// typed, blanks around it left out; None holds no class.
+class ToleranceClass {
+public:
+    ToleranceClass() = default;
+    explicit ToleranceClass(const std::string &designation);
 
-// "1A", "2A", "3A", "6g", "6h"; empty for None.
-const char *className(ToleranceClass toleranceClass);
+    static const ToleranceClass None;
+    static const ToleranceClass Class1A;
+    static const ToleranceClass Class2A;
+    static const ToleranceClass Class3A;
+    static const ToleranceClass Class6g;
+    static const ToleranceClass Class6h;
 
-// Which classes a thread offers: 1A/2A/3A, 6g/6h, or none (limits typed
-// from the drawing).
+    const std::string &name() const { return m_name; }
+    bool isNone() const { return m_name.empty(); }
+    bool operator==(const ToleranceClass &other) const { return m_name == other.m_name; }
+    bool operator!=(const ToleranceClass &other) const { return m_name != other.m_name; }
+
+private:
+    std::string m_name;
+};
+
+// "1A", "6g", "4g6g"; empty for None.
+inline std::string className(const ToleranceClass &toleranceClass)
+{
+    return toleranceClass.name();
+}
+
+// Which classes a thread offers: 1A/2A/3A, those of ISO 965-1, or none
+// (limits typed from the drawing).
 enum class ClassSet { None, Unified, Metric };
 ClassSet offeredClasses(const CheckedThread &thread);
-bool offers(const CheckedThread &thread, ToleranceClass toleranceClass);
+bool offers(const CheckedThread &thread, const ToleranceClass &toleranceClass);
+
+// The unified classes' rule: tolerance and allowance as multiples of the
+// class 2A tolerance T (the allowance in tenths of T as shown), and the
+// major diameter's tolerance as a multiple of ∛(P²).
+struct UnifiedRule {
+    double toleranceFactor;
+    const char *toleranceText;
+    int allowanceTenths;
+    const char *allowanceText;
+    double majorToleranceFactor;
+    const char *majorToleranceText;
+};
+
+// The classes offered by name, one row each: a unified class with its rule,
+// or a metric class offered on the list of the classes drawings use most
+// (any other of ISO 965-1 is typed). `option`: also offered as an option
+// beside the list. A new class is one more row.
+struct ClassRow {
+    const char *name;
+    ClassSet set;
+    bool option;
+    UnifiedRule rule; // unified rows only
+};
+inline constexpr ClassRow ClassRows[] = {
+    {"1A", ClassSet::Unified, true, {1.5, "1.5 × T", 3, "0.3 × T", 0.090, "0.090 × ∛(P²)"}},
+    {"2A", ClassSet::Unified, true, {1, "T", 3, "0.3 × T", 0.060, "0.060 × ∛(P²)"}},
+    {"3A", ClassSet::Unified, true, {0.75, "0.75 × T", 0, "0", 0.060, "0.060 × ∛(P²)"}},
+    {"6g", ClassSet::Metric, true, {}},
+    {"6h", ClassSet::Metric, true, {}},
+    {"4h", ClassSet::Metric, false, {}},
+    {"4g6g", ClassSet::Metric, false, {}},
+    {"5g6g", ClassSet::Metric, false, {}},
+    {"6e", ClassSet::Metric, false, {}},
+    {"6f", ClassSet::Metric, false, {}},
+    {"7g6g", ClassSet::Metric, false, {}},
+    {"8g", ClassSet::Metric, false, {}},
+};
 
 struct ClassLimits {
-    // False when the thread does not offer the class: nothing else is set.
+    // False when the thread does not offer the class: nothing else is set
+    // but why, in a line the user reads ("ISO 965-1 gives position e for
+    // pitches of 0.5 to 8 mm, not for 0.35 mm."), when there is a class.
     bool offered = false;
+    std::string problem;
     double maximum = 0;        // as shown
     double minimum = 0;
     std::string maximumText;   // "#0.0000", as the limit boxes show it
@@ -72,8 +138,9 @@ struct ClassLimits {
     // classes name the length of engagement used (see engagement).
     std::string maximumWorking;
     std::string minimumWorking;
-    // Unified classes: "LE = D = 0.2500 (a U.N.C. or U.N.F. size)" or
-    // "LE = 9P = 0.3214 (not a U.N.C. or U.N.F. size)"; empty for metric.
+    // Unified classes: "LE = D = 0.2500 (a U.N.C. or U.N.F. size)", or for
+    // another thread "LE = 9P = 0.3214" or "LE = D = 0.1000 (below 9P)";
+    // empty for metric.
     std::string engagement;
     // The major diameter's limits, the same way.
     double majorMaximum = 0;
@@ -85,6 +152,6 @@ struct ClassLimits {
 };
 
 // Throws rt::ArithmeticFault for a fault anywhere in the arithmetic.
-ClassLimits classLimits(const CheckedThread &thread, ToleranceClass toleranceClass);
+ClassLimits classLimits(const CheckedThread &thread, const ToleranceClass &toleranceClass);
 
 } // namespace kervadin

@@ -65,26 +65,24 @@ std::string britishAssociation(double pitchInches)
 
 std::string standardName(const CheckedThread &thread)
 {
-    const StandardSize &size = familyRow(thread.family).sizes[thread.size];
-    switch (thread.family) {
-    case Family::UNC:
-    case Family::UNF: {
+    const FamilyRow &row = familyRow(thread.family);
+    const StandardSize &size = row.sizes[thread.size];
+    switch (row.style) {
+    case NameStyle::Unified: {
         const CheckedThread fromRow = standardCheckedThread(thread.family, thread.size);
-        return inchSize(size.diameter) + "-" + threadsPerInchText(fromRow)
-            + (thread.family == Family::UNC ? " UNC" : " UNF");
+        return inchSize(size.diameter) + "-" + threadsPerInchText(fromRow) + " " + row.series;
     }
-    case Family::BSF:
-    case Family::Whitworth: {
+    case NameStyle::British: {
         const CheckedThread fromRow = standardCheckedThread(thread.family, thread.size);
-        return inchSize(size.diameter) + (thread.family == Family::BSF ? " BSF (" : " BSW (")
-            + threadsPerInchText(fromRow) + " TPI)";
+        return inchSize(size.diameter) + " " + row.series + " (" + threadsPerInchText(fromRow)
+            + " TPI)";
     }
-    case Family::BA:
+    case NameStyle::BritishAssociation:
         return britishAssociation(size.pitch);
-    case Family::Metric:
-        break;
+    case NameStyle::Metric:
+        return metricName(size.diameter, size.pitch);
     }
-    return metricName(size.diameter, size.pitch);
+    return std::string();
 }
 
 std::string customName(const CheckedThread &thread)
@@ -97,11 +95,11 @@ std::string customName(const CheckedThread &thread)
 
 } // namespace
 
-std::string designation(const CheckedThread &thread, ToleranceClass toleranceClass)
+std::string designation(const CheckedThread &thread, const ToleranceClass &toleranceClass)
 {
     std::string name = thread.standard() ? standardName(thread) : customName(thread);
     if (offers(thread, toleranceClass))
-        name += std::string("-") + className(toleranceClass);
+        name += "-" + className(toleranceClass);
     return name;
 }
 

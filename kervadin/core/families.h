@@ -1,20 +1,19 @@
 #pragma once
-// The standard thread families, one row each: the family's sizes and the
-// rule its records are worked out by. Every number and text is used exactly
-// as it stands in the rows. A new family is one more row, its name in Family
-// and its size count in SizeCounts (and its windows' row, ui/familywindows).
+// The standard thread families, one row each: the family's sizes, the rule
+// its records are worked out by, how its sizes are named, and which of the
+// unified classes' rules apply to them. Every number and text is used
+// exactly as it stands in the rows. A new family is its name in Family and
+// one more row here (and its windows' row, ui/familywindows); the counts
+// follow from the rows, and the build fails when a row stands out of place.
 
 #include "kervadin/core/threadrules.h"
 
+#include <iterator>
+
 namespace kervadin {
 
-// In the order they are offered in.
-enum class Family { BSF, Whitworth, UNF, UNC, BA, Metric };
-constexpr int FamilyCount = 6;
-
-// The number of sizes of each family, in the order of Family; the rows of
-// the families and the windows that list their sizes are checked against it.
-inline constexpr int SizeCounts[FamilyCount] = {10, 10, 10, 10, 10, 12};
+// In the order of the rows.
+enum class Family { BSF, Whitworth, UNF, UNC, BA, Metric, UNEF };
 
 struct StandardSize {
     const char *name;     // shown as the selected thread
@@ -23,21 +22,186 @@ struct StandardSize {
     const char *helix;    // shown unchanged
 };
 
+// How machinists name a size (designation.h): "1/4-20 UNC" (unified),
+// "1/4 BSF (26 TPI)" (British), "2 BA (0.81 mm)", "M12 × 1.75".
+enum class NameStyle { Unified, British, BritishAssociation, Metric };
+
 struct FamilyRow {
     Family family;
     const StandardSize *sizes; // in size order
     int sizeCount;
     RecordRule rule;
+    NameStyle style;
+    const char *series; // the letters of the name: "UNC", "BSW"; empty for B.A. and metric
+    // Unified classes: the length of engagement is D for the family's sizes
+    // (the published limits of the coarse and fine series take it so); for
+    // any other unified thread it is the smaller of D and 9P.
+    bool engagementIsDiameter;
 };
 
-const FamilyRow &familyRow(Family family);
+namespace families {
 
-// Every row, in the order of Family.
-const FamilyRow *familyRows();
+// Inch families: diameter and pitch in inches, the pitch as the fixed
+// decimal of the threads per inch.
+inline constexpr StandardSize BsfSizes[] = {
+    {"1/4 B.S.F.", 0.25, 0.0385, "3° 7'"},
+    {"5/16 B.S.F.", 0.3125, 0.0454, "2° 55'"},
+    {"3/8 B.S.F.", 0.375, 0.05, "2° 39'"},
+    {"7/16 B.S.F.", 0.4375, 0.0555, "2° 31'"},
+    {"1/2 B.S.F.", 0.5, 0.0625, "2° 28'"},
+    {"9/16 B.S.F.", 0.5625, 0.0625, "2° 10'"},
+    {"5/8 B.S.F.", 0.625, 0.0714, "2° 5'"},
+    {"3/4 B.S.F.", 0.75, 0.0833, "2° 11'"},
+    {"7/8 B.S.F.", 0.875, 0.0909, "2° 2'"},
+    {"1 inch B.S.F.", 1, 0.1, "1° 57'"},
+};
+
+inline constexpr StandardSize WhitworthSizes[] = {
+    {"1/4 B.S.W.", 0.25, 0.05, "4° 10'"},
+    {"5/16 B.S.W.", 0.3125, 0.0556, "3° 39'"},
+    {"3/8 B.S.W.", 0.375, 0.0625, "3° 24'"},
+    {"7/16 B.S.W.", 0.4375, 0.0714, "3° 19'"},
+    {"1/2 B.S.W.", 0.5, 0.0833, "3° 24'"},
+    {"9/16 B.S.W.", 0.5625, 0.0833, "2° 59'"},
+    {"5/8 B.S.W.", 0.625, 0.0909, "2° 55'"},
+    {"3/4 B.S.W.", 0.75, 0.1, "2° 39'"},
+    {"7/8 B.S.W.", 0.875, 0.1111, "2° 31'"},
+    {"1 inch", 1, 0.125, "2° 28'"},
+};
+
+inline constexpr StandardSize UncSizes[] = {
+    // "1/4 U.N.C" and "3° 71'" are shown exactly so, as users know them; not to be tidied.
+    {"1/4 U.N.C", 0.25, 0.05, "3° 71'"},
+    {"5/16 U.N.C.", 0.3125, 0.05556, "3° 39'"},
+    {"3/8 U.N.C.", 0.375, 0.0625, "3° 24'"},
+    {"7/16 U.N.C.", 0.4375, 0.07143, "3° 20'"},
+    {"1/2 U.N.C.", 0.5, 0.07692, "3° 07'"},
+    {"9/16 U.N.C.", 0.5625, 0.08333, "2° 59'"},
+    {"5/8 U.N.C.", 0.625, 0.09091, "2° 56'"},
+    {"3/4 U.N.C.", 0.75, 0.1, "2° 40'"},
+    {"7/8 U.N.C.", 0.875, 0.11111, "2° 31'"},
+    {"1 inch U.N.C.", 1, 0.125, "2° 29'"},
+};
+
+inline constexpr StandardSize UnfSizes[] = {
+    {"1/4 U.N.F.", 0.25, 0.03571, "2° 52'"},
+    {"5/16 U.N.F.", 0.3125, 0.04167, "2° 39'"},
+    {"3/8 U.N.F.", 0.375, 0.04167, "2° 11'"},
+    {"7/16 U.N.F.", 0.4375, 0.05, "2° 15'"},
+    {"1/2 U.N.F.", 0.5, 0.05, "1° 57'"},
+    {"9/16 U.N.F.", 0.5625, 0.05556, "1° 55'"},
+    {"5/8 U.N.F.", 0.625, 0.05556, "1° 43'"},
+    {"3/4 U.N.F.", 0.75, 0.0625, "1° 36'"},
+    {"7/8 U.N.F.", 0.875, 0.07143, "1° 34'"},
+    {"1 inch U.N.F.", 1, 0.08333, "1° 35'"},
+};
+
+// Converted to inches; there is no 9 BA.
+inline constexpr StandardSize BaSizes[] = {
+    {"0 BA", 0.2362, 0.0394, "3° 22'"},
+    {"1 BA", 0.2087, 0.0354, "3° 27'"},
+    {"2 BA", 0.185, 0.0319, "3° 30'"},
+    // "3° 38" is shown exactly so, as users know it; not to be tidied.
+    {"3 BA", 0.1614, 0.0287, "3° 38"},
+    {"4 BA", 0.1417, 0.026, "3° 45'"},
+    {"5 BA", 0.126, 0.0232, "3° 47'"},
+    {"6 BA", 0.1102, 0.0209, "3° 54'"},
+    {"7 BA", 0.0984, 0.0189, "3° 58'"},
+    {"8 BA", 0.0866, 0.0169, "4° 2'"},
+    {"10 BA", 0.0669, 0.0138, "4° 17'"},
+};
+
+// Millimetres.
+inline constexpr StandardSize MetricSizes[] = {
+    {"2.5 mm", 2.5, 0.45, "3° 42'"},
+    {"3 mm", 3, 0.5, "3° 25'"},
+    {"4 mm", 4, 0.7, "3° 36'"},
+    {"5 mm", 5, 0.8, "3° 15'"},
+    {"6 mm", 6, 1, "3° 25'"},
+    {"8 mm", 8, 1.25, "3° 10'"},
+    {"10 mm", 10, 1.5, "3° 02'"},
+    {"12 mm", 12, 1.75, "2° 56'"},
+    {"14 mm", 14, 2, "2° 52'"},
+    {"16 mm", 16, 2, "2° 29'"},
+    {"18 mm", 18, 2.5, "2° 47'"},
+    {"20 mm", 20, 2.5, "2° 29'"},
+};
+
+// U.N.E.F.: the extra-fine series up to an inch.
+inline constexpr StandardSize UnefSizes[] = {
+    {"1/4 U.N.E.F.", 0.25, 0.03125, "2° 29'"},
+    {"5/16 U.N.E.F.", 0.3125, 0.03125, "1° 57'"},
+    {"3/8 U.N.E.F.", 0.375, 0.03125, "1° 36'"},
+    {"7/16 U.N.E.F.", 0.4375, 0.03571, "1° 34'"},
+    {"1/2 U.N.E.F.", 0.5, 0.03571, "1° 22'"},
+    {"9/16 U.N.E.F.", 0.5625, 0.04167, "1° 25'"},
+    {"5/8 U.N.E.F.", 0.625, 0.04167, "1° 16'"},
+    {"11/16 U.N.E.F.", 0.6875, 0.04167, "1° 9'"},
+    {"3/4 U.N.E.F.", 0.75, 0.05, "1° 16'"},
+    {"13/16 U.N.E.F.", 0.8125, 0.05, "1° 10'"},
+    {"7/8 U.N.E.F.", 0.875, 0.05, "1° 5'"},
+    {"15/16 U.N.E.F.", 0.9375, 0.05, "1° 0'"},
+    {"1 inch U.N.E.F.", 1, 0.05, "0° 57'"},
+};
+
+// The rules of the standard families:
+// angle and its caption, depth factor, diameter, depth and pitch patterns, B.A. wires, maximum,
+// minimum and preferred wire factors, unit.
+inline constexpr RecordRule Whitworth{55, "55°", 0.64, "#0.0000", "#0.0000", "#0.0000", false, 0.76, 0.54, 0.564, Unit::Inch};
+inline constexpr RecordRule Unified{60, "60°", 0.6134, "#0.0000", "#0.0000", "#0.0000", false, 0.9, 0.56, 0.578, Unit::Inch};
+inline constexpr RecordRule Metric{60, "60°", 0.6134, "#0.0000", "#0.0000", "#0.0000", false, 0.9, 0.56, 0.577, Unit::Millimetre};
+inline constexpr RecordRule BritishAssociation{47.5, "47.5°", 0.6, "#0.0000", "#0.0000", "#0.0000", true, 0.73, 0, 0.546, Unit::Inch};
+
+template <int N>
+constexpr int count(const StandardSize (&)[N])
+{
+    return N;
+}
+
+} // namespace families
+
+inline constexpr FamilyRow FamilyRows[] = {
+    {Family::BSF, families::BsfSizes, families::count(families::BsfSizes), families::Whitworth,
+     NameStyle::British, "BSF", false},
+    {Family::Whitworth, families::WhitworthSizes, families::count(families::WhitworthSizes),
+     families::Whitworth, NameStyle::British, "BSW", false},
+    {Family::UNF, families::UnfSizes, families::count(families::UnfSizes), families::Unified,
+     NameStyle::Unified, "UNF", true},
+    {Family::UNC, families::UncSizes, families::count(families::UncSizes), families::Unified,
+     NameStyle::Unified, "UNC", true},
+    {Family::BA, families::BaSizes, families::count(families::BaSizes),
+     families::BritishAssociation, NameStyle::BritishAssociation, "", false},
+    {Family::Metric, families::MetricSizes, families::count(families::MetricSizes),
+     families::Metric, NameStyle::Metric, "", false},
+    {Family::UNEF, families::UnefSizes, families::count(families::UnefSizes), families::Unified,
+     NameStyle::Unified, "UNEF", false},
+};
+
+inline constexpr int FamilyCount = static_cast<int>(std::size(FamilyRows));
+
+// Each row in the place of its family.
+constexpr bool rowsInFamilyOrder()
+{
+    for (int i = 0; i < FamilyCount; ++i) {
+        if (FamilyRows[i].family != static_cast<Family>(i))
+            return false;
+    }
+    return true;
+}
+static_assert(rowsInFamilyOrder(), "the rows stand in the order of Family, one for each");
+
+constexpr const FamilyRow &familyRow(Family family)
+{
+    return FamilyRows[static_cast<int>(family)];
+}
 
 // Whether a family's sizes are cut with a whole number of threads per inch:
 // the inch families but B.A., whose sizes are metric sizes given in inches.
-bool hasWholeThreadsPerInch(Family family);
+constexpr bool hasWholeThreadsPerInch(Family family)
+{
+    const NameStyle style = familyRow(family).style;
+    return style == NameStyle::Unified || style == NameStyle::British;
+}
 // Such a size's threads per inch: the whole number nearest to 1 ÷ its
 // listed pitch, which is given to a few places.
 int wholeThreadsPerInch(const StandardSize &size);

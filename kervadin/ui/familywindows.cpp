@@ -12,6 +12,9 @@ constexpr const char *BaCaptions[] = {"0 BA", "1 BA", "2 BA", "3 BA", "4 BA",
                                       "5 BA", "6 BA", "7 BA", "8 BA", "10 BA"};
 constexpr const char *MetricCaptions[] = {"2.5", "3",  "4",  "5",  "6",  "8",
                                           "10",  "12", "14", "16", "18", "20"};
+constexpr const char *UnefCaptions[] = {"1/4",   "5/16", "3/8", "7/16",  "1/2",
+                                        "9/16",  "5/8",  "11/16", "3/4", "13/16",
+                                        "7/8",   "15/16", "1 inch"};
 
 constexpr const char *BsfOptions[] = {"optBSF1", "optBSF2", "optBSF3", "optBSF4", "optBSF5",
                                       "optBSF6", "optBSF7", "optBSF8", "optBSF9", "optBSF10"};
@@ -29,6 +32,11 @@ constexpr const char *MetricOptions[] = {"optMet1", "optMet2", "optMet3",  "optM
                                          "optMet5", "optMet6", "optMet7",  "optMet8",
                                          "optMet9", "optMet10", "optMet11", "optMet12"};
 
+constexpr const char *UnefOptions[] = {"optUNEF1", "optUNEF2",  "optUNEF3",  "optUNEF4",
+                                       "optUNEF5", "optUNEF6",  "optUNEF7",  "optUNEF8",
+                                       "optUNEF9", "optUNEF10", "optUNEF11", "optUNEF12",
+                                       "optUNEF13"};
+
 template <int N>
 constexpr int count(const char *const (&)[N])
 {
@@ -37,39 +45,43 @@ constexpr int count(const char *const (&)[N])
 
 constexpr FamilyWindow Windows[] = {
     {Family::BSF, "cmdBSF", "B.S.F.", 2400, 2040, "frmBSFsize", "B.S.F. Size", "cmdAppBSF",
-     "cmdBackBSF", 1800, SizeLayout::TenSizes, 840, BsfOptions, InchCaptions},
+     "cmdBackBSF", 1800, 840, BsfOptions, InchCaptions},
     {Family::Whitworth, "cmdWhit", "Whitworth", 4200, 2040, "frmWhitsize", "Whitworth Size",
-     "cmdAppWhit", "cmdBackwhit", 1800, SizeLayout::TenSizes, 840, WhitworthOptions, InchCaptions},
+     "cmdAppWhit", "cmdBackwhit", 1800, 840, WhitworthOptions, InchCaptions},
     {Family::UNF, "cmdUNF", "U.N.F.", 1560, 3720, "frmUNFsize", "U.N.F. Size", "cmdAppUNF",
-     "cmdBackUNF", 1800, SizeLayout::TenSizes, 840, UnfOptions, InchCaptions},
+     "cmdBackUNF", 1800, 840, UnfOptions, InchCaptions},
     {Family::UNC, "cmdUNC", "U.N.C.", 3360, 3720, "frmUNCsize", "U.N.C. Size", "cmdAppUNC",
-     "cmdBackUNC", 1800, SizeLayout::TenSizes, 840, UncOptions, InchCaptions},
+     "cmdBackUNC", 1800, 840, UncOptions, InchCaptions},
     {Family::BA, "cmdBA", "B.A.", 600, 2040, "frmBAsize", "B.A. Size", "cmdAppBA", "cmdBackBA",
-     1920, SizeLayout::TenSizes, 855, BaOptions, BaCaptions},
+     1920, 855, BaOptions, BaCaptions},
     {Family::Metric, "cmdMetric", "Metric", 6000, 2040, "frmMetsize", "Metric Size", "btnAppmet",
-     "cmdBackmet", 1800, SizeLayout::Grid, 735, MetricOptions, MetricCaptions},
+     "cmdBackmet", 1800, 735, MetricOptions, MetricCaptions},
+    {Family::UNEF, "cmdUNEF", "U.N.E.F.", 3360, 4560, "frmUNEFsize", "U.N.E.F. Size",
+     "cmdAppUNEF", "cmdBackUNEF", 1800, 975, UnefOptions, UnefCaptions},
 };
 
-// One row for every family, in the order of Family, with an option for
-// each of the family's sizes, laid out for that many.
+// One row for every family, in the order of Family, with an option and a
+// caption for each of the family's sizes.
 constexpr int OptionCounts[] = {count(BsfOptions), count(WhitworthOptions), count(UnfOptions),
-                                count(UncOptions), count(BaOptions), count(MetricOptions)};
+                                count(UncOptions), count(BaOptions), count(MetricOptions),
+                                count(UnefOptions)};
 constexpr int CaptionCounts[] = {count(InchCaptions), count(InchCaptions), count(InchCaptions),
-                                 count(InchCaptions), count(BaCaptions), count(MetricCaptions)};
-static_assert(std::size(Windows) == FamilyCount, "every family has exactly one row");
+                                 count(InchCaptions), count(BaCaptions), count(MetricCaptions),
+                                 count(UnefCaptions)};
+static_assert(std::size(Windows) == FamilyCount && std::size(OptionCounts) == FamilyCount
+                  && std::size(CaptionCounts) == FamilyCount,
+              "every family has exactly one row");
 constexpr bool rowsFit()
 {
     for (int i = 0; i < FamilyCount; ++i) {
-        const FamilyWindow &row = Windows[i];
-        if (row.family != static_cast<Family>(i) || OptionCounts[i] != SizeCounts[i]
-            || CaptionCounts[i] != SizeCounts[i]
-            || OptionCounts[i] != (row.layout == SizeLayout::Grid ? 12 : 10))
+        const int sizes = familyRow(static_cast<Family>(i)).sizeCount;
+        if (Windows[i].family != static_cast<Family>(i) || OptionCounts[i] != sizes
+            || CaptionCounts[i] != sizes)
             return false;
     }
     return true;
 }
-static_assert(rowsFit(), "the rows stand in the order of Family, an option for every size, "
-                         "ten on a TenSizes window and twelve on a Grid");
+static_assert(rowsFit(), "the rows stand in the order of Family, an option for every size");
 
 } // namespace
 

@@ -8,10 +8,15 @@
 
 namespace kervadin {
 
-// How a size window sets out its options: ten sizes on four columns, row by
-// row, the last two in the middle columns; or twelve on a grid of four
-// columns and three rows, taken down the columns by the keyboard.
+// How a size window sets out its options, by how many sizes it has: ten on
+// four columns, row by row, the last two in the middle columns; any other
+// number on a grid of four columns and as many rows as they take, taken down
+// the columns by the keyboard.
 enum class SizeLayout { TenSizes, Grid };
+constexpr SizeLayout sizeLayout(int sizes)
+{
+    return sizes == 10 ? SizeLayout::TenSizes : SizeLayout::Grid;
+}
 
 struct FamilyWindow {
     Family family;
@@ -26,7 +31,6 @@ struct FamilyWindow {
     const char *apply;
     const char *back;
     int backLeft;              // twips
-    SizeLayout layout;
     int optionWidth;           // twips; the tenth size of a TenSizes window is 975
     // The name and caption of each size's option button, in size order.
     const char *const *options;
@@ -34,5 +38,10 @@ struct FamilyWindow {
 };
 
 const FamilyWindow &familyWindow(Family family);
+
+// The chooser's keyboard order takes the first six families' buttons, then
+// Custom, then the buttons of the families added since, so that the order
+// users know stays as it is.
+inline constexpr int FamiliesBeforeCustom = 6;
 
 } // namespace kervadin

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 
 namespace kervadin {
@@ -45,20 +47,33 @@ const rt::Look VerdictLook{Yellow, QColor(), Qt::AlignCenter, rt::LookFlag::Word
 const rt::Font VerdictFonts[] = {ValueFont, PlainFont,
                                  {rt::Face::Window, 8.25, rt::FontStyle::Regular}};
 
-// The class options: the unified ones, then the metric ones in their places
-// (a thread offers one set or none, and only those it offers are shown).
-struct ClassOption {
-    ToleranceClass toleranceClass;
-    const char *name;
-    ClassSet set;
-};
-const ClassOption ClassOptions[] = {
-    {ToleranceClass::Class1A, "opt1A", ClassSet::Unified},
-    {ToleranceClass::Class2A, "opt2A", ClassSet::Unified},
-    {ToleranceClass::Class3A, "opt3A", ClassSet::Unified},
-    {ToleranceClass::Class6g, "opt6g", ClassSet::Metric},
-    {ToleranceClass::Class6h, "opt6h", ClassSet::Metric},
-};
+// The class options, one for each class row that has one, named "opt" and
+// the class ("opt2A"); each set's in a row of their own places (a thread
+// offers one set or none, and only those it offers are shown).
+QString optionName(const ClassRow &row)
+{
+    return QStringLiteral("opt") + QLatin1String(row.name);
+}
+
+template <typename Visit>
+void forEachOption(Visit visit)
+{
+    for (const ClassRow &row : ClassRows) {
+        if (row.option)
+            visit(row);
+    }
+}
+
+// The classes a set offers by name, in the order of their rows.
+QStringList listedClasses(ClassSet set)
+{
+    QStringList names;
+    for (const ClassRow &row : ClassRows) {
+        if (row.set == set && set != ClassSet::None)
+            names << QLatin1String(row.name);
+    }
+    return names;
+}
 
 QColor standingColour(Standing standing)
 {
@@ -86,6 +101,7 @@ const FieldControl FieldControls[] = {
     {CheckField::Reading4, "txtReading4"},   {CheckField::Reading5, "txtReading5"},
     {CheckField::MajorMaximum, "txtMajmax"}, {CheckField::MajorMinimum, "txtMajmin"},
     {CheckField::Major, "txtMajor"},         {CheckField::Check, "cmdEvaluate"},
+    {CheckField::Class, "cboClass"},
 };
 
 // A row of three values the check works out, each 2800 twips wide on its
@@ -130,12 +146,14 @@ void addMajorRow(std::vector<rt::Control> &table, const char *caption, const cha
 }
 
 // Every control of the window, a value field named for assistive technology
-// by the caption above it. The keyboard follows the work: the starts and the
-// lead-angle correction, the limits, the classes, the readings, the major
+// by the caption above it. The keyboard follows the work, in the order the
+// table makes the controls: the starts and the lead-angle correction, the
+// limits, the classes and the list of classes, the readings, the major
 // diameter's limits and the diameter measured, Check, BACK and the record.
 std::vector<rt::Control> controls()
 {
     using K = rt::Kind;
+    int tab = 0;
     std::vector<rt::Control> table{
         {K::Label, "lblCapThread", "Thread and Wire", rt::twipsRect(360, 240, 2500, 200), CaptionFont},
         {K::Frame, "shpThread", {}, frameAt(360, 480, 8880), PlainFont, 0, &FrameLook},
@@ -144,45 +162,49 @@ std::vector<rt::Control> controls()
         {K::Label, "lblNote", {}, rt::twipsRect(360, 1080, 8880, 540), PlainFont, 0, &NoteLook},
         {K::Label, "lblCapStarts", "Starts", rt::twipsRect(Column, 240, 2880, 200), CaptionFont},
         {K::Frame, "shpStarts", {}, frameAt(Column, 480, 960), PlainFont, 0, &FrameLook},
-        {K::TextBox, "txtStarts", {}, insideFrame(Column, 480, 960), ValueFont, 1, &EntryBoxLook,
-         "Starts"},
+        {K::TextBox, "txtStarts", {}, insideFrame(Column, 480, 960), ValueFont, ++tab,
+         &EntryBoxLook, "Starts"},
         {K::CheckBox, "chkLead", "Correct for lead angle", rt::twipsRect(Column, 1080, 2880, 495),
-         PlainFont, 2},
+         PlainFont, ++tab},
     };
     addFields(table, 1980, {{"Basic", "Basic Pitch Diameter"}, {"Constant", "Wire Constant C"},
                             {"Range", "Reading Range"}});
+    const int maximumTab = ++tab;
+    const int minimumTab = ++tab;
     const std::vector<rt::Control> limits{
         {K::Label, "lblCapLimits", "Pitch Diameter Limits", rt::twipsRect(360, 2700, 4000, 200),
          CaptionFont},
         {K::Label, "lblCapMax", "Maximum", rt::twipsRect(360, 3060, 960, 255), PlainFont, 0,
          &LimitCaptionLook},
         {K::Frame, "shpPDmax", {}, frameAt(1320, 2940, 1560), PlainFont, 0, &FrameLook},
-        {K::TextBox, "txtPDmax", {}, insideFrame(1320, 2940, 1560), ValueFont, 3, &EntryBoxLook,
-         "Maximum Pitch Diameter"},
+        {K::TextBox, "txtPDmax", {}, insideFrame(1320, 2940, 1560), ValueFont, maximumTab,
+         &EntryBoxLook, "Maximum Pitch Diameter"},
         {K::Label, "lblCapMin", "Minimum", rt::twipsRect(3120, 3060, 960, 255), PlainFont, 0,
          &LimitCaptionLook},
         {K::Frame, "shpPDmin", {}, frameAt(4080, 2940, 1560), PlainFont, 0, &FrameLook},
-        {K::TextBox, "txtPDmin", {}, insideFrame(4080, 2940, 1560), ValueFont, 4, &EntryBoxLook,
-         "Minimum Pitch Diameter"},
+        {K::TextBox, "txtPDmin", {}, insideFrame(4080, 2940, 1560), ValueFont, minimumTab,
+         &EntryBoxLook, "Minimum Pitch Diameter"},
         {K::Label, "lblCapClass", "Class", rt::twipsRect(5880, 3060, 600, 255), PlainFont},
-        // One group; none is chosen at first.
-        {K::Option, "opt1A", "1A", rt::twipsRect(6480, 2940, 900, 495), PlainFont, 5, nullptr,
-         "Class 1A"},
-        {K::Option, "opt2A", "2A", rt::twipsRect(7380, 2940, 900, 495), PlainFont, 6, nullptr,
-         "Class 2A"},
-        {K::Option, "opt3A", "3A", rt::twipsRect(8280, 2940, 900, 495), PlainFont, 7, nullptr,
-         "Class 3A"},
-        {K::Option, "opt6g", "6g", rt::twipsRect(6480, 2940, 900, 495), PlainFont, 8, nullptr,
-         "Class 6g"},
-        {K::Option, "opt6h", "6h", rt::twipsRect(7380, 2940, 900, 495), PlainFont, 9, nullptr,
-         "Class 6h"},
-
-        {K::Label, "lblCapReadings", "Readings Over the Wires", rt::twipsRect(360, 3720, 4000, 200),
-         CaptionFont},
-        {K::Label, "lblCapPD", "Pitch Diameter of Each Reading", rt::twipsRect(360, 4560, 4000, 200),
-         CaptionFont},
     };
     table.insert(table.end(), limits.begin(), limits.end());
+    // The options of each set side by side, in one group; none is chosen at
+    // first.
+    int place[3] = {0, 0, 0};
+    forEachOption([&](const ClassRow &row) {
+        const int left = 6480 + 900 * place[static_cast<int>(row.set)]++;
+        table.push_back({K::Option, optionName(row), QLatin1String(row.name),
+                         rt::twipsRect(left, 2940, 900, 495), PlainFont, ++tab, nullptr,
+                         QStringLiteral("Class ") + QLatin1String(row.name)});
+    });
+    // Any class, chosen from the list or typed as the drawing gives it.
+    table.push_back({K::Label, "lblCapClassList", "Tolerance Class",
+                     rt::twipsRect(Column, 1740, 2880, 200), CaptionFont});
+    table.push_back({K::ComboBox, "cboClass", {}, rt::twipsRect(Column, 1980, 2880, 375),
+                     PlainFont, ++tab, nullptr, "Tolerance Class"});
+    table.push_back({K::Label, "lblCapReadings", "Readings Over the Wires",
+                     rt::twipsRect(360, 3720, 4000, 200), CaptionFont});
+    table.push_back({K::Label, "lblCapPD", "Pitch Diameter of Each Reading",
+                     rt::twipsRect(360, 4560, 4000, 200), CaptionFont});
     // Each reading with the pitch diameter it gives beneath it.
     for (int i = 0; i < ReadingCount; ++i) {
         const QString n = QString::number(i + 1);
@@ -190,7 +212,7 @@ std::vector<rt::Control> controls()
         table.push_back({K::Frame, "shpReading" + n, {}, frameAt(left, 3960, 1680), PlainFont, 0,
                          &FrameLook});
         table.push_back({K::TextBox, "txtReading" + n, {}, insideFrame(left, 3960, 1680),
-                         ValueFont, 10 + i, &EntryBoxLook, "Reading " + n});
+                         ValueFont, ++tab, &EntryBoxLook, "Reading " + n});
         table.push_back({K::Frame, "shpPD" + n, {}, frameAt(left, 4800, 1680), PlainFont, 0,
                          &FrameLook});
         table.push_back({K::Value, "lblPD" + n, {}, insideFrame(left, 4800, 1680), ValueFont, 0,
@@ -201,30 +223,35 @@ std::vector<rt::Control> controls()
     // Beside the pitch diameter's limits, readings and their pitch diameters.
     table.push_back({K::Label, "lblCapMajdia", "Major Diameter", rt::twipsRect(Column, 2700, 2880, 200),
                      CaptionFont});
-    addMajorRow(table, "Maximum", "Majmax", 2940, 15, "Maximum Major Diameter");
-    addMajorRow(table, "Minimum", "Majmin", 3960, 16, "Minimum Major Diameter");
-    addMajorRow(table, "Measured", "Major", 4800, 17, "Major Diameter");
+    addMajorRow(table, "Maximum", "Majmax", 2940, ++tab, "Maximum Major Diameter");
+    addMajorRow(table, "Minimum", "Majmin", 3960, ++tab, "Minimum Major Diameter");
+    addMajorRow(table, "Measured", "Major", 4800, ++tab, "Major Diameter");
+    const int checkTab = ++tab;
+    const int backTab = ++tab;
+    const int partTab = ++tab;
+    const int saveTab = ++tab;
+    const int copyTab = ++tab;
     const std::vector<rt::Control> rest{
         {K::Label, "lblCapVerdict", "Verdict", rt::twipsRect(360, 6360, 2800, 200), CaptionFont},
         {K::Frame, "shpVerdict", {}, rt::twipsRect(360, 6600, 8880, 1095), PlainFont, 0, &FrameLook},
         {K::Value, "lblVerdict", {}, rt::twipsRect(480, 6660, 8640, 975), ValueFont, 0,
          &VerdictLook, "Verdict"},
 
-        {K::Button, "cmdEvaluate", "Check", rt::twipsRect(2400, 7920, 1455, 495), PlainFont, 18,
-         &ButtonLook},
-        {K::Button, "cmdBackcheck", "BACK", rt::twipsRect(5760, 7920, 1455, 495), PlainFont, 19,
-         &ButtonLook},
+        {K::Button, "cmdEvaluate", "Check", rt::twipsRect(2400, 7920, 1455, 495), PlainFont,
+         checkTab, &ButtonLook},
+        {K::Button, "cmdBackcheck", "BACK", rt::twipsRect(5760, 7920, 1455, 495), PlainFont,
+         backTab, &ButtonLook},
 
         // The record of the check: the part it was made on, then saving it
         // to the log or copying it.
         {K::Label, "lblCapPart", "Part or Drawing", rt::twipsRect(360, 8640, 4800, 200), CaptionFont},
         {K::Frame, "shpPart", {}, frameAt(360, 8880, 4800), PlainFont, 0, &FrameLook},
-        {K::TextBox, "txtPart", {}, insideFrame(360, 8880, 4800), PlainFont, 20, &EntryBoxLook,
-         "Part or Drawing"},
+        {K::TextBox, "txtPart", {}, insideFrame(360, 8880, 4800), PlainFont, partTab,
+         &EntryBoxLook, "Part or Drawing"},
         {K::Button, "cmdSave", "Save Record…", rt::twipsRect(5400, 8880, 1800, 495), PlainFont,
-         21, &ButtonLook},
+         saveTab, &ButtonLook},
         {K::Button, "cmdCopyRecord", "Copy Record", rt::twipsRect(7440, 8880, 1800, 495), PlainFont,
-         22, &ButtonLook},
+         copyTab, &ButtonLook},
     };
     table.insert(table.end(), rest.begin(), rest.end());
     return table;
@@ -239,8 +266,14 @@ FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
 
     rt::onClick(control<QPushButton>(QStringLiteral("cmdEvaluate")), this, &FrmCheck::evaluate);
     rt::onClick(control<QPushButton>(QStringLiteral("cmdBackcheck")), this, &FrmCheck::back);
-    for (const ClassOption &c : ClassOptions)
-        rt::onClick(classOption(c.toleranceClass), this, &FrmCheck::chooseClass);
+    forEachOption([this](const ClassRow &row) {
+        rt::onClick(classOption(row), this, &FrmCheck::chooseClass);
+    });
+    QComboBox *list = classList();
+    connect(list, &QComboBox::activated, this, [this] {
+        setClass(ToleranceClass(classList()->currentText().toStdString()));
+        rt::guarded([this] { refresh(Refresh::Chosen); });
+    });
     rt::onClick(control<QPushButton>(QStringLiteral("cmdSave")), this, &FrmCheck::saveRecord);
     rt::onClick(control<QPushButton>(QStringLiteral("cmdCopyRecord")), this, &FrmCheck::copyRecord);
     box(CheckField::Starts)->setText(QStringLiteral("1"));
@@ -248,7 +281,7 @@ FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
             [this] { rt::guarded([this] { refresh(Refresh::Chosen); }); });
     QPushButton *check = control<QPushButton>(QStringLiteral("cmdEvaluate"));
     for (const FieldControl &f : FieldControls) {
-        QLineEdit *entry = box(f.field);
+        QLineEdit *entry = f.field == CheckField::Class ? list->lineEdit() : box(f.field);
         if (!entry)
             continue;
         connect(entry, &QLineEdit::textEdited, this, [this, field = f.field] { edited(field); });
@@ -300,6 +333,10 @@ void FrmCheck::edited(CheckField field)
     case CheckField::Major:
     case CheckField::Check:
         break;
+    case CheckField::Class:
+        // A class typed: its limits follow it, and its option when it has one.
+        showOption(ToleranceClass(classList()->currentText().toStdString()));
+        break;
     }
     refresh(Refresh::Typed);
 }
@@ -314,22 +351,20 @@ QLabel *FrmCheck::field(const QString &name) const
     return control<QLabel>(name);
 }
 
-QRadioButton *FrmCheck::classOption(ToleranceClass toleranceClass) const
+QRadioButton *FrmCheck::classOption(const ClassRow &row) const
 {
-    for (const ClassOption &c : ClassOptions) {
-        if (c.toleranceClass == toleranceClass)
-            return control<QRadioButton>(QLatin1String(c.name));
-    }
-    return nullptr;
+    return control<QRadioButton>(optionName(row));
+}
+
+QComboBox *FrmCheck::classList() const
+{
+    return control<QComboBox>(QStringLiteral("cboClass"));
 }
 
 CheckEntry FrmCheck::entry() const
 {
     CheckEntry e;
-    for (const ClassOption &c : ClassOptions) {
-        if (classOption(c.toleranceClass)->isChecked())
-            e.toleranceClass = c.toleranceClass;
-    }
+    e.toleranceClass = ToleranceClass(classList()->currentText().toStdString());
     e.starts = box(CheckField::Starts)->text().toStdString();
     e.leadCorrection = leadBox()->isChecked();
     e.maximum = box(CheckField::Maximum)->text().toStdString();
@@ -447,14 +482,18 @@ void FrmCheck::copyRecord()
 
 void FrmCheck::chooseClass()
 {
+    forEachOption([this](const ClassRow &row) {
+        if (classOption(row)->isChecked())
+            setClass(ToleranceClass(row.name));
+    });
     refresh(Refresh::Chosen);
 }
 
-void FrmCheck::setClass(ToleranceClass toleranceClass)
+void FrmCheck::showOption(const ToleranceClass &toleranceClass)
 {
-    for (const ClassOption &c : ClassOptions) {
-        QRadioButton *option = classOption(c.toleranceClass);
-        if (c.toleranceClass == toleranceClass) {
+    forEachOption([&](const ClassRow &row) {
+        QRadioButton *option = classOption(row);
+        if (toleranceClass.name() == row.name) {
             option->setChecked(true);
         } else if (option->isChecked()) {
             // An option of a group cannot be cleared while the group holds it.
@@ -462,7 +501,35 @@ void FrmCheck::setClass(ToleranceClass toleranceClass)
             option->setChecked(false);
             option->setAutoExclusive(true);
         }
+    });
+}
+
+void FrmCheck::setClass(const ToleranceClass &toleranceClass)
+{
+    showOption(toleranceClass);
+    if (classList()->currentText() != qs(toleranceClass.name()))
+        classList()->setEditText(qs(toleranceClass.name()));
+}
+
+void FrmCheck::listClasses(const CheckTexts &texts)
+{
+    QComboBox *list = classList();
+    // A thread without classes drops the class, as it drops its limits.
+    if (texts.classes == ClassSet::None && !list->currentText().isEmpty())
+        list->setEditText(QString());
+    if (texts.classes != m_listed) {
+        // Filling the list would put its first class in the box: the text stays.
+        const QString text = list->currentText();
+        const QSignalBlocker blocker(list);
+        list->clear();
+        list->addItems(listedClasses(texts.classes));
+        list->setCurrentIndex(-1);
+        list->setEditText(text);
+        m_listed = texts.classes;
     }
+    list->setHidden(texts.classes == ClassSet::None);
+    field(QStringLiteral("lblCapClassList"))->setHidden(texts.classes == ClassSet::None);
+    list->setEnabled(texts.calculated);
 }
 
 void FrmCheck::writeLimit(CheckField field, const std::string &text, const std::string &working)
@@ -480,12 +547,13 @@ void FrmCheck::write(const CheckTexts &texts)
     display(field(QStringLiteral("lblNote")), texts.note);
     display(field(QStringLiteral("lblBasic")), texts.basic, texts.basicWorking);
     display(field(QStringLiteral("lblConstant")), texts.constant, texts.constantWorking);
-    for (const ClassOption &c : ClassOptions) {
-        QRadioButton *option = classOption(c.toleranceClass);
-        option->setHidden(c.set != texts.classes);
+    forEachOption([&](const ClassRow &row) {
+        QRadioButton *option = classOption(row);
+        option->setHidden(row.set != texts.classes);
         option->setEnabled(texts.calculated);
-    }
-    setClass(texts.toleranceClass);
+    });
+    showOption(texts.toleranceClass);
+    listClasses(texts);
     writeLimit(CheckField::Maximum, texts.maximum, texts.maximumWorking);
     writeLimit(CheckField::Minimum, texts.minimum, texts.minimumWorking);
     writeLimit(CheckField::MajorMaximum, texts.majorMaximum, texts.majorMaximumWorking);

@@ -12,6 +12,7 @@
 #include <optional>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -65,7 +66,12 @@ private:
     // the lead-angle correction, a limit typed clears the class; then
     // everything follows at once but the verdict.
     void edited(CheckField field);
-    void setClass(ToleranceClass toleranceClass);
+    // The class in the list's box and on its option, when it has one.
+    void setClass(const ToleranceClass &toleranceClass);
+    // The option of the class, when it has one; the others cleared.
+    void showOption(const ToleranceClass &toleranceClass);
+    // The list of the classes the thread offers, shown only when it offers some.
+    void listClasses(const CheckTexts &texts);
 
     // The control of a field a refusal names, and a field's box.
     QWidget *fieldControl(CheckField field) const;
@@ -74,13 +80,16 @@ private:
     // Shows a refusal's message, then puts the focus in its field.
     void refuse(const CheckRefusal &refusal);
     QLabel *field(const QString &name) const;
-    // The class options: 1A, 2A, 3A, 6g and 6h.
-    QRadioButton *classOption(ToleranceClass toleranceClass) const;
+    // The option of a class row, and the list of classes.
+    QRadioButton *classOption(const ClassRow &row) const;
+    QComboBox *classList() const;
 
     // The texts and the entries of the last verdict written; none while no
     // verdict is shown.
     std::optional<CheckTexts> m_verdict;
     CheckEntry m_verdictEntry;
+    // The classes the list holds.
+    ClassSet m_listed = ClassSet::None;
     // The log this run saves to; empty until the first Save succeeds.
     QString m_logPath;
 };

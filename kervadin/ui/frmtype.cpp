@@ -12,8 +12,9 @@
 namespace kervadin {
 namespace {
 
-// The heading, a button for each family in the order of their rows, then
-// Custom; the keyboard goes through the buttons in that order.
+// The heading, a button for each family in the order of their rows, and
+// Custom; the keyboard goes through the first families' buttons, Custom,
+// then the rest (FamiliesBeforeCustom).
 std::vector<rt::Control> controls()
 {
     std::vector<rt::Control> table{
@@ -24,10 +25,10 @@ std::vector<rt::Control> controls()
         const FamilyWindow &row = familyWindow(static_cast<Family>(i));
         table.push_back({rt::Kind::Button, row.chooserButton, row.chooserCaption,
                          rt::twipsRect(row.chooserLeft, row.chooserTop, 1215, 495), PlainFont,
-                         i + 1, &ButtonLook});
+                         i < FamiliesBeforeCustom ? i + 1 : i + 2, &ButtonLook});
     }
     table.push_back({rt::Kind::Button, "cmdCustom", "Custom", rt::twipsRect(5160, 3720, 1215, 495),
-                     PlainFont, FamilyCount + 1, &ButtonLook});
+                     PlainFont, FamiliesBeforeCustom + 1, &ButtonLook});
     return table;
 }
 

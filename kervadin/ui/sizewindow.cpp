@@ -13,14 +13,18 @@ namespace kervadin {
 namespace {
 
 // Where a size's option stands. Ten sizes sit on four columns, row by row,
-// the last two in the middle columns of the third row; the twelve metric
-// sizes fill a grid of four columns and three rows.
-QRect optionAt(const FamilyWindow &row, int size)
+// the last two in the middle columns of the third row; any other number
+// fills a grid of four columns, row by row, as the twelve metric sizes do.
+constexpr int GridColumns = 4;
+
+QRect optionAt(const FamilyWindow &row, int sizes, int size)
 {
-    if (row.layout == SizeLayout::Grid) {
-        const int columns[4] = {600, 2471, 4320, 6157};
-        const int rows[3] = {1692, 2400, 3120};
-        return rt::twipsRect(columns[size % 4], rows[size / 4], row.optionWidth, 495);
+    if (sizeLayout(sizes) == SizeLayout::Grid) {
+        const int columns[GridColumns] = {600, 2471, 4320, 6157};
+        const int firstLines[3] = {1692, 2400, 3120};
+        const int line = size / GridColumns;
+        const int top = line < 3 ? firstLines[line] : firstLines[2] + (line - 2) * 720;
+        return rt::twipsRect(columns[size % GridColumns], top, row.optionWidth, 495);
     }
     const int columns[4] = {1080, 2760, 4440, 6120};
     const int rows[3] = {1680, 2640, 3600};
@@ -29,13 +33,17 @@ QRect optionAt(const FamilyWindow &row, int size)
     return rt::twipsRect(columns[cell % 4], rows[size / 4], width, 495);
 }
 
-// A size's place in the keyboard order: the sizes in size order, the
-// metric grid down each column.
-int tabOf(const FamilyWindow &row, int size)
+// A size's place in the keyboard order: the sizes in size order, a grid
+// down each column.
+int tabOf(int sizes, int size)
 {
-    if (row.layout == SizeLayout::Grid)
-        return size % 4 * 3 + size / 4 + 1;
-    return size + 1;
+    if (sizeLayout(sizes) == SizeLayout::TenSizes)
+        return size + 1;
+    const int column = size % GridColumns;
+    int before = 0; // the sizes in the columns to the left
+    for (int c = 0; c < column; ++c)
+        before += (sizes - c + GridColumns - 1) / GridColumns;
+    return before + size / GridColumns + 1;
 }
 
 // The prompt, the sizes, APPLY and BACK; the keyboard goes through the sizes,
@@ -46,10 +54,10 @@ std::vector<rt::Control> controls(const FamilyWindow &row)
         {rt::Kind::Label, "Label1", "...then chose a size and click APPLY.",
          rt::twipsRect(1680, 720, 4560, 300), ValueFont, 0, &CentredLook},
     };
-    const int sizes = SizeCounts[static_cast<int>(row.family)];
+    const int sizes = familyRow(row.family).sizeCount;
     for (int i = 0; i < sizes; ++i) {
         table.push_back({rt::Kind::Option, row.options[i], row.captions[i],
-                         optionAt(row, i), PlainFont, tabOf(row, i)});
+                         optionAt(row, sizes, i), PlainFont, tabOf(sizes, i)});
     }
     table.push_back({rt::Kind::Button, row.apply, "APPLY", rt::twipsRect(4920, 4680, 1215, 495),
                      PlainFont, sizes + 1, &ButtonLook});
@@ -77,7 +85,7 @@ SizeWindow::SizeWindow(Kervadin &program, Family family, QWidget *parent)
 
 void SizeWindow::apply()
 {
-    for (int i = 0; i < SizeCounts[static_cast<int>(m_row.family)]; ++i) {
+    for (int i = 0; i < familyRow(m_row.family).sizeCount; ++i) {
         if (control<QRadioButton>(QLatin1String(m_row.options[i]))->isChecked()) {
             m_program.applyThread(Thread::standard(m_row.family, i));
             return;
