@@ -41,6 +41,20 @@ private slots:
         QTest::newRow("custom 3/8-24 1A") << Family::UNC << -1 << QStringList{"0.375", "24"} << ToleranceClass::Class1A << "0.3468" << "0.3411" << "0.3739" << "0.3631";
         QTest::newRow("custom 1/2-28 2A from its exact pitch") << Family::UNC << -1 << QStringList{"0.5", "28"} << ToleranceClass::Class2A << "0.4757" << "0.4720" << "0.4989" << "0.4924";
         QTest::newRow("M10 6g") << Family::Metric << 6 << standard << ToleranceClass::Class6g << "8.9940" << "8.8620" << "9.9680" << "9.7320";
+        QTest::newRow("custom M10 × 1.25 6g") << Family::Metric << -1 << QStringList{"10", "1.25"} << ToleranceClass::Class6g << "9.1600" << "9.0420" << "9.9720" << "9.7600";
+        QTest::newRow("custom M10 × 0.75 6g, es −22 as the table has it") << Family::Metric << -1 << QStringList{"10", "0.75"} << ToleranceClass::Class6g << "9.4910" << "9.3910" << "9.9780" << "9.8380";
+        QTest::newRow("M3 6g, Td2 75 as the table has it") << Family::Metric << 1 << standard << ToleranceClass::Class6g << "2.6550" << "2.5800" << "2.9800" << "2.8740";
+        QTest::newRow("M10 4g6g") << Family::Metric << 6 << standard << ToleranceClass("4g6g") << "8.9940" << "8.9090" << "9.9680" << "9.7320";
+        QTest::newRow("M6 4h") << Family::Metric << 4 << standard << ToleranceClass("4h") << "5.3500" << "5.2790" << "6.0000" << "5.8880";
+        QTest::newRow("M10 6e") << Family::Metric << 6 << standard << ToleranceClass("6e") << "8.9590" << "8.8270" << "9.9330" << "9.6970";
+        QTest::newRow("M8 8g") << Family::Metric << 5 << standard << ToleranceClass("8g") << "7.1600" << "6.9700" << "7.9720" << "7.6370";
+        QTest::newRow("custom 15/16-20 UNEF 2A, LE = 9P") << Family::UNC << -1 << QStringList{"0.9375", "20"} << ToleranceClass::Class2A << "0.9036" << "0.8991" << "0.9361" << "0.9280";
+        QTest::newRow("1/4-32 UNEF 2A, LE = D below 9P") << Family::UNEF << 0 << standard << ToleranceClass::Class2A << "0.2287" << "0.2255" << "0.2490" << "0.2430";
+        QTest::newRow("M2.5: no position e below 0.5 mm") << Family::Metric << 0 << standard << ToleranceClass("6e") << "" << "" << "" << "";
+        QTest::newRow("M3: no grade 8 below 0.8 mm") << Family::Metric << 1 << standard << ToleranceClass("8g") << "" << "" << "" << "";
+        QTest::newRow("6x") << Family::Metric << 6 << standard << ToleranceClass("6x") << "" << "" << "" << "";
+        QTest::newRow("10g") << Family::Metric << 6 << standard << ToleranceClass("10g") << "" << "" << "" << "";
+        QTest::newRow("4g6") << Family::Metric << 6 << standard << ToleranceClass("4g6") << "" << "" << "" << "";
         QTest::newRow("metric: no class") << Family::Metric << 4 << standard << ToleranceClass::Class2A << "" << "" << "" << "";
         QTest::newRow("B.A.: no class") << Family::BA << 0 << standard << ToleranceClass::Class2A << "" << "" << "" << "";
         QTest::newRow("Whitworth: no class") << Family::Whitworth << 0 << standard << ToleranceClass::Class2A << "" << "" << "" << "";
@@ -70,6 +84,9 @@ private slots:
         QTEST(QString::fromStdString(texts.majorMaximum), "majorMaximum");
         QTEST(QString::fromStdString(texts.majorMinimum), "majorMinimum");
         QCOMPARE(texts.toleranceClass, texts.maximum.empty() ? ToleranceClass::None : threadClass);
+        // A class the thread's classes do not give is refused, naming the class.
+        QCOMPARE(texts.refusal.field == CheckField::Class, !texts.classProblem.empty());
+        QCOMPARE(texts.classProblem.empty(), !texts.maximum.empty() || family != Family::Metric);
     }
 };
 

@@ -128,6 +128,11 @@ private slots:
             << QStringList{"optMet1",  "optMet5", "optMet9",  "optMet2",  "optMet6",
                            "optMet10", "optMet3", "optMet7",  "optMet11", "optMet4",
                            "optMet8",  "optMet12", "btnAppmet", "cmdBackmet"};
+        QTest::newRow("frmUNEFsize, thirteen sizes down each column")
+            << Family::UNEF
+            << QStringList{"optUNEF1", "optUNEF5", "optUNEF9",  "optUNEF13", "optUNEF2",
+                           "optUNEF6", "optUNEF10", "optUNEF3", "optUNEF7",  "optUNEF11",
+                           "optUNEF4", "optUNEF8", "optUNEF12", "cmdAppUNEF", "cmdBackUNEF"};
     }
 
     // Tab walks every size and then the two buttons, and back to the first
