@@ -41,6 +41,18 @@ inline std::string shortest(double value)
     return text;
 }
 
+// A number to at most three places, without a trailing point or zeros:
+// "12", "1.75", "0.45".
+inline std::string plain(double value)
+{
+    std::string text = rt::FormatNumber(value, "###.###");
+    if (!text.empty() && text.back() == '.')
+        text.pop_back();
+    if (text.empty() || text.front() == '.')
+        text.insert(0, "0");
+    return text;
+}
+
 // An angle in degrees and whole minutes, the minutes left out when there are
 // none: "30°", "27° 30'", "8° 20'".
 inline std::string degreesAndMinutes(double degrees)

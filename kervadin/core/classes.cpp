@@ -286,7 +286,8 @@ ClassLimits classLimits(const CheckedThread &thread, const ToleranceClass &toler
     case ClassSet::Unified:
         if (row && row->set == ClassSet::Unified)
             return unifiedLimits(thread, *row);
-        out.problem = quoted + " is not a class of a unified thread: its classes are 1A, 2A and 3A.";
+        out.problem =
+            quoted + " is not a class of a unified thread: its classes are 1A, 2A and 3A.";
         return out;
     case ClassSet::Metric:
         if (row && row->set == ClassSet::Unified) {

@@ -1,5 +1,6 @@
 #include "kervadin/core/designation.h"
 
+#include "kervadin/core/arithmetic.h"
 #include "runtime/numbers.h"
 
 #include <cmath>
@@ -8,19 +9,9 @@
 namespace kervadin {
 namespace {
 
-const double MillimetresPerInch = 25.4;
+using arithmetic::plain;
 
-// A number to at most three places, without a trailing point or zeros:
-// "12", "1.75", "0.45".
-std::string plain(double value)
-{
-    std::string text = rt::FormatNumber(value, "###.###");
-    if (!text.empty() && text.back() == '.')
-        text.pop_back();
-    if (text.empty() || text.front() == '.')
-        text.insert(0, "0");
-    return text;
-}
+const double MillimetresPerInch = 25.4;
 
 // An inch size as a fraction in 64ths ("1/4", "7/8", "1", "1 1/4"), or to
 // four places when it is none.

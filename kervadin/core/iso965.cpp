@@ -1,5 +1,6 @@
 #include "kervadin/core/iso965.h"
 
+#include "kervadin/core/arithmetic.h"
 #include "runtime/numbers.h"
 
 #include <cmath>
@@ -7,6 +8,8 @@
 
 namespace kervadin::iso965 {
 namespace {
+
+using arithmetic::plain;
 
 // An entry the standard leaves empty.
 constexpr int None = 0;
@@ -123,16 +126,6 @@ int whole(double micrometres)
     return rt::RoundToInteger(micrometres);
 }
 
-std::string number(double value)
-{
-    std::string text = rt::FormatNumber(value, "###.###");
-    if (!text.empty() && text.back() == '.')
-        text.pop_back();
-    if (text.empty() || text.front() == '.')
-        text.insert(0, "0");
-    return text;
-}
-
 void tell(std::string *problem, const std::string &text)
 {
     if (problem)
@@ -143,7 +136,7 @@ bool pitchGiven(double pitch, std::string *problem)
 {
     if (pitch >= SmallestPitch - 1e-9 && pitch <= LargestPitch + 1e-9)
         return true;
-    tell(problem, "ISO 965-1 gives tolerances for pitches of 0.2 to 8 mm, not for " + number(pitch)
+    tell(problem, "ISO 965-1 gives tolerances for pitches of 0.2 to 8 mm, not for " + plain(pitch)
                       + " mm.");
     return false;
 }
@@ -203,13 +196,13 @@ ParsedClass parseClass(const std::string &text)
     if (pitchGrade < 3 || pitchGrade > 9)
         return {std::nullopt, quoted + ": the pitch diameter's grade is 3 to 9 in ISO 965-1, not "
                                   + std::to_string(pitchGrade) + "."};
-    if (majorGrade != 4 && majorGrade != 6 && majorGrade != 8)
-        return {std::nullopt, quoted + ": the major diameter's grade is 4, 6 or 8 in ISO 965-1, not "
-                                  + std::to_string(majorGrade)
-                                  + (count == 1 ? "; write both, as in " + std::to_string(pitchGrade)
-                                                      + parts[0].position + "6"
-                                                      + parts[0].position + "."
-                                                : std::string("."))};
+    if (majorGrade != 4 && majorGrade != 6 && majorGrade != 8) {
+        const std::string both = std::to_string(pitchGrade) + parts[0].position + "6"
+            + parts[0].position;
+        return {std::nullopt, quoted + ": the major diameter's grade is 4, 6 or 8 in ISO 965-1, "
+                                  "not " + std::to_string(majorGrade)
+                                  + (count == 1 ? "; write both, as in " + both + "." : ".")};
+    }
     return {MetricClass{pitchGrade, parts[0].position, majorGrade}, std::string()};
 }
 
@@ -224,13 +217,13 @@ std::optional<Value> fundamentalDeviation(char position, double pitch, std::stri
         return std::nullopt;
     if (pitch < from[column] - 1e-9) {
         tell(problem, std::string("ISO 965-1 gives position ") + position + " for pitches of "
-                          + number(from[column]) + " to 8 mm, not for " + number(pitch) + " mm.");
+                          + plain(from[column]) + " to 8 mm, not for " + plain(pitch) + " mm.");
         return std::nullopt;
     }
     if (const PitchRow *row = pitchRow(pitch))
         return Value{row->es[column], FromTable};
     const double exact = base[column] + 11 * pitch;
-    return Value{-whole(r40(exact)), "−(" + number(base[column]) + " + 11P) = −" + number(exact)
+    return Value{-whole(r40(exact)), "−(" + plain(base[column]) + " + 11P) = −" + plain(exact)
                                          + ", in the R40 series"};
 }
 
@@ -241,7 +234,7 @@ std::optional<Value> majorTolerance(int grade, double pitch, std::string *proble
         return std::nullopt;
     if (grade == 8 && pitch < CoarseGradesFrom - 1e-9) {
         tell(problem, "ISO 965-1 gives the major diameter grade 8 for pitches of 0.8 mm and "
-                      "over, not for " + number(pitch) + " mm.");
+                      "over, not for " + plain(pitch) + " mm.");
         return std::nullopt;
     }
     if (const PitchRow *row = pitchRow(pitch))
@@ -249,8 +242,8 @@ std::optional<Value> majorTolerance(int grade, double pitch, std::string *proble
     const double grade6 = 180 * std::cbrt(pitch * pitch) - 3.15 / std::sqrt(pitch);
     const double factor = grade == 4 ? 0.63 : grade == 6 ? 1 : 1.6;
     return Value{whole(r40(factor * grade6)),
-                 std::string(grade == 6 ? "" : number(factor) + " × ") + "(180 × P^(2/3) − 3.15 ÷ √P)"
-                     + ", Td(6) = " + number(grade6) + ", in the R40 series"};
+                 std::string(grade == 6 ? "" : plain(factor) + " × ")
+                     + "(180 × P^(2/3) − 3.15 ÷ √P), Td(6) = " + plain(grade6) + ", in the R40 series"};
 }
 
 std::optional<Value> pitchTolerance(int grade, double diameter, double pitch, std::string *problem)
@@ -258,15 +251,16 @@ std::optional<Value> pitchTolerance(int grade, double diameter, double pitch, st
     const int range = rangeOf(diameter);
     if (range < 0) {
         tell(problem, "ISO 965-1 gives tolerances for diameters over 0.99 up to 355 mm, not for "
-                          + number(diameter) + " mm.");
+                          + plain(diameter) + " mm.");
         return std::nullopt;
     }
     if (!pitchGiven(pitch, problem))
         return std::nullopt;
-    if ((grade >= 8 && pitch < CoarseGradesFrom - 1e-9) || (grade == 7 && pitch < Grade7From - 1e-9)) {
+    const bool coarse = grade >= 8 && pitch < CoarseGradesFrom - 1e-9;
+    if (coarse || (grade == 7 && pitch < Grade7From - 1e-9)) {
         tell(problem, "ISO 965-1 gives the pitch diameter grade " + std::to_string(grade)
-                          + " for pitches of " + number(grade == 7 ? Grade7From : CoarseGradesFrom)
-                          + " mm and over, not for " + number(pitch) + " mm.");
+                          + " for pitches of " + plain(grade == 7 ? Grade7From : CoarseGradesFrom)
+                          + " mm and over, not for " + plain(pitch) + " mm.");
         return std::nullopt;
     }
     for (const PitchDiameterRow &row : PitchDiameterRows) {
@@ -277,8 +271,8 @@ std::optional<Value> pitchTolerance(int grade, double diameter, double pitch, st
     const double grade6 = r40(90 * std::pow(pitch, 0.4) * std::pow(mean, 0.1));
     const double factor = GradeFactors[grade - 3];
     return Value{whole(r40(factor * grade6)),
-                 std::string(grade == 6 ? "" : number(factor) + " × ") + "90 × P^0.4 × d^0.1, d "
-                     + number(mean) + ", Td2(6) = " + number(grade6) + ", in the R40 series"};
+                 std::string(grade == 6 ? "" : plain(factor) + " × ") + "90 × P^0.4 × d^0.1, d "
+                     + plain(mean) + ", Td2(6) = " + plain(grade6) + ", in the R40 series"};
 }
 
 std::string diameterRange(double diameter)

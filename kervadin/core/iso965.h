@@ -50,7 +50,8 @@ struct Value {
 // Each is none where the standard gives none (a position or grade outside
 // its range of pitches, a diameter outside 0.99 to 355 mm), with the reason
 // in `problem` when one is given.
-std::optional<Value> fundamentalDeviation(char position, double pitch, std::string *problem = nullptr);
+std::optional<Value> fundamentalDeviation(char position, double pitch,
+                                          std::string *problem = nullptr);
 std::optional<Value> majorTolerance(int grade, double pitch, std::string *problem = nullptr);
 std::optional<Value> pitchTolerance(int grade, double diameter, double pitch,
                                     std::string *problem = nullptr);
