@@ -45,38 +45,33 @@ constexpr int count(const char *const (&)[N])
 
 constexpr FamilyWindow Windows[] = {
     {Family::BSF, "cmdBSF", "B.S.F.", 2400, 2040, "frmBSFsize", "B.S.F. Size", "cmdAppBSF",
-     "cmdBackBSF", 1800, 840, BsfOptions, InchCaptions},
+     "cmdBackBSF", 1800, 840, BsfOptions, count(BsfOptions), InchCaptions, count(InchCaptions)},
     {Family::Whitworth, "cmdWhit", "Whitworth", 4200, 2040, "frmWhitsize", "Whitworth Size",
-     "cmdAppWhit", "cmdBackwhit", 1800, 840, WhitworthOptions, InchCaptions},
+     "cmdAppWhit", "cmdBackwhit", 1800, 840, WhitworthOptions, count(WhitworthOptions),
+     InchCaptions, count(InchCaptions)},
     {Family::UNF, "cmdUNF", "U.N.F.", 1560, 3720, "frmUNFsize", "U.N.F. Size", "cmdAppUNF",
-     "cmdBackUNF", 1800, 840, UnfOptions, InchCaptions},
+     "cmdBackUNF", 1800, 840, UnfOptions, count(UnfOptions), InchCaptions, count(InchCaptions)},
     {Family::UNC, "cmdUNC", "U.N.C.", 3360, 3720, "frmUNCsize", "U.N.C. Size", "cmdAppUNC",
-     "cmdBackUNC", 1800, 840, UncOptions, InchCaptions},
+     "cmdBackUNC", 1800, 840, UncOptions, count(UncOptions), InchCaptions, count(InchCaptions)},
     {Family::BA, "cmdBA", "B.A.", 600, 2040, "frmBAsize", "B.A. Size", "cmdAppBA", "cmdBackBA",
-     1920, 855, BaOptions, BaCaptions},
+     1920, 855, BaOptions, count(BaOptions), BaCaptions, count(BaCaptions)},
     {Family::Metric, "cmdMetric", "Metric", 6000, 2040, "frmMetsize", "Metric Size", "btnAppmet",
-     "cmdBackmet", 1800, 735, MetricOptions, MetricCaptions},
+     "cmdBackmet", 1800, 735, MetricOptions, count(MetricOptions), MetricCaptions,
+     count(MetricCaptions)},
     {Family::UNEF, "cmdUNEF", "U.N.E.F.", 3360, 4560, "frmUNEFsize", "U.N.E.F. Size",
-     "cmdAppUNEF", "cmdBackUNEF", 1800, 975, UnefOptions, UnefCaptions},
+     "cmdAppUNEF", "cmdBackUNEF", 1800, 975, UnefOptions, count(UnefOptions), UnefCaptions,
+     count(UnefCaptions)},
 };
 
 // One row for every family, in the order of Family, with an option and a
 // caption for each of the family's sizes.
-constexpr int OptionCounts[] = {count(BsfOptions), count(WhitworthOptions), count(UnfOptions),
-                                count(UncOptions), count(BaOptions), count(MetricOptions),
-                                count(UnefOptions)};
-constexpr int CaptionCounts[] = {count(InchCaptions), count(InchCaptions), count(InchCaptions),
-                                 count(InchCaptions), count(BaCaptions), count(MetricCaptions),
-                                 count(UnefCaptions)};
-static_assert(std::size(Windows) == FamilyCount && std::size(OptionCounts) == FamilyCount
-                  && std::size(CaptionCounts) == FamilyCount,
-              "every family has exactly one row");
+static_assert(std::size(Windows) == FamilyCount, "every family has exactly one row");
 constexpr bool rowsFit()
 {
     for (int i = 0; i < FamilyCount; ++i) {
         const int sizes = familyRow(static_cast<Family>(i)).sizeCount;
-        if (Windows[i].family != static_cast<Family>(i) || OptionCounts[i] != sizes
-            || CaptionCounts[i] != sizes)
+        if (Windows[i].family != static_cast<Family>(i) || Windows[i].optionCount != sizes
+            || Windows[i].captionCount != sizes)
             return false;
     }
     return true;

@@ -32,9 +32,12 @@ struct FamilyWindow {
     const char *back;
     int backLeft;              // twips
     int optionWidth;           // twips; the tenth size of a TenSizes window is 975
-    // The name and caption of each size's option button, in size order.
+    // The name and caption of each size's option button, in size order, and
+    // how many of each there are (the build checks them against the sizes).
     const char *const *options;
+    int optionCount;
     const char *const *captions;
+    int captionCount;
 };
 
 const FamilyWindow &familyWindow(Family family);
