@@ -49,16 +49,21 @@ std::size_t numberLength(const std::string &text)
 
 } // namespace
 
-EntryReading readEntry(const std::string &text)
+std::string withoutBlanks(const std::string &text)
 {
-    EntryReading entry;
     std::size_t first = 0;
     std::size_t last = text.size();
     while (first < last && isBlank(text[first]))
         ++first;
     while (last > first && isBlank(text[last - 1]))
         --last;
-    entry.text = text.substr(first, last - first);
+    return text.substr(first, last - first);
+}
+
+EntryReading readEntry(const std::string &text)
+{
+    EntryReading entry;
+    entry.text = withoutBlanks(text);
     const std::string &t = entry.text;
     if (t.empty())
         return entry;

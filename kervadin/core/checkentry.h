@@ -98,6 +98,9 @@ struct EntryReading {
 };
 EntryReading readEntry(const std::string &text);
 
+// A text without the blanks around it, as an entry is read.
+std::string withoutBlanks(const std::string &text);
+
 // The value of a box that holds a Number; 0 for any other.
 inline double entryValue(const std::string &text)
 {

@@ -408,16 +408,6 @@ void dropVerdict(CheckTexts &texts)
     texts.majorStanding = {};
 }
 
-void dropResults(CheckTexts &texts)
-{
-    dropVerdict(texts);
-    for (std::string *text : {&texts.range, &texts.rangeWorking, &texts.mean,
-                              &texts.meanDiameter, &texts.spread})
-        text->clear();
-    for (std::string &diameter : texts.readingDiameters)
-        diameter.clear();
-}
-
 std::string checkName(const Thread &thread, const ToleranceClass &toleranceClass)
 {
     return name(thread, checkedThread(thread), toleranceClass);

@@ -75,9 +75,7 @@ struct CheckTexts {
 // The texts without the verdict and the standings, as the window shows them
 // while an entry is being typed: the verdict is given again by Check.
 void dropVerdict(CheckTexts &texts);
-// The texts without anything that follows from the entries (the range, the
-// pitch diameters, mean and spread, the verdict).
-void dropResults(CheckTexts &texts);
+
 
 // The starts typed: a whole number from 1 to 8, blanks around it allowed;
 // none for any other text.

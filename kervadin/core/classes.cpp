@@ -1,6 +1,7 @@
 #include "kervadin/core/classes.h"
 
 #include "kervadin/core/arithmetic.h"
+#include "kervadin/core/checkentry.h"
 #include "kervadin/core/iso965.h"
 #include "kervadin/core/threadform.h"
 #include "runtime/numbers.h"
@@ -203,14 +204,6 @@ const ClassRow *classRow(const ToleranceClass &toleranceClass)
     return nullptr;
 }
 
-std::string trimmed(const std::string &text)
-{
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return std::string();
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
 } // namespace
 
 CheckedThread standardCheckedThread(Family family, int size)
@@ -254,7 +247,7 @@ double threadsPerInch(const CheckedThread &thread)
     return std::fabs(n - whole) <= 1e-6 * whole ? whole : n;
 }
 
-ToleranceClass::ToleranceClass(const std::string &designation) : m_name(trimmed(designation)) {}
+ToleranceClass::ToleranceClass(const std::string &designation) : m_name(withoutBlanks(designation)) {}
 
 const ToleranceClass ToleranceClass::None;
 const ToleranceClass ToleranceClass::Class1A("1A");

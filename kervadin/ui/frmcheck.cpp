@@ -271,7 +271,7 @@ FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
     });
     QComboBox *list = classList();
     connect(list, &QComboBox::activated, this, [this] {
-        setClass(ToleranceClass(classList()->currentText().toStdString()));
+        showOption(typedClass());
         rt::guarded([this] { refresh(Refresh::Chosen); });
     });
     rt::onClick(control<QPushButton>(QStringLiteral("cmdSave")), this, &FrmCheck::saveRecord);
@@ -335,7 +335,7 @@ void FrmCheck::edited(CheckField field)
         break;
     case CheckField::Class:
         // A class typed: its limits follow it, and its option when it has one.
-        showOption(ToleranceClass(classList()->currentText().toStdString()));
+        showOption(typedClass());
         break;
     }
     refresh(Refresh::Typed);
@@ -361,10 +361,15 @@ QComboBox *FrmCheck::classList() const
     return control<QComboBox>(QStringLiteral("cboClass"));
 }
 
+ToleranceClass FrmCheck::typedClass() const
+{
+    return ToleranceClass(classList()->currentText().toStdString());
+}
+
 CheckEntry FrmCheck::entry() const
 {
     CheckEntry e;
-    e.toleranceClass = ToleranceClass(classList()->currentText().toStdString());
+    e.toleranceClass = typedClass();
     e.starts = box(CheckField::Starts)->text().toStdString();
     e.leadCorrection = leadBox()->isChecked();
     e.maximum = box(CheckField::Maximum)->text().toStdString();

@@ -83,6 +83,8 @@ private:
     // The option of a class row, and the list of classes.
     QRadioButton *classOption(const ClassRow &row) const;
     QComboBox *classList() const;
+    // The class in the list's box, as chosen or typed.
+    ToleranceClass typedClass() const;
 
     // The texts and the entries of the last verdict written; none while no
     // verdict is shown.
