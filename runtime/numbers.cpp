@@ -261,6 +261,14 @@ int RoundToInteger(double value)
     return static_cast<int>(nearest);
 }
 
+long long RoundToWhole(double value)
+{
+    constexpr double Exact = 9007199254740992.0; // 2^53
+    if (!(std::fabs(value) <= Exact))
+        throw ArithmeticFault(Fault::Overflow);
+    return static_cast<long long>(std::nearbyint(value));
+}
+
 double checked(double value)
 {
     if (std::isnan(value))

@@ -53,6 +53,11 @@ std::string NumberToText(double value);
 // -32768..32767 (or NaN) throws Overflow.
 int RoundToInteger(double value);
 
+// To the nearest whole number, halves to the even neighbour, with no 16-bit
+// step: for lengths and tolerances in small units (355 mm is 355 000 µm).
+// Beyond ±2^53, where a double holds no halves, or NaN, throws Overflow.
+long long RoundToWhole(double value);
+
 // Checked arithmetic. Each throws the fault its operation can raise and
 // otherwise returns the plain double result.
 double checked(double value);             // inf: Overflow, NaN: InvalidArgument

@@ -6,6 +6,7 @@
 // sends the user back to; and how a box of the check is read. No Qt here.
 
 #include "kervadin/core/classes.h"
+#include "runtime/entry.h"
 #include "runtime/refusal.h"
 
 #include <array>
@@ -74,32 +75,13 @@ constexpr CheckField readingField(int index)
 
 using CheckRefusal = rt::FieldRefusal<CheckField>;
 
-// How the check reads a number box: its whole text must be one number, with
-// blanks (spaces, tabs, line breaks) around it and nothing else. A number is
-// an optional sign, digits with at most one point, and an optional exponent
-// ("1.5e-3"). The measurement window reads its boxes its own way.
-enum class EntryForm {
-    Empty,          // nothing but blanks
-    Number,         // a number above 0
-    Comma,          // a comma anywhere: a decimal comma, most likely
-    NotANumber,     // no number at the start, or a number not above 0
-    MoreThanNumber, // a number with more text after it ("0.2600 mm", "0.25.90")
-    TooLong,        // more characters than any number typed to a useful precision
-    TooLarge,       // beyond the range of the arithmetic ("1e400")
-};
-
-// The longest entry taken as a number, blanks around it aside.
-constexpr std::size_t LongestEntry = 32;
-
-struct EntryReading {
-    EntryForm form = EntryForm::Empty;
-    double value = 0;  // for a Number; else 0
-    std::string text;  // the text without the blanks around it
-};
-EntryReading readEntry(const std::string &text);
-
-// A text without the blanks around it, as an entry is read.
-std::string withoutBlanks(const std::string &text);
+// How the check reads a number box: as every box of a form that takes one
+// number (runtime/entry.h). The measurement window reads its boxes its own way.
+using rt::EntryForm;
+using rt::EntryReading;
+using rt::LongestEntry;
+using rt::readEntry;
+using rt::withoutBlanks;
 
 // The value of a box that holds a Number; 0 for any other.
 inline double entryValue(const std::string &text)
@@ -124,6 +106,13 @@ inline CheckRefusal refusalAt(CheckField field, std::string title, std::string l
                               std::string line2)
 {
     return {{std::move(title), std::move(line1), std::move(line2)}, field};
+}
+
+// What the check lacks that no box holds (a Calculate, the limits): said,
+// with the keyboard left where it was.
+inline CheckRefusal missing(std::string title, std::string line1, std::string line2)
+{
+    return {{std::move(title), std::move(line1), std::move(line2)}, std::nullopt};
 }
 
 } // namespace kervadin
