@@ -6,6 +6,7 @@
 
 #include "runtime/numbers.h"
 
+#include <cstddef>
 #include <string>
 
 namespace kervadin::arithmetic {
@@ -51,6 +52,18 @@ inline std::string plain(double value)
     if (text.empty() || text.front() == '.')
         text.insert(0, "0");
     return text;
+}
+
+// A text as a message quotes it, in double quotes: past `longest` bytes it
+// is cut short (never inside a character) and ends in an ellipsis.
+inline std::string quotedPiece(const std::string &text, std::size_t longest)
+{
+    if (text.size() <= longest)
+        return "\"" + text + "\"";
+    std::size_t end = longest;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    return "\"" + text.substr(0, end) + "…\"";
 }
 
 // An angle in degrees and whole minutes, the minutes left out when there are

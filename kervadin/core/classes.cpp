@@ -2,12 +2,14 @@
 
 #include "kervadin/core/arithmetic.h"
 #include "kervadin/core/checkentry.h"
+#include "kervadin/core/designation.h"
 #include "kervadin/core/iso965.h"
 #include "kervadin/core/threadform.h"
 #include "runtime/numbers.h"
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace kervadin {
 namespace {
@@ -41,9 +43,9 @@ bool takesDiameterAsEngagement(const CheckedThread &thread)
 }
 
 // Micrometres as millimetres to three places: "−0.032".
-std::string micrometres(int value)
+std::string micrometres(long long value)
 {
-    const std::string size = rt::FormatNumber(std::abs(value) / 1000.0, "#0.000");
+    const std::string size = rt::FormatNumber(std::llabs(value) / 1000.0, "#0.000");
     return value < 0 ? "−" + size : size;
 }
 
@@ -156,12 +158,12 @@ ClassLimits metricLimits(const CheckedThread &thread, const ToleranceClass &tole
     // there on whole micrometres.
     const std::string basicText =
         rt::FormatNumber(basicPitchDiameter(UnifiedForm, thread.diameter, thread.pitch), "#0.000");
-    const int basic = rt::RoundToInteger(multiply(rt::ReadNumber(basicText), 1000));
+    const long long basic = rt::RoundToWhole(multiply(rt::ReadNumber(basicText), 1000));
     const int deviation = es->micrometres;
-    const int maximum = basic + deviation;
-    const int minimum = maximum - td2->micrometres;
-    out.maximum = asShown(maximum / 1000.0);
-    out.minimum = asShown(minimum / 1000.0);
+    const long long maximum = basic + deviation;
+    const long long minimum = maximum - td2->micrometres;
+    out.maximum = asShown(static_cast<double>(maximum) / 1000);
+    out.minimum = asShown(static_cast<double>(minimum) / 1000);
     out.maximumText = shown(out.maximum);
     out.minimumText = shown(out.minimum);
 
@@ -179,11 +181,11 @@ ClassLimits metricLimits(const CheckedThread &thread, const ToleranceClass &tole
         + micrometres(td2->micrometres);
 
     // The major diameter from d, to the micrometre, with the same es.
-    const int major = rt::RoundToInteger(multiply(thread.diameter, 1000));
-    const int majorMaximum = major + deviation;
-    const int majorMinimum = majorMaximum - td->micrometres;
-    out.majorMaximum = asShown(majorMaximum / 1000.0);
-    out.majorMinimum = asShown(majorMinimum / 1000.0);
+    const long long major = rt::RoundToWhole(multiply(thread.diameter, 1000));
+    const long long majorMaximum = major + deviation;
+    const long long majorMinimum = majorMaximum - td->micrometres;
+    out.majorMaximum = asShown(static_cast<double>(majorMaximum) / 1000);
+    out.majorMinimum = asShown(static_cast<double>(majorMinimum) / 1000);
     out.majorMaximumText = shown(out.majorMaximum);
     out.majorMinimumText = shown(out.majorMinimum);
     out.majorMaximumWorking = classLine + esLine + "\nmaximum = d + es = " + micrometres(major)
@@ -192,6 +194,40 @@ ClassLimits metricLimits(const CheckedThread &thread, const ToleranceClass &tole
         + "\nminimum = maximum − Td = " + micrometres(majorMaximum) + " − "
         + micrometres(td->micrometres);
     return out;
+}
+
+// A thread too small for its pitch has no class: why, naming the thread
+// and `what` it cannot have ("no class", "class 6g"); empty when its basic
+// pitch diameter is above 0.
+std::string tooSmall(const CheckedThread &thread, const std::string &what)
+{
+    const double basic = asShown(basicPitchDiameter(UnifiedForm, thread.diameter, thread.pitch));
+    if (basic > 0)
+        return std::string();
+    return designation(thread) + " cannot have " + what + ": its basic pitch diameter is "
+        + shown(basic) + ", not above 0.";
+}
+
+// Limits that are not above 0 are no limits: the problem names the thread.
+ClassLimits aboveZero(const CheckedThread &thread, const ToleranceClass &toleranceClass,
+                      ClassLimits limits)
+{
+    if (!limits.offered)
+        return limits;
+    const std::string what = "class " + toleranceClass.name();
+    ClassLimits none;
+    none.problem = tooSmall(thread, what);
+    const std::pair<const char *, double> values[] = {
+        {"maximum pitch diameter", limits.maximum},
+        {"minimum pitch diameter", limits.minimum},
+        {"minimum major diameter", limits.majorMinimum},
+    };
+    for (const auto &[name, value] : values) {
+        if (none.problem.empty() && value <= 0)
+            none.problem = designation(thread) + " cannot have " + what + ": its " + name
+                + " would be " + shown(value) + ", not above 0.";
+    }
+    return none.problem.empty() ? limits : none;
 }
 
 // The row of a class named on the list, or none.
@@ -274,11 +310,11 @@ ClassLimits classLimits(const CheckedThread &thread, const ToleranceClass &toler
     if (toleranceClass.isNone())
         return out;
     const ClassRow *row = classRow(toleranceClass);
-    const std::string quoted = "\"" + toleranceClass.name() + "\"";
+    const std::string quoted = quotedPiece(toleranceClass.name(), LongestClass);
     switch (offeredClasses(thread)) {
     case ClassSet::Unified:
         if (row && row->set == ClassSet::Unified)
-            return unifiedLimits(thread, *row);
+            return aboveZero(thread, toleranceClass, unifiedLimits(thread, *row));
         out.problem =
             quoted + " is not a class of a unified thread: its classes are 1A, 2A and 3A.";
         return out;
@@ -287,7 +323,7 @@ ClassLimits classLimits(const CheckedThread &thread, const ToleranceClass &toler
             out.problem = quoted + " is a class of a unified thread, not of a metric one.";
             return out;
         }
-        return metricLimits(thread, toleranceClass);
+        return aboveZero(thread, toleranceClass, metricLimits(thread, toleranceClass));
     case ClassSet::None:
         break;
     }
@@ -295,6 +331,26 @@ ClassLimits classLimits(const CheckedThread &thread, const ToleranceClass &toler
         ? "The classes are for threads of one start: type the limits from the drawing."
         : "This thread has no classes: type the limits from the drawing.";
     return out;
+}
+
+ClassesHad classesHad(const CheckedThread &thread)
+{
+    ClassesHad had;
+    const ClassSet set = offeredClasses(thread);
+    for (const ClassRow &row : ClassRows) {
+        if (row.set != set || set == ClassSet::None)
+            continue;
+        const ClassLimits limits = classLimits(thread, ToleranceClass(row.name));
+        if (limits.offered)
+            had.names.push_back(row.name);
+        else if (had.problem.empty())
+            had.problem = limits.problem;
+    }
+    if (!had.names.empty())
+        had.problem.clear();
+    else if (const std::string why = tooSmall(thread, "a class"); !why.empty())
+        had.problem = why;
+    return had;
 }
 
 } // namespace kervadin

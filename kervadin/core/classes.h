@@ -17,7 +17,9 @@
 #include "kervadin/core/families.h"
 #include "kervadin/core/threadrules.h"
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace kervadin {
 
@@ -81,11 +83,17 @@ inline std::string className(const ToleranceClass &toleranceClass)
     return toleranceClass.name();
 }
 
-// Which classes a thread offers: 1A/2A/3A, those of ISO 965-1, or none
-// (limits typed from the drawing).
+// Which classes a thread's form offers: 1A/2A/3A, those of ISO 965-1, or
+// none (limits typed from the drawing).
 enum class ClassSet { None, Unified, Metric };
 ClassSet offeredClasses(const CheckedThread &thread);
+// Whether the thread has the class: its set offers it, the standard gives it
+// for the thread's diameter and pitch, and every limit it gives is above 0.
 bool offers(const CheckedThread &thread, const ToleranceClass &toleranceClass);
+
+// The longest class a drawing writes, blanks around it included: the class
+// box holds no more, and a message quotes no more of a class.
+constexpr std::size_t LongestClass = 8;
 
 // The unified classes' rule: tolerance and allowance as multiples of the
 // class 2A tolerance T (the allowance in tenths of T as shown), and the
@@ -153,5 +161,15 @@ struct ClassLimits {
 
 // Throws rt::ArithmeticFault for a fault anywhere in the arithmetic.
 ClassLimits classLimits(const CheckedThread &thread, const ToleranceClass &toleranceClass);
+
+// The classes of ClassRows the thread has, in the order of the rows; when
+// its set offers some but it has none of them, why ("M3 × 8 cannot have a
+// class: its basic pitch diameter is -2.1962, not above 0."). Throws
+// rt::ArithmeticFault as classLimits.
+struct ClassesHad {
+    std::vector<std::string> names;
+    std::string problem;
+};
+ClassesHad classesHad(const CheckedThread &thread);
 
 } // namespace kervadin

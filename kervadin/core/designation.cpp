@@ -17,10 +17,11 @@ const double MillimetresPerInch = 25.4;
 // four places when it is none.
 std::string inchSize(double diameter)
 {
-    // Past a thousand inches no size is a fraction; the test spares the
-    // rounding a number too large for it.
+    // Past a thousand inches no size is a fraction.
     const double sixtyFourths = diameter * 64;
-    const int n = diameter > 0 && diameter < 1000 ? rt::RoundToInteger(sixtyFourths) : 0;
+    const int n = diameter > 0 && diameter < 1000
+        ? static_cast<int>(rt::RoundToWhole(sixtyFourths))
+        : 0;
     if (n <= 0 || std::fabs(sixtyFourths - n) > 1e-6)
         return rt::FormatNumber(diameter, "#0.0000");
     const int whole = n / 64;

@@ -1,6 +1,7 @@
 #include "kervadin/core/iso965.h"
 
 #include "kervadin/core/arithmetic.h"
+#include "kervadin/core/classes.h"
 #include "runtime/numbers.h"
 
 #include <cmath>
@@ -15,7 +16,12 @@ using arithmetic::plain;
 constexpr int None = 0;
 
 // The pitches of the standard's tables, mm, and the values it gives at each.
-// Fundamental deviations are negative for e, f and g (h is 0).
+// Fundamental deviations are negative for e, f and g (h is 0). Off these
+// pitches the formulas give the values; at them the table holds, where they
+// differ too: es at most pitches (the table's f column is not even of the
+// R40 series), Td(6) at 0.75 mm (140, the formula 150) and 4 mm (475, the
+// formula 450) with their grades 4 and 8, and Td(8) at 8 mm (1180; 1.6 × 710
+// in the series is 1120).
 struct PitchRow {
     double pitch;
     int es[3]; // e, f, g; None where the position is not given
@@ -52,15 +58,19 @@ constexpr Range Ranges[] = {
 };
 
 // Td2 of grades 3 to 9 by range and pitch, µm, as the standard tabulates
-// them. Its formula gives every other entry of these rows back but for the
-// 2.8 to 5.6 mm row at 0.5 mm and two of grade 5, which is why the rows are
-// carried: the table holds where they disagree.
+// them, every range. Its formula gives every other entry of these rows back
+// but for the rows of 2.8 to 5.6 mm at 0.5 mm (grade 6: 75, the formula 80),
+// 45 to 90 mm at 5 mm (250, the formula 265) and 180 to 355 mm at 3 mm (250,
+// the formula 236), and two of grade 5, which is why the rows are carried:
+// the table holds where they disagree. Grade 3 at 8 mm is the formula's.
 struct PitchDiameterRow {
     int range; // in Ranges
     double pitch;
     int td2[7];
 };
 constexpr PitchDiameterRow PitchDiameterRows[] = {
+    {0, 0.2, {24, 30, 38, 48, None, None, None}},  {0, 0.25, {26, 34, 42, 53, None, None, None}},
+    {0, 0.3, {28, 36, 45, 56, None, None, None}},
     {1, 0.2, {25, 32, 40, 50, None, None, None}},  {1, 0.25, {28, 36, 45, 56, None, None, None}},
     {1, 0.35, {32, 40, 50, 63, 80, None, None}},   {1, 0.4, {34, 42, 53, 67, 85, None, None}},
     {1, 0.45, {36, 45, 56, 71, 90, None, None}},
@@ -74,6 +84,17 @@ constexpr PitchDiameterRow PitchDiameterRows[] = {
     {4, 2, {80, 100, 125, 160, 200, 250, 315}},    {4, 2.5, {85, 106, 132, 170, 212, 265, 335}},
     {5, 1, {63, 80, 100, 125, 160, 200, 250}},     {5, 1.5, {75, 95, 118, 150, 190, 236, 300}},
     {5, 2, {85, 106, 132, 170, 212, 265, 335}},
+    {5, 3, {100, 125, 160, 200, 250, 315, 400}},   {5, 3.5, {106, 132, 170, 212, 265, 335, 425}},
+    {5, 4, {112, 140, 180, 224, 280, 355, 450}},   {5, 4.5, {118, 150, 190, 236, 300, 375, 475}},
+    {6, 1.5, {80, 100, 125, 160, 200, 250, 315}},  {6, 2, {90, 112, 140, 180, 224, 280, 355}},
+    {6, 3, {106, 132, 170, 212, 265, 335, 425}},   {6, 4, {118, 150, 190, 236, 300, 375, 475}},
+    {6, 5, {125, 160, 200, 250, 315, 400, 500}},   {6, 5.5, {132, 170, 212, 265, 335, 425, 530}},
+    {6, 6, {140, 180, 224, 280, 355, 450, 560}},
+    {7, 2, {95, 118, 150, 190, 236, 300, 375}},    {7, 3, {112, 140, 180, 224, 280, 355, 450}},
+    {7, 4, {125, 160, 200, 250, 315, 400, 500}},   {7, 6, {150, 190, 236, 300, 375, 475, 600}},
+    {7, 8, {None, 212, 265, 335, 425, 530, 670}},
+    {8, 3, {125, 160, 200, 250, 315, 400, 500}},   {8, 4, {140, 180, 224, 280, 355, 450, 560}},
+    {8, 6, {160, 200, 250, 315, 400, 500, 630}},   {8, 8, {None, 224, 280, 355, 450, 560, 710}},
 };
 
 constexpr double GradeFactors[7] = {0.5, 0.63, 0.8, 1, 1.25, 1.6, 2};
@@ -123,7 +144,7 @@ double r40(double value)
 // (26.5 gives 26, 33.5 gives 34), as the tables write them.
 int whole(double micrometres)
 {
-    return rt::RoundToInteger(micrometres);
+    return static_cast<int>(rt::RoundToWhole(micrometres));
 }
 
 void tell(std::string *problem, const std::string &text)
@@ -164,7 +185,7 @@ ParsedClass parseClass(const std::string &text)
     Part parts[2];
     int count = 0;
     std::size_t i = 0;
-    const std::string quoted = "\"" + text + "\"";
+    const std::string quoted = arithmetic::quotedPiece(text, LongestClass);
     const std::string asWritten =
         " is not a class as drawings write it: a grade and a position, as in 6g, or the pitch "
         "diameter's and the major diameter's, as in 4g6g.";
@@ -239,11 +260,17 @@ std::optional<Value> majorTolerance(int grade, double pitch, std::string *proble
     }
     if (const PitchRow *row = pitchRow(pitch))
         return Value{row->td[column], FromTable};
-    const double grade6 = 180 * std::cbrt(pitch * pitch) - 3.15 / std::sqrt(pitch);
+    // Grade 6 from its formula in the series first, then the grade's factor
+    // in the series again, as the table is built (and gives back its grades 4
+    // and 8 from its grade 6 at every pitch).
+    const double formula = 180 * std::cbrt(pitch * pitch) - 3.15 / std::sqrt(pitch);
+    const double grade6 = r40(formula);
     const double factor = grade == 4 ? 0.63 : grade == 6 ? 1 : 1.6;
     return Value{whole(r40(factor * grade6)),
                  std::string(grade == 6 ? "" : plain(factor) + " × ")
-                     + "(180 × P^(2/3) − 3.15 ÷ √P), Td(6) = " + plain(grade6) + ", in the R40 series"};
+                     + "Td(6), Td(6) = 180 × P^(2/3) − 3.15 ÷ √P = " + plain(formula)
+                     + ", in the R40 series " + plain(grade6)
+                     + (grade == 6 ? "" : ", again in the R40 series")};
 }
 
 std::optional<Value> pitchTolerance(int grade, double diameter, double pitch, std::string *problem)

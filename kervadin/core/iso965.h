@@ -12,7 +12,8 @@
 // R40 series (the nearest value of the series on a logarithmic scale), in
 // whole micrometres:
 // - es = −(50 + 11P) (e), −(30 + 11P) (f), −(15 + 11P) (g), 0 (h), P in mm;
-// - Td(6) = 180 × P^(2/3) − 3.15 ÷ √P; Td(4) = 0.63 × Td(6), Td(8) = 1.6 × Td(6);
+// - Td(6) = 180 × P^(2/3) − 3.15 ÷ √P; Td(4) = 0.63 × Td(6) and Td(8) = 1.6 ×
+//   Td(6), Td(6) as rounded, rounded again;
 // - Td2(6) = 90 × P^0.4 × d^0.1, d the geometric mean of the diameter range;
 //   grade k is Td2(6), as rounded, times 0.5, 0.63, 0.8, 1, 1.25, 1.6 or 2
 //   for grades 3 to 9, rounded again.
