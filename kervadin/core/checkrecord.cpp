@@ -30,8 +30,13 @@ bool judged(const CheckRecord &record)
     return !record.major.empty() && !record.majorMaximum.empty() && !record.majorMinimum.empty();
 }
 
-CheckRefusal noCheck()
+CheckRefusal noCheck(const CheckRefusal &checkRefusal)
 {
+    if (checkRefusal.refuses()) {
+        CheckRefusal said = checkRefusal;
+        said.title = "No Check";
+        return said;
+    }
     return refusalAt(CheckField::Check, "No Check", "There is no verdict to record.",
                      "Please check the readings first.");
 }
@@ -52,7 +57,7 @@ Recorded recordCheck(const State &state, const ShownCheck &shown, const std::str
 {
     // A record never pairs the entries of now with a verdict of before.
     if (!shown.verdict || shown.entry != shown.verdictEntry)
-        return {std::nullopt, noCheck()};
+        return {std::nullopt, noCheck(shown.checkRefusal)};
     const CheckTexts &texts = *shown.verdict;
     CheckRecord r;
     r.time = time;

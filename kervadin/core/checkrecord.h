@@ -61,10 +61,14 @@ struct ShownCheck {
     // The entries as they stand now, and the part as typed.
     CheckEntry entry;
     std::string part;
+    // What the last Check refused (what was missing, or an entry), while
+    // nothing has changed since; else nothing.
+    CheckRefusal checkRefusal;
 };
 
 // The record of the verdict shown, checked at `time`; or, with no record,
-// "No Check" when there is no verdict or an entry has changed since it.
+// "No Check" when there is no verdict or an entry has changed since it,
+// saying what the last Check said when nothing has changed since.
 struct Recorded {
     std::optional<CheckRecord> record;
     CheckRefusal refusal;

@@ -3,6 +3,7 @@
 #include "kervadin/core/arithmetic.h"
 #include "kervadin/core/designation.h"
 #include "kervadin/core/threadform.h"
+#include "runtime/entry.h"
 #include "runtime/numbers.h"
 
 #include <cmath>
@@ -34,7 +35,7 @@ std::string threadLine(const Thread &thread, const CheckedThread &checked)
 {
     const ThreadRecord &r = thread.record();
     const std::string diameter = thread.isCustom() && thread.unit() == Unit::Millimetre
-        ? rt::FormatNumber(thread.diameter(), "#0.000") + " mm"
+        ? rt::FormatNumber(thread.diameter(), "#0.000")
         : r.diameter;
     const std::string starts =
         checked.starts > 1 ? ", " + std::to_string(checked.starts) + " starts" : std::string();
@@ -46,11 +47,7 @@ std::string threadLine(const Thread &thread, const CheckedThread &checked)
 // ("0.0289", "0.02887", ".03" as "0.03"); otherwise its value to five places.
 std::string wireShown(const Calculation &calculation)
 {
-    const std::string &typed = calculation.wireText;
-    const std::size_t first = typed.find_first_not_of(' ');
-    const std::size_t last = typed.find_last_not_of(' ');
-    const std::string text =
-        first == std::string::npos ? std::string() : typed.substr(first, last - first + 1);
+    const std::string text = withoutBlanks(calculation.wireText);
     const std::size_t point = text.find('.');
     const bool digits = !text.empty() && text != "."
         && text.find_first_not_of("0123456789.") == std::string::npos
@@ -117,10 +114,13 @@ bool hasLimits(const CheckTexts &out)
 }
 
 // Before there is a dimension over wires the limits and the class stay as
-// they are, and nothing is worked out.
+// they are, nothing is worked out, and Check says what is missing.
 void awaitCalculation(const CheckEntry &entry, CheckTexts &out)
 {
     out.note = "Calculate a dimension over wires first.";
+    out.refusal = missing("No Calculation",
+                          "There is no dimension over wires to check the readings against.",
+                          "Please calculate one on the measurement window first.");
     out.toleranceClass = entry.toleranceClass;
     out.maximum = entry.maximum;
     out.minimum = entry.minimum;
@@ -225,9 +225,13 @@ void takeClassLimits(const CheckedThread &checked, const ToleranceClass &toleran
     out.majorMinimumWorking = limits.majorMinimumWorking;
 }
 
+const char ReadyNote[] = "Type the readings and press Check.";
+const char CheckedNote[] = "Checked: the verdict below is for the entries shown.";
+
 // The limits, a class's worked out or as typed, and the note that says
-// what to do next.
-void takeLimits(const CheckedThread &checked, const CheckEntry &entry, CheckTexts &out)
+// what to do next: with a class the thread lacks, why.
+void takeLimits(const CheckedThread &checked, const CheckEntry &entry, const ClassesHad &had,
+                CheckTexts &out)
 {
     out.maximum = entry.maximum;
     out.minimum = entry.minimum;
@@ -236,7 +240,11 @@ void takeLimits(const CheckedThread &checked, const CheckEntry &entry, CheckText
     if (!entry.toleranceClass.isNone())
         takeClassLimits(checked, entry.toleranceClass, out);
     if (hasLimits(out))
-        out.note = "Type the readings and press Check.";
+        out.note = ReadyNote;
+    else if (!out.classProblem.empty())
+        out.note = out.classProblem;
+    else if (out.classes != ClassSet::None && out.classNames.empty())
+        out.note = had.problem + " Type the limits from the drawing.";
     else if (out.classes != ClassSet::None)
         out.note = "Choose a class, or type the limits from the drawing.";
     else if (out.starts > 1)
@@ -257,6 +265,12 @@ CheckRefusal refuseMissing(const CheckEntry &entry, const CheckTexts &out)
         return refusalAt(CheckField::Reading1, "No Reading",
                          "No reading over the wires has been entered.",
                          "Please type at least one reading and try again.");
+    if (!hasLimits(out))
+        return missing("No Limit", "The limits of the pitch diameter have not been entered.",
+                       out.classNames.empty()
+                           ? "Please type both limits from the drawing and try again."
+                           : "Please choose a class, or type both limits from the drawing, and "
+                             "try again.");
     if (!isBlankEntry(entry.major) && isBlankEntry(out.majorMaximum)
         && isBlankEntry(out.majorMinimum))
         return refusalAt(CheckField::MajorMaximum, "No Limit",
@@ -279,8 +293,10 @@ CheckRefusal refuseEntered(const CheckedThread &checked, const CheckEntry &entry
                          "Please type the number of starts and try again.");
     if (!out.classProblem.empty())
         return refusalAt(CheckField::Class, "Bad Class", out.classProblem,
-                         "Please choose a class from the list, or type it as the drawing gives "
-                         "it, and try again.");
+                         out.classNames.empty()
+                             ? "Please type the limits from the drawing, and try again."
+                             : "Please choose a class from the list, or type it as the drawing "
+                               "gives it, and try again.");
     if (out.toleranceClass.isNone()) {
         CheckRefusal refusal = checkTypedLimits(out.maximum, out.minimum);
         if (refusal.refuses())
@@ -383,24 +399,20 @@ void showVerdict(const Thread &thread, const CheckedThread &checked,
     }
     out.verdict = verdict.text();
     out.verdictWorking = name(thread, checked, out.toleranceClass) + "\n" + verdict.working;
+    out.note = CheckedNote;
 }
 
 } // namespace
 
 std::optional<int> startsOf(const std::string &text)
 {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return std::nullopt;
-    const std::string digits = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    if (digits.size() > 3 || digits.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    const int starts = std::stoi(digits);
-    return starts >= 1 && starts <= 8 ? std::optional<int>(starts) : std::nullopt;
+    return rt::wholeEntry(text, 1, 8);
 }
 
 void dropVerdict(CheckTexts &texts)
 {
+    if (texts.note == CheckedNote)
+        texts.note = ReadyNote;
     texts.verdict.clear();
     texts.verdictWorking.clear();
     for (ReadingStanding &standing : texts.standings)
@@ -416,13 +428,17 @@ std::string checkName(const Thread &thread, const ToleranceClass &toleranceClass
 CheckTexts checkReadings(const State &state, const CheckEntry &entry)
 {
     CheckTexts out;
-    out.starts = startsOf(entry.starts).value_or(1);
+    const std::optional<int> starts = startsOf(entry.starts);
+    out.starts = starts.value_or(1);
     const std::optional<Thread> &thread = state.thread();
     CheckedThread checked = thread ? checkedThread(*thread) : CheckedThread();
     checked.starts = out.starts;
+    ClassesHad had;
     if (thread) {
         out.thread = threadLine(*thread, checked);
         out.classes = offeredClasses(checked);
+        had = classesHad(checked);
+        out.classNames = had.names;
     }
     const ThreadForm *form = thread ? threadForm(thread->angle()) : nullptr;
     const std::optional<Calculation> &calculation = state.calculation();
@@ -435,8 +451,17 @@ CheckTexts checkReadings(const State &state, const CheckEntry &entry)
     out.thread += "; wire " + out.wire;
     const Constants constants =
         workConstants(*thread, *form, calculation->wire, entry.leadCorrection, out);
-    takeLimits(checked, entry, out);
+    takeLimits(checked, entry, had, out);
     out.refusal = refuseEntered(checked, entry, out, constants);
+    // C and all that follows from it are for a count of starts: none while
+    // the box holds none.
+    if (!starts) {
+        for (std::string *text : {&out.constant, &out.constantWorking, &out.leadAngle,
+                                  &out.leadCorrection})
+            text->clear();
+        out.note = "Type the number of starts: a whole number from 1 to 8.";
+        return out;
+    }
     // What follows from each entry is shown, the entries that cannot be
     // checked passed over; the verdict only when Check would give it.
     const bool limits = limitsHold(checked, out, constants.constant);

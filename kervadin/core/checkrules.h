@@ -24,6 +24,7 @@
 #include "kervadin/core/verdict.h"
 
 #include <string>
+#include <vector>
 
 namespace kervadin {
 
@@ -33,7 +34,8 @@ struct CheckTexts {
     // False until there is a calculated dimension over wires: then only
     // thread, classes and note are given and nothing is computed.
     bool calculated = false;
-    ClassSet classes = ClassSet::None; // the classes the thread offers
+    ClassSet classes = ClassSet::None; // the set of classes the thread's form offers
+    std::vector<std::string> classNames; // the classes of the set the thread has
     ToleranceClass toleranceClass; // the class whose limits are shown; none when none is
     // Why the class chosen or typed gives no limits for the thread ("6x" is
     // no class of ISO 965-1); empty when it gives them or there is none.
@@ -77,8 +79,8 @@ struct CheckTexts {
 void dropVerdict(CheckTexts &texts);
 
 
-// The starts typed: a whole number from 1 to 8, blanks around it allowed;
-// none for any other text.
+// The starts typed: a whole number from 1 to 8, read as every box of the
+// check is ("2", " 2\t", "2.0"); none for any other text.
 std::optional<int> startsOf(const std::string &text);
 
 // The thread as the check names it (its designation, with the class when one

@@ -64,15 +64,12 @@ void forEachOption(Visit visit)
     }
 }
 
-// The classes a set offers by name, in the order of their rows.
-QStringList listedClasses(ClassSet set)
+QStringList qsList(const std::vector<std::string> &texts)
 {
-    QStringList names;
-    for (const ClassRow &row : ClassRows) {
-        if (row.set == set && set != ClassSet::None)
-            names << QLatin1String(row.name);
-    }
-    return names;
+    QStringList list;
+    for (const std::string &text : texts)
+        list << qs(text);
+    return list;
 }
 
 QColor standingColour(Standing standing)
@@ -270,7 +267,13 @@ FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
         rt::onClick(classOption(row), this, &FrmCheck::chooseClass);
     });
     QComboBox *list = classList();
+    list->lineEdit()->setMaxLength(static_cast<int>(LongestClass));
     connect(list, &QComboBox::activated, this, [this] {
+        // Leaving the box with a class typed that the list holds activates
+        // it too: that is still typing, and the verdict waits for Check.
+        if (classList()->currentText() == m_typedClass)
+            return;
+        m_typedClass.clear();
         showOption(typedClass());
         rt::guarded([this] { refresh(Refresh::Chosen); });
     });
@@ -335,6 +338,7 @@ void FrmCheck::edited(CheckField field)
         break;
     case CheckField::Class:
         // A class typed: its limits follow it, and its option when it has one.
+        m_typedClass = classList()->currentText();
         showOption(typedClass());
         break;
     }
@@ -430,6 +434,8 @@ void FrmCheck::evaluate()
     const CheckTexts texts = checkReadings(m_program.state(), entry());
     if (texts.refusal.refuses()) {
         refuse(texts.refusal);
+        // Save and Copy say the same until something changes.
+        m_checkRefusal = texts.refusal;
         return;
     }
     write(texts);
@@ -443,7 +449,8 @@ void FrmCheck::back()
 std::optional<CheckRecord> FrmCheck::record()
 {
     const ShownCheck shown{m_verdict, m_verdictEntry, entry(),
-                           control<QLineEdit>(QStringLiteral("txtPart"))->text().toStdString()};
+                           control<QLineEdit>(QStringLiteral("txtPart"))->text().toStdString(),
+                           m_checkRefusal};
     Recorded recorded = recordCheck(m_program.state(), shown, localTimeNow());
     if (!recorded.record)
         refuse(recorded.refusal);
@@ -511,6 +518,7 @@ void FrmCheck::showOption(const ToleranceClass &toleranceClass)
 
 void FrmCheck::setClass(const ToleranceClass &toleranceClass)
 {
+    m_typedClass.clear();
     showOption(toleranceClass);
     if (classList()->currentText() != qs(toleranceClass.name()))
         classList()->setEditText(qs(toleranceClass.name()));
@@ -521,16 +529,18 @@ void FrmCheck::listClasses(const CheckTexts &texts)
     QComboBox *list = classList();
     // A thread without classes drops the class, as it drops its limits.
     if (texts.classes == ClassSet::None && !list->currentText().isEmpty())
-        list->setEditText(QString());
-    if (texts.classes != m_listed) {
+        setClass(ToleranceClass::None);
+    // The list holds the classes the thread has, and only those.
+    const QStringList had = qsList(texts.classNames);
+    if (had != m_listed) {
         // Filling the list would put its first class in the box: the text stays.
         const QString text = list->currentText();
         const QSignalBlocker blocker(list);
         list->clear();
-        list->addItems(listedClasses(texts.classes));
+        list->addItems(had);
         list->setCurrentIndex(-1);
         list->setEditText(text);
-        m_listed = texts.classes;
+        m_listed = had;
     }
     list->setHidden(texts.classes == ClassSet::None);
     field(QStringLiteral("lblCapClassList"))->setHidden(texts.classes == ClassSet::None);
@@ -552,9 +562,10 @@ void FrmCheck::write(const CheckTexts &texts)
     display(field(QStringLiteral("lblNote")), texts.note);
     display(field(QStringLiteral("lblBasic")), texts.basic, texts.basicWorking);
     display(field(QStringLiteral("lblConstant")), texts.constant, texts.constantWorking);
+    const QStringList had = qsList(texts.classNames);
     forEachOption([&](const ClassRow &row) {
         QRadioButton *option = classOption(row);
-        option->setHidden(row.set != texts.classes);
+        option->setHidden(!had.contains(QLatin1String(row.name)));
         option->setEnabled(texts.calculated);
     });
     showOption(texts.toleranceClass);
@@ -592,7 +603,9 @@ void FrmCheck::writeResults(const CheckTexts &texts)
     // A long verdict (a reading named, a second line on the spread) takes a
     // smaller font, the largest that shows all of it.
     rt::fitToFirstFont(verdict, VerdictFonts);
-    // What Save and Copy record: the verdict shown and the entries it is for.
+    // What Save and Copy record: the verdict shown and the entries it is for;
+    // what a Check refused no longer holds once anything is written.
+    m_checkRefusal = {};
     if (texts.verdict.empty()) {
         m_verdict.reset();
     } else {

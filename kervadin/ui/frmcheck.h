@@ -9,6 +9,8 @@
 #include "kervadin/core/checkrecord.h"
 #include "kervadin/ui/window.h"
 
+#include <QStringList>
+
 #include <optional>
 
 class QCheckBox;
@@ -91,7 +93,11 @@ private:
     std::optional<CheckTexts> m_verdict;
     CheckEntry m_verdictEntry;
     // The classes the list holds.
-    ClassSet m_listed = ClassSet::None;
+    QStringList m_listed;
+    // The class as last typed in the list's box; empty once one is chosen.
+    QString m_typedClass;
+    // What the last Check refused, until anything changes.
+    CheckRefusal m_checkRefusal;
     // The log this run saves to; empty until the first Save succeeds.
     QString m_logPath;
 };
