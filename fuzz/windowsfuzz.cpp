@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -271,9 +272,11 @@ QString nextLine(Bytes &in, int &typeBudget, bool *ending)
 {
     *ending = false;
     const uint8_t op = in.next();
-    if (op < 112) { // set (80) or type (32) into a box
-        const QList<QWidget *> boxes =
-            visibleControls([](QWidget *c) { return qobject_cast<QLineEdit *>(c) != nullptr; });
+    if (op < 112) { // set (80) or type (32) into a box, or a list one can type in
+        const QList<QWidget *> boxes = visibleControls([](QWidget *c) {
+            auto *list = qobject_cast<QComboBox *>(c);
+            return qobject_cast<QLineEdit *>(c) != nullptr || (list && list->isEditable());
+        });
         if (boxes.isEmpty())
             return QString();
         QWidget *box = boxes.at(in.pick(static_cast<int>(boxes.size())));
