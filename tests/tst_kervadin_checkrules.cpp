@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 using namespace kervadin;
 
 Q_DECLARE_METATYPE(ToleranceClass)
@@ -50,6 +52,16 @@ private slots:
         QTest::newRow("M8 8g") << Family::Metric << 5 << standard << ToleranceClass("8g") << "7.1600" << "6.9700" << "7.9720" << "7.6370";
         QTest::newRow("custom 15/16-20 UNEF 2A, LE = 9P") << Family::UNC << -1 << QStringList{"0.9375", "20"} << ToleranceClass::Class2A << "0.9036" << "0.8991" << "0.9361" << "0.9280";
         QTest::newRow("1/4-32 UNEF 2A, LE = D below 9P") << Family::UNEF << 0 << standard << ToleranceClass::Class2A << "0.2287" << "0.2255" << "0.2490" << "0.2430";
+        QTest::newRow("custom M36 × 2 6g, past 32 767 µm") << Family::Metric << -1 << QStringList{"36", "2"} << ToleranceClass::Class6g << "34.6630" << "34.4930" << "35.9620" << "35.6820";
+        QTest::newRow("custom M48 × 5 6g, Td2 250 as the table has it") << Family::Metric << -1 << QStringList{"48", "5"} << ToleranceClass::Class6g << "44.6810" << "44.4310" << "47.9290" << "47.3990";
+        QTest::newRow("custom M80 × 6 4g6g") << Family::Metric << -1 << QStringList{"80", "6"} << ToleranceClass("4g6g") << "76.0230" << "75.8430" << "79.9200" << "79.3200";
+        QTest::newRow("custom M300 × 3 6g, Td2 250 as the table has it") << Family::Metric << -1 << QStringList{"300", "3"} << ToleranceClass::Class6g << "298.0030" << "297.7530" << "299.9520" << "299.5770";
+        QTest::newRow("custom M355 × 8 8g") << Family::Metric << -1 << QStringList{"355", "8"} << ToleranceClass("8g") << "349.7040" << "349.1440" << "354.9000" << "353.7200";
+        QTest::newRow("custom M12 × 1.7501 4h, Td(4) from Td(6) in the series") << Family::Metric << -1 << QStringList{"12", "1.7501"} << ToleranceClass("4h") << "10.8630" << "10.7680" << "12.0000" << "11.8300";
+        QTest::newRow("custom M7 × 0.9 4h") << Family::Metric << -1 << QStringList{"7", "0.9"} << ToleranceClass("4h") << "6.4150" << "6.3480" << "7.0000" << "6.9000";
+        QTest::newRow("custom M2.5 × 0.2001 4h") << Family::Metric << -1 << QStringList{"2.5", "0.2001"} << ToleranceClass("4h") << "2.3700" << "2.3380" << "2.5000" << "2.4640";
+        QTest::newRow("custom M3 × 8: no class, its basic pitch diameter below 0") << Family::Metric << -1 << QStringList{"3", "8"} << ToleranceClass::Class6g << "" << "" << "" << "";
+        QTest::newRow("a class longer than a class can be") << Family::Metric << 6 << standard << ToleranceClass(std::string(240, '6') + "g") << "" << "" << "" << "";
         QTest::newRow("M2.5: no position e below 0.5 mm") << Family::Metric << 0 << standard << ToleranceClass("6e") << "" << "" << "" << "";
         QTest::newRow("M3: no grade 8 below 0.8 mm") << Family::Metric << 1 << standard << ToleranceClass("8g") << "" << "" << "" << "";
         QTest::newRow("6x") << Family::Metric << 6 << standard << ToleranceClass("6x") << "" << "" << "" << "";
@@ -87,6 +99,10 @@ private slots:
         // A class the thread's classes do not give is refused, naming the class.
         QCOMPARE(texts.refusal.field == CheckField::Class, !texts.classProblem.empty());
         QCOMPARE(texts.classProblem.empty(), !texts.maximum.empty() || family != Family::Metric);
+        // The thread has the class when it gives limits: only then is it listed.
+        const std::vector<std::string> &had = texts.classNames;
+        QCOMPARE(std::count(had.begin(), had.end(), threadClass.name()), texts.maximum.empty() ? 0 : 1);
+        QVERIFY2(texts.classProblem.size() < 200, texts.classProblem.c_str());
     }
 };
 
@@ -105,7 +121,8 @@ void TestCheckRules::wireConstant_data()
     QTest::newRow("M10 × 1.5 corrected") << Family::Metric << 6 << "0.866|1|lead" << "1.3008 0.0018 3° 2'";
     QTest::newRow("1/2-13, 3 starts, past 5°") << Family::UNC << 4 << "0.0444|3|lead" << "0.0675 0.0009 9° 16'";
     QTest::newRow("1/4 BSF, 2 starts, past 5°") << Family::BSF << 0 << "0.0217|2|lead" << "0.0320 0.0002 6° 12'";
-    QTest::newRow("starts not a count: one") << Family::UNC << 0 << "0.0289|2x|lead" << "0.0435 0.0001 4° 11'";
+    QTest::newRow("starts not a count: no C") << Family::UNC << 0 << "0.0289|2x|lead" << "  ";
+    QTest::newRow("starts read as any box of the check, past 5°") << Family::UNC << 0 << "0.0289|\t2.0\n|lead" << "0.0439 0.0005 8° 20'";
 }
 
 void TestCheckRules::wireConstant()
