@@ -293,6 +293,14 @@ FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
     }
 }
 
+FrmCheck::~FrmCheck()
+{
+    // The class box loses the focus as the window goes, and a class typed
+    // that the list holds would then be activated: not into a window that is
+    // no longer whole.
+    disconnect(classList(), nullptr, this, nullptr);
+}
+
 QWidget *FrmCheck::fieldControl(CheckField field) const
 {
     for (const FieldControl &f : FieldControls) {

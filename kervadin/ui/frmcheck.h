@@ -27,6 +27,7 @@ class FrmCheck : public Window {
     Q_OBJECT
 public:
     explicit FrmCheck(Kervadin &program, QWidget *parent = nullptr);
+    ~FrmCheck() override;
 
     // Shows the window, brought up to date, with the focus in the first
     // reading box.
