@@ -17,7 +17,7 @@ class TestCheckRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyMetricSize();
+    void everyClassAndSize();
     void wireConstant_data();
     void wireConstant();
     void classLimits_data()
@@ -107,27 +107,34 @@ private slots:
     }
 };
 
-// Every class of the list at every metric diameter up to 355 mm, at the
-// table's pitches and beside them: limits in order and above 0, or why not.
-void TestCheckRules::everyMetricSize()
+// Every class each system offers by name, at diameters up to 355 mm (14 in)
+// and at the metric table's pitches and beside them (in inches for the inch
+// forms): limits in order and above 0, or why not.
+void TestCheckRules::everyClassAndSize()
 {
     const double pitches[] = {0.2, 0.2001, 0.45, 0.75, 0.9, 1.25, 1.7501, 2, 3, 3.9999, 5.5, 8};
-    for (double d = 1; d <= 355; d += d < 40 ? 1.5 : 7) {
-        for (double p : pitches) {
-            CheckedThread thread;
-            thread.diameter = d;
-            thread.pitch = p;
-            thread.metric = true;
-            for (const ClassRow &row : ClassRows) {
-                const ClassLimits l = kervadin::classLimits(thread, ToleranceClass(row.name));
-                const QByteArray where = QByteArray::number(d) + " × " + QByteArray::number(p) + " " + row.name;
-                QVERIFY2(l.offered ? (l.majorMinimum > l.maximum && l.maximum > l.minimum && l.minimum > 0
-                                      && l.majorMaximum > l.majorMinimum)
-                                   : !l.problem.empty(),
-                         where.constData());
-                // 6g is given at every pitch, to any thread not too small for it.
-                if (std::string(row.name) == "6g" && d >= 3 * p)
-                    QVERIFY2(l.offered, where.constData());
+    for (const ThreadForm *form : ThreadForms) {
+        const ClassSystem *system = form->classes ? form->classes() : nullptr;
+        const bool millimetres = form->naming == NameStyle::Metric;
+        const double unit = millimetres ? 1 : 25.4;
+        for (double d = 1; system && d <= 355; d += d < 40 ? 1.5 : 7) {
+            for (double p : pitches) {
+                CheckedThread thread;
+                thread.diameter = d / unit;
+                thread.pitch = p / unit;
+                thread.form = form;
+                thread.unit = millimetres ? Unit::Millimetre : Unit::Inch;
+                for (const ClassOffer &offer : system->offered()) {
+                    const ClassLimits l = kervadin::classLimits(thread, ToleranceClass(offer.name));
+                    const QByteArray where = QByteArray(form->name) + " " + QByteArray::number(d / unit) + " × " + QByteArray::number(p / unit) + " " + offer.name;
+                    QVERIFY2(l.offered ? (l.majorMinimum > l.maximum && l.maximum > l.minimum && l.minimum > 0
+                                          && l.majorMaximum > l.majorMinimum)
+                                       : !l.problem.empty(),
+                             where.constData());
+                    // 6g is given at every pitch, to any thread not too small for it.
+                    if (std::string(offer.name) == "6g" && d >= 3 * p)
+                        QVERIFY2(l.offered, where.constData());
+                }
             }
         }
     }

@@ -11,6 +11,7 @@
 #include "faultof.h"
 
 #include <QTest>
+#include <cmath>
 #include <cstring>
 
 using namespace kervadin;
@@ -355,6 +356,30 @@ private slots:
 
     // Calculate by the record as shown: a refusal, a fault, nothing for an
     // angle without a formula, or the dimension over wires.
+    // Each form's constants are its angle's, every digit written right (B.A.'s
+    // 3.4829 is 3.482950 cut, not rounded): a = k + ½ cot(A ÷ 2),
+    // b = 1 + cosec(A ÷ 2); and its wire sizes on the basic profile, the crest
+    // k ÷ 2 × P above the pitch line.
+    void formRows()
+    {
+        const auto places = [](double value) {
+            const std::string text = std::to_string(value); // six places
+            const std::size_t last = text.find_last_not_of('0');
+            return static_cast<int>(last - text.find('.'));
+        };
+        for (const ThreadForm *f : ThreadForms) {
+            const double half = f->angle / 2 * 3.14159265358979323846 / 180;
+            const double s = std::sin(half), c = std::cos(half), crest = f->basicFactor / 2;
+            const double expected[][2] = {
+                {f->pitchFactor, f->basicFactor + c / s / 2}, {f->wireFactor, 1 + 1 / s},
+                {f->bestWire, 0.5 / c}, {f->smallestWire, 2 * (crest * s + c / 4) / (1 + s)},
+                {f->largestWire, 2 * (crest * s + c / 4) / (c * c)}};
+            for (const auto &[written, exact] : expected)
+                QVERIFY2(std::fabs(written - exact) < std::pow(10, -places(written)),
+                         qPrintable(QString("%1: %2 for %3").arg(f->name).arg(written).arg(exact)));
+        }
+    }
+
     void measure_data()
     {
         QTest::addColumn<QStringList>("shown"); // diameter, pitch, angle, minimum, maximum
@@ -415,10 +440,14 @@ private slots:
         QString diameter = shown[0];
         diameter.remove(QStringLiteral(" mm"));
         const ShownRecord record{shown[0].toStdString(), shown[1].toStdString(),
-                                 shown[2].toStdString(), shown[3].toStdString(),
-                                 shown[4].toStdString(), diameter.toStdString()};
+                                 shown[3].toStdString(), shown[4].toStdString(),
+                                 diameter.toStdString()};
+        // The thread's form, by its angle; none for no thread.
+        const ThreadForm *form = nullptr;
+        for (const ThreadForm *f : ThreadForms)
+            form = !form && shown[2] == QString::fromUtf8(f->angleCaption) ? f : form;
         Measurement m;
-        const QString fault = faultOf([&] { m = kervadin::measure(record, wire.toStdString()); });
+        const QString fault = faultOf([&] { m = kervadin::measure(form, record, wire.toStdString()); });
         if (!fault.isEmpty()) {
             QCOMPARE(fault, over);
             return;

@@ -206,8 +206,7 @@ Constants workConstants(const Thread &thread, const ThreadForm &form, double wir
 void takeClassLimits(const CheckedThread &checked, const ToleranceClass &toleranceClass,
                      CheckTexts &out)
 {
-    const ClassLimits limits = out.classes == ClassSet::None ? ClassLimits()
-                                                             : classLimits(checked, toleranceClass);
+    const ClassLimits limits = out.classes ? classLimits(checked, toleranceClass) : ClassLimits();
     if (!limits.offered) {
         for (std::string *limit : {&out.maximum, &out.minimum, &out.majorMaximum, &out.majorMinimum})
             limit->clear();
@@ -243,9 +242,9 @@ void takeLimits(const CheckedThread &checked, const CheckEntry &entry, const Cla
         out.note = ReadyNote;
     else if (!out.classProblem.empty())
         out.note = out.classProblem;
-    else if (out.classes != ClassSet::None && out.classNames.empty())
+    else if (out.classes && out.classNames.empty())
         out.note = had.problem + " Type the limits from the drawing.";
-    else if (out.classes != ClassSet::None)
+    else if (out.classes)
         out.note = "Choose a class, or type the limits from the drawing.";
     else if (out.starts > 1)
         out.note = "Type the limits from the drawing: the classes are for threads of one start.";
@@ -436,11 +435,11 @@ CheckTexts checkReadings(const State &state, const CheckEntry &entry)
     ClassesHad had;
     if (thread) {
         out.thread = threadLine(*thread, checked);
-        out.classes = offeredClasses(checked);
+        out.classes = classSystem(checked);
         had = classesHad(checked);
         out.classNames = had.names;
     }
-    const ThreadForm *form = thread ? threadForm(thread->angle()) : nullptr;
+    const ThreadForm *form = thread ? &thread->form() : nullptr;
     const std::optional<Calculation> &calculation = state.calculation();
     if (!calculation || !form) {
         awaitCalculation(entry, out);

@@ -34,8 +34,8 @@ struct CheckTexts {
     // False until there is a calculated dimension over wires: then only
     // thread, classes and note are given and nothing is computed.
     bool calculated = false;
-    ClassSet classes = ClassSet::None; // the set of classes the thread's form offers
-    std::vector<std::string> classNames; // the classes of the set the thread has
+    const ClassSystem *classes = nullptr; // the system of classes the thread offers
+    std::vector<std::string> classNames;  // the classes of the system the thread has
     ToleranceClass toleranceClass; // the class whose limits are shown; none when none is
     // Why the class chosen or typed gives no limits for the thread ("6x" is
     // no class of ISO 965-1); empty when it gives them or there is none.

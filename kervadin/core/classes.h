@@ -2,17 +2,15 @@
 // The tolerance classes a checked thread offers and their pitch-diameter
 // and major-diameter limits. No Qt here.
 //
-// - Unified (60° inch threads): classes 1A, 2A and 3A from the class 2A
-//   tolerance T = 0.0015 × ∛D + 0.0015 × √LE + 0.015 × ∛(P²), with the
-//   length of engagement LE = D for a size of a family whose row says so
-//   (the coarse and fine series) and LE = the smaller of D and 9P for any
-//   other diameter and pitch. The major diameter lies the same allowance
-//   below D, with a tolerance of 0.090 × ∛(P²) (1A) or 0.060 × ∛(P²) (2A,
-//   3A).
-// - Metric (every metric thread, standard or custom): any class of ISO
-//   965-1 for external threads ("6g", "4h", "4g6g"; iso965.h), from the
-//   standard's tables where they have a row and its formulas elsewhere.
-// The classes are for threads of one start.
+// A thread's form names the system of classes it offers (threadform.h).
+// Each system is an object that lists its classes, reads a designation once
+// and gives a class's limits:
+// - unified (60° inch threads; unified.cpp): 1A, 2A and 3A;
+// - ISO 965-1 (ISO metric threads; iso965.cpp): any class for external
+//   threads ("6g", "4h", "4g6g").
+// The classes are for threads of one start unless a system says otherwise.
+// A thread whose basic pitch diameter, or any limit a class would give it,
+// is not above 0 has no class.
 
 #include "kervadin/core/families.h"
 #include "kervadin/core/threadrules.h"
@@ -27,23 +25,24 @@ namespace kervadin {
 struct CheckedThread {
     double diameter = 0;       // major diameter, in the thread's unit
     double pitch = 0;          // exact: 1 ÷ n for a whole number n of threads per inch
-    double angle = 60;         // degrees: 55, 60 or 47.5
-    bool metric = false;       // millimetres; otherwise inches
+    const ThreadForm *form = &UnifiedForm;
+    Unit unit = Unit::Inch;
     double depth = 0;          // depth of thread; the minor diameter is D − 2 × depth
     double threadsPerInch = 0; // inch threads: the whole number of threads per inch, or 0 to
-                               // take 1 ÷ P; metric threads: 0
+                               // take 1 ÷ P; millimetre threads: 0
     // A standard size: its family and its place in the family's sizes. -1 for a custom thread.
     Family family = Family::UNC;
     int size = -1;
     int starts = 1;
 
     bool standard() const { return size >= 0; }
+    double angle() const { return form->angle; }
 };
 
-// The thread of a standard size, from its row of the tables: inch threads of
-// 55° and 60° take P = 1 ÷ n, n the threads per inch nearest to 1 ÷ the
-// tabulated pitch; the depth of thread is the record's (depth factor × the
-// tabulated pitch).
+// The thread of a standard size, from its row of the tables: inch threads
+// cut with a whole number of threads per inch take P = 1 ÷ n, n the threads
+// per inch nearest to 1 ÷ the tabulated pitch; the depth of thread is the
+// record's (worked out from the tabulated pitch).
 CheckedThread standardCheckedThread(Family family, int size);
 
 // The thread of a custom entry as read by customThread (threadrules.h). A
@@ -83,54 +82,9 @@ inline std::string className(const ToleranceClass &toleranceClass)
     return toleranceClass.name();
 }
 
-// Which classes a thread's form offers: 1A/2A/3A, those of ISO 965-1, or
-// none (limits typed from the drawing).
-enum class ClassSet { None, Unified, Metric };
-ClassSet offeredClasses(const CheckedThread &thread);
-// Whether the thread has the class: its set offers it, the standard gives it
-// for the thread's diameter and pitch, and every limit it gives is above 0.
-bool offers(const CheckedThread &thread, const ToleranceClass &toleranceClass);
-
 // The longest class a drawing writes, blanks around it included: the class
 // box holds no more, and a message quotes no more of a class.
 constexpr std::size_t LongestClass = 8;
-
-// The unified classes' rule: tolerance and allowance as multiples of the
-// class 2A tolerance T (the allowance in tenths of T as shown), and the
-// major diameter's tolerance as a multiple of ∛(P²).
-struct UnifiedRule {
-    double toleranceFactor;
-    const char *toleranceText;
-    int allowanceTenths;
-    const char *allowanceText;
-    double majorToleranceFactor;
-    const char *majorToleranceText;
-};
-
-// The classes offered by name, one row each: a unified class with its rule,
-// or a metric class offered on the list of the classes drawings use most
-// (any other of ISO 965-1 is typed). `option`: also offered as an option
-// beside the list. A new class is one more row.
-struct ClassRow {
-    const char *name;
-    ClassSet set;
-    bool option;
-    UnifiedRule rule; // unified rows only
-};
-inline constexpr ClassRow ClassRows[] = {
-    {"1A", ClassSet::Unified, true, {1.5, "1.5 × T", 3, "0.3 × T", 0.090, "0.090 × ∛(P²)"}},
-    {"2A", ClassSet::Unified, true, {1, "T", 3, "0.3 × T", 0.060, "0.060 × ∛(P²)"}},
-    {"3A", ClassSet::Unified, true, {0.75, "0.75 × T", 0, "0", 0.060, "0.060 × ∛(P²)"}},
-    {"6g", ClassSet::Metric, true, {}},
-    {"6h", ClassSet::Metric, true, {}},
-    {"4h", ClassSet::Metric, false, {}},
-    {"4g6g", ClassSet::Metric, false, {}},
-    {"5g6g", ClassSet::Metric, false, {}},
-    {"6e", ClassSet::Metric, false, {}},
-    {"6f", ClassSet::Metric, false, {}},
-    {"7g6g", ClassSet::Metric, false, {}},
-    {"8g", ClassSet::Metric, false, {}},
-};
 
 struct ClassLimits {
     // False when the thread does not offer the class: nothing else is set
@@ -148,7 +102,7 @@ struct ClassLimits {
     std::string minimumWorking;
     // Unified classes: "LE = D = 0.2500 (a U.N.C. or U.N.F. size)", or for
     // another thread "LE = 9P = 0.3214" or "LE = D = 0.1000 (below 9P)";
-    // empty for metric.
+    // empty for the others.
     std::string engagement;
     // The major diameter's limits, the same way.
     double majorMaximum = 0;
@@ -159,17 +113,54 @@ struct ClassLimits {
     std::string majorMinimumWorking;
 };
 
+// A class a system offers by name: on the list of classes, and beside the
+// limits too when `option` is set.
+struct ClassOffer {
+    const char *name;
+    bool option;
+};
+
+// A system of tolerance classes. It reads a designation once, in limits,
+// and says there why a designation it does not read, or a class it does not
+// give for the thread, has no limits.
+class ClassSystem {
+public:
+    virtual ~ClassSystem() = default;
+    // The classes offered by name, in the order the window shows them.
+    virtual std::vector<ClassOffer> offered() const = 0;
+    // The limits of a class for a thread whose form offers this system.
+    // Throws rt::ArithmeticFault for a fault in the arithmetic.
+    virtual ClassLimits limits(const CheckedThread &thread,
+                               const ToleranceClass &toleranceClass) const = 0;
+    // Whether the system gives its classes to threads of more than one start.
+    virtual bool severalStarts() const { return false; }
+};
+
+// The system of classes a thread offers: its form's, for a thread of a
+// pitch above 0 and of one start, or of several where the system gives
+// classes to them; nullptr for none (limits typed from the drawing).
+const ClassSystem *classSystem(const CheckedThread &thread);
+// Every system a form offers, each once, in the order of the forms.
+std::vector<const ClassSystem *> classSystems();
+
 // Throws rt::ArithmeticFault for a fault anywhere in the arithmetic.
 ClassLimits classLimits(const CheckedThread &thread, const ToleranceClass &toleranceClass);
 
-// The classes of ClassRows the thread has, in the order of the rows; when
-// its set offers some but it has none of them, why ("M3 × 8 cannot have a
-// class: its basic pitch diameter is -2.1962, not above 0."). Throws
+// Whether the thread has the class: its system gives it for the thread's
+// diameter and pitch, and every limit it gives is above 0.
+bool offers(const CheckedThread &thread, const ToleranceClass &toleranceClass);
+
+// The classes the thread's system offers by name that the thread has, in
+// their order; when it has none of them, why ("M3 × 8 cannot have a class:
+// its basic pitch diameter is -2.1962, not above 0."). Throws
 // rt::ArithmeticFault as classLimits.
 struct ClassesHad {
     std::vector<std::string> names;
     std::string problem;
 };
 ClassesHad classesHad(const CheckedThread &thread);
+
+// Micrometres as millimetres to three places, "−0.032", for a working.
+std::string micrometres(long long value);
 
 } // namespace kervadin

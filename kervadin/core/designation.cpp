@@ -44,6 +44,12 @@ std::string metricName(double diameter, double pitch)
     return "M" + plain(diameter) + " × " + plain(pitch);
 }
 
+// As drawings write a trapezoidal thread: "Tr 20×4".
+std::string trapezoidalName(double diameter, double pitch)
+{
+    return "Tr " + plain(diameter) + "×" + plain(pitch);
+}
+
 // B.A. number n has a pitch of 0.9ⁿ mm, which the tables give in inches.
 std::string britishAssociation(double pitchInches)
 {
@@ -73,16 +79,20 @@ std::string standardName(const CheckedThread &thread)
         return britishAssociation(size.pitch);
     case NameStyle::Metric:
         return metricName(size.diameter, size.pitch);
+    case NameStyle::Trapezoidal:
+        return trapezoidalName(size.diameter, size.pitch);
     }
     return std::string();
 }
 
 std::string customName(const CheckedThread &thread)
 {
-    if (thread.metric)
+    if (thread.form->naming == NameStyle::Metric)
         return metricName(thread.diameter, thread.pitch);
-    return rt::FormatNumber(thread.diameter, "#0.0000") + "-" + threadsPerInchText(thread)
-        + (thread.angle == 60 ? " UN" : " Whitworth form");
+    if (thread.form->naming == NameStyle::Trapezoidal)
+        return trapezoidalName(thread.diameter, thread.pitch);
+    return rt::FormatNumber(thread.diameter, "#0.0000") + "-" + threadsPerInchText(thread) + " "
+        + thread.form->series;
 }
 
 } // namespace

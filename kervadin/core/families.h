@@ -22,10 +22,6 @@ struct StandardSize {
     const char *helix;    // shown unchanged
 };
 
-// How machinists name a size (designation.h): "1/4-20 UNC" (unified),
-// "1/4 BSF (26 TPI)" (British), "2 BA (0.81 mm)", "M12 × 1.75".
-enum class NameStyle { Unified, British, BritishAssociation, Metric };
-
 struct FamilyRow {
     Family family;
     const StandardSize *sizes; // in size order
@@ -145,12 +141,12 @@ inline constexpr StandardSize UnefSizes[] = {
 };
 
 // The rules of the standard families:
-// angle and its caption, depth factor, diameter, depth and pitch patterns, B.A. wires, maximum,
+// form, depth factor, diameter, depth and pitch patterns, B.A. wires, maximum,
 // minimum and preferred wire factors, unit.
-inline constexpr RecordRule Whitworth{55, "55°", 0.64, "#0.0000", "#0.0000", "#0.0000", false, 0.76, 0.54, 0.564, Unit::Inch};
-inline constexpr RecordRule Unified{60, "60°", 0.6134, "#0.0000", "#0.0000", "#0.0000", false, 0.9, 0.56, 0.578, Unit::Inch};
-inline constexpr RecordRule Metric{60, "60°", 0.6134, "#0.0000", "#0.0000", "#0.0000", false, 0.9, 0.56, 0.577, Unit::Millimetre};
-inline constexpr RecordRule BritishAssociation{47.5, "47.5°", 0.6, "#0.0000", "#0.0000", "#0.0000", true, 0.73, 0, 0.546, Unit::Inch};
+inline constexpr RecordRule Whitworth{&WhitworthForm, 0.64, "#0.0000", "#0.0000", "#0.0000", false, 0.76, 0.54, 0.564, Unit::Inch};
+inline constexpr RecordRule Unified{&UnifiedForm, 0.6134, "#0.0000", "#0.0000", "#0.0000", false, 0.9, 0.56, 0.578, Unit::Inch};
+inline constexpr RecordRule Metric{&MetricForm, 0.6134, "#0.0000", "#0.0000", "#0.0000", false, 0.9, 0.56, 0.577, Unit::Millimetre};
+inline constexpr RecordRule BritishAssociation{&BritishAssociationForm, 0.6, "#0.0000", "#0.0000", "#0.0000", true, 0.73, 0, 0.546, Unit::Inch};
 
 template <int N>
 constexpr int count(const StandardSize (&)[N])

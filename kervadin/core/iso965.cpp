@@ -2,6 +2,7 @@
 
 #include "kervadin/core/arithmetic.h"
 #include "kervadin/core/classes.h"
+#include "kervadin/core/threadform.h"
 #include "runtime/numbers.h"
 
 #include <cmath>
@@ -308,4 +309,109 @@ std::string diameterRange(double diameter)
     return range < 0 ? std::string() : Ranges[range].text;
 }
 
+namespace {
+
+using arithmetic::asShown;
+using arithmetic::multiply;
+using arithmetic::shown;
+
+// A tolerance of ISO 965-1 in the tooltip's words: "Td2 (grade 4) = 0.085
+// (table)".
+std::string stated(const char *what, const Value &value)
+{
+    return std::string(what) + " = " + micrometres(value.micrometres) + " (" + value.source + ")";
+}
+
+ClassLimits metricLimits(const CheckedThread &thread, const ToleranceClass &toleranceClass)
+{
+    ClassLimits out;
+    const ParsedClass parsed = parseClass(toleranceClass.name());
+    if (!parsed.metricClass) {
+        out.problem = parsed.problem;
+        return out;
+    }
+    const MetricClass &c = *parsed.metricClass;
+    const std::optional<Value> es =
+        fundamentalDeviation(c.position, thread.pitch, &out.problem);
+    const std::optional<Value> td2 =
+        es ? pitchTolerance(c.pitchGrade, thread.diameter, thread.pitch, &out.problem)
+           : std::nullopt;
+    const std::optional<Value> td =
+        td2 ? majorTolerance(c.majorGrade, thread.pitch, &out.problem) : std::nullopt;
+    if (!td)
+        return out;
+    out.offered = true;
+    out.problem.clear();
+
+    // The basic pitch diameter to the micrometre, as the tables give it; from
+    // there on whole micrometres.
+    const std::string basicText =
+        rt::FormatNumber(basicPitchDiameter(MetricForm, thread.diameter, thread.pitch), "#0.000");
+    const long long basic = rt::RoundToWhole(multiply(rt::ReadNumber(basicText), 1000));
+    const int deviation = es->micrometres;
+    const long long maximum = basic + deviation;
+    const long long minimum = maximum - td2->micrometres;
+    out.maximum = asShown(static_cast<double>(maximum) / 1000);
+    out.minimum = asShown(static_cast<double>(minimum) / 1000);
+    out.maximumText = shown(out.maximum);
+    out.minimumText = shown(out.minimum);
+
+    const std::string grade = std::to_string(c.pitchGrade);
+    const std::string majorGrade = std::to_string(c.majorGrade);
+    const std::string classLine = "Class " + toleranceClass.name() + " (ISO 965-1)\n";
+    const std::string esLine = stated((std::string("es (") + c.position + ")").c_str(), *es);
+    out.maximumWorking = classLine + "d2 = d − " + MetricForm.basicFactorText + " × P = "
+        + basicText + "\n" + esLine + "\nmaximum = d2 + es = " + basicText + " − "
+        + micrometres(-deviation);
+    out.minimumWorking = classLine
+        + stated(("Td2 (grade " + grade + ", d " + diameterRange(thread.diameter)
+                  + " mm)").c_str(), *td2)
+        + "\nminimum = maximum − Td2 = " + micrometres(maximum) + " − "
+        + micrometres(td2->micrometres);
+
+    // The major diameter from d, to the micrometre, with the same es.
+    const long long major = rt::RoundToWhole(multiply(thread.diameter, 1000));
+    const long long majorMaximum = major + deviation;
+    const long long majorMinimum = majorMaximum - td->micrometres;
+    out.majorMaximum = asShown(static_cast<double>(majorMaximum) / 1000);
+    out.majorMinimum = asShown(static_cast<double>(majorMinimum) / 1000);
+    out.majorMaximumText = shown(out.majorMaximum);
+    out.majorMinimumText = shown(out.majorMinimum);
+    out.majorMaximumWorking = classLine + esLine + "\nmaximum = d + es = " + micrometres(major)
+        + " − " + micrometres(-deviation);
+    out.majorMinimumWorking = classLine + stated(("Td (grade " + majorGrade + ")").c_str(), *td)
+        + "\nminimum = maximum − Td = " + micrometres(majorMaximum) + " − "
+        + micrometres(td->micrometres);
+    return out;
+}
+
+// The classes drawings use most: 6g and 6h beside the limits, the others on
+// the list; any other is typed.
+class IsoMetricClasses : public ClassSystem {
+public:
+    std::vector<ClassOffer> offered() const override
+    {
+        return {{"6g", true},  {"6h", true},  {"4h", false}, {"4g6g", false}, {"5g6g", false},
+                {"6e", false}, {"6f", false}, {"7g6g", false}, {"8g", false}};
+    }
+
+    ClassLimits limits(const CheckedThread &thread,
+                       const ToleranceClass &toleranceClass) const override
+    {
+        return metricLimits(thread, toleranceClass);
+    }
+};
+
+} // namespace
+
 } // namespace kervadin::iso965
+
+namespace kervadin {
+
+const ClassSystem *isoMetricClasses()
+{
+    static const iso965::IsoMetricClasses system;
+    return &system;
+}
+
+} // namespace kervadin

@@ -40,7 +40,8 @@ public:
     // The threads per inch the pitch is 1 ÷ of; 0 when the pitch was given
     // as a length.
     double threadsPerInch() const { return m_threadsPerInch; }
-    double angle() const { return m_rule->angle; }
+    const ThreadForm &form() const { return *m_rule->form; }
+    double angle() const { return m_rule->form->angle; }
     Unit unit() const { return m_rule->unit; }
 
     // The texts of the thread record, as the measurement window shows them.

@@ -15,11 +15,11 @@ std::string timesP(double factor)
 }
 
 // Custom threads: 55° inch, metric (60°), and 60° inch (unified).
-constexpr RecordRule CustomWhitworthRule{55, "55°", 0.6403, "#0.000", "#0.0000", "#0.000",
+constexpr RecordRule CustomWhitworthRule{&WhitworthForm, 0.6403, "#0.000", "#0.0000", "#0.000",
                                          false, 0.76, 0.54, 0.564, Unit::Inch};
-constexpr RecordRule CustomMetricRule{60, "60°", 0.6493, "#0.000", "#0.000", "#0.000",
+constexpr RecordRule CustomMetricRule{&MetricForm, 0.6493, "#0.000", "#0.000", "#0.000",
                                       false, 0.9, 0.56, 0.577, Unit::Millimetre};
-constexpr RecordRule CustomUnifiedRule{60, "60°", 0.6134, "#0.000", "#0.000", "#0.000",
+constexpr RecordRule CustomUnifiedRule{&UnifiedForm, 0.6134, "#0.000", "#0.000", "#0.000",
                                        false, 0.9, 0.56, 0.577, Unit::Inch};
 
 // The three wire sizes of a rule for a pitch, unrounded.
@@ -64,6 +64,12 @@ const rt::Refusal NoAngle{"no Angle", "A thread angle has not been entered.", "P
 
 } // namespace
 
+double depthOfThread(const RecordRule &rule, double pitch)
+{
+    const double depth = rt::checked(rule.depthFactor * pitch);
+    return rule.crestClearance ? rt::checked(depth + rule.crestClearance(pitch)) : depth;
+}
+
 const char *unitName(Unit unit)
 {
     return unit == Unit::Millimetre ? "millimeters" : "inches";
@@ -82,9 +88,9 @@ ThreadRecord threadRecord(const RecordRule &rule, const std::string &name, doubl
     r.diameterNumber = diameterText.empty() ? rt::FormatNumber(diameter, rule.diameterPattern)
                                             : diameterText;
     r.diameter = diameterText.empty() ? r.diameterNumber : diameterText + " mm";
-    r.depth = rt::FormatNumber(rt::checked(rule.depthFactor * pitch), rule.depthPattern);
+    r.depth = rt::FormatNumber(depthOfThread(rule, pitch), rule.depthPattern);
     r.pitch = rt::FormatNumber(pitch, rule.pitchPattern);
-    r.angle = rule.angleCaption;
+    r.angle = rule.form->angleCaption;
     r.helix = helix;
     r.unit = rule.unit;
     const WireSizes wires = wireSizes(rule, pitch);
@@ -173,13 +179,12 @@ ThreadRecord customRecord(const CustomThread &thread)
                         thread.kind == CustomKind::Metric ? thread.diameterText : std::string());
 }
 
-Measurement measure(const ShownRecord &shown, const std::string &wireText)
+Measurement measure(const ThreadForm *f, const ShownRecord &shown, const std::string &wireText)
 {
     Measurement m;
     m.wire = rt::ReadNumber(wireText);
     const double diameter = rt::ReadNumber(shown.diameter);
     const double pitch = rt::ReadNumber(shown.pitch);
-    const double angle = rt::ReadNumber(shown.angle);
 
     if (wireText.empty()) {
         m.refusal = NoWire;
@@ -193,7 +198,6 @@ Measurement measure(const ShownRecord &shown, const std::string &wireText)
         m.refusal = LargeWire;
         return m;
     }
-    const ThreadForm *f = threadForm(angle);
     if (!f)
         return m;
     const double over = rt::checked(rt::checked(diameter - rt::checked(f->pitchFactor * pitch))

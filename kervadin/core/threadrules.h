@@ -8,6 +8,7 @@
 // write what a function returns at once, or, when the function throws an
 // rt::ArithmeticFault, write nothing at all.
 
+#include "kervadin/core/threadform.h"
 #include "runtime/refusal.h"
 
 #include <string>
@@ -22,12 +23,11 @@ const char *unitName(Unit unit);
 // The unit as a record gives it: "inch" or "mm".
 const char *unitSymbol(Unit unit);
 
-// How a thread record follows from a diameter and a pitch: the thread angle,
-// the depth factor, the places shown, the wire-size factors and the unit.
+// How a thread record follows from a diameter and a pitch: the thread form,
+// the depth of thread, the places shown, the wire-size factors and the unit.
 struct RecordRule {
-    double angle;                 // degrees
-    const char *angleCaption;     // "55°", "60°" or "47.5°"
-    double depthFactor;           // depth of thread = factor × P
+    const ThreadForm *form;       // its angle is the record's thread angle
+    double depthFactor;           // depth of thread = factor × P (+ the crest clearance)
     const char *diameterPattern;  // FormatNumber patterns
     const char *depthPattern;
     const char *pitchPattern;
@@ -37,7 +37,13 @@ struct RecordRule {
     double minFactor;
     double preferredFactor;
     Unit unit;
+    // The clearance a form's external thread leaves at its root, added to
+    // the depth of thread; nullptr for none.
+    double (*crestClearance)(double pitch) = nullptr;
 };
+
+// The depth of thread of a rule at a pitch, unrounded.
+double depthOfThread(const RecordRule &rule, double pitch);
 
 // The texts of the thread record as the measurement window shows them, and
 // the wire sizes' formulas in P ("0.9 × P"; for B.A. "0.73 ÷ (1 ÷ P)" and
@@ -112,7 +118,6 @@ ThreadRecord customRecord(const CustomThread &thread);
 struct ShownRecord {
     std::string diameter;
     std::string pitch;
-    std::string angle;
     std::string minimum;
     std::string maximum;
     std::string diameterNumber;
@@ -121,7 +126,7 @@ struct ShownRecord {
 struct Measurement {
     // A wire box left empty, or a wire outside the limits shown.
     rt::Refusal refusal;
-    // False when the angle shown has no formula: nothing is shown then.
+    // False with no thread: nothing is shown then.
     bool measured = false;
     double wire = 0;          // as read from the wire box
     std::string overWires;    // "#0.0000"
@@ -133,7 +138,9 @@ struct Measurement {
 
 // Reads the wire and the record first (a number that overflows throws),
 // then refuses an empty wire box, a wire below the minimum shown or above
-// the maximum shown, and works out M = D − a × P + b × W by the angle shown.
-[[nodiscard]] Measurement measure(const ShownRecord &shown, const std::string &wireText);
+// the maximum shown, and works out M = D − a × P + b × W by the form of the
+// thread applied (none before the first: nothing is worked out).
+[[nodiscard]] Measurement measure(const ThreadForm *form, const ShownRecord &shown,
+                                  const std::string &wireText);
 
 } // namespace kervadin

@@ -186,7 +186,7 @@ CheckRefusal refuseReading(const std::string &text, int index, const ThreadSpan 
 
 Unit unitOf(const CheckedThread &thread)
 {
-    return thread.metric ? Unit::Millimetre : Unit::Inch;
+    return thread.unit;
 }
 
 CheckRefusal refuseMeasuredMajor(const std::string &text, const ThreadSpan &span)

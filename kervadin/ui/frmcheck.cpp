@@ -47,21 +47,40 @@ const rt::Look VerdictLook{Yellow, QColor(), Qt::AlignCenter, rt::LookFlag::Word
 const rt::Font VerdictFonts[] = {ValueFont, PlainFont,
                                  {rt::Face::Window, 8.25, rt::FontStyle::Regular}};
 
-// The class options, one for each class row that has one, named "opt" and
-// the class ("opt2A"); each set's in a row of their own places (a thread
-// offers one set or none, and only those it offers are shown).
-QString optionName(const ClassRow &row)
+// The class options: each class a system offers as an option, named "opt"
+// and the class ("opt2A"), at its place among its system's options (a
+// thread offers one system or none, and only the classes it has are shown).
+struct OptionClass {
+    const char *name;
+    int place;
+};
+
+const std::vector<OptionClass> &optionClasses()
 {
-    return QStringLiteral("opt") + QLatin1String(row.name);
+    static const std::vector<OptionClass> options = [] {
+        std::vector<OptionClass> all;
+        for (const ClassSystem *system : classSystems()) {
+            int place = 0;
+            for (const ClassOffer &offer : system->offered()) {
+                if (offer.option)
+                    all.push_back({offer.name, place++});
+            }
+        }
+        return all;
+    }();
+    return options;
+}
+
+QString optionName(const char *name)
+{
+    return QStringLiteral("opt") + QLatin1String(name);
 }
 
 template <typename Visit>
 void forEachOption(Visit visit)
 {
-    for (const ClassRow &row : ClassRows) {
-        if (row.option)
-            visit(row);
-    }
+    for (const OptionClass &option : optionClasses())
+        visit(option.name);
 }
 
 QStringList qsList(const std::vector<std::string> &texts)
@@ -184,15 +203,13 @@ std::vector<rt::Control> controls()
         {K::Label, "lblCapClass", "Class", rt::twipsRect(5880, 3060, 600, 255), PlainFont},
     };
     table.insert(table.end(), limits.begin(), limits.end());
-    // The options of each set side by side, in one group; none is chosen at
-    // first.
-    int place[3] = {0, 0, 0};
-    forEachOption([&](const ClassRow &row) {
-        const int left = 6480 + 900 * place[static_cast<int>(row.set)]++;
-        table.push_back({K::Option, optionName(row), QLatin1String(row.name),
-                         rt::twipsRect(left, 2940, 900, 495), PlainFont, ++tab, nullptr,
-                         QStringLiteral("Class ") + QLatin1String(row.name)});
-    });
+    // The options of each system side by side, in one group; none is chosen
+    // at first.
+    for (const OptionClass &option : optionClasses()) {
+        table.push_back({K::Option, optionName(option.name), QLatin1String(option.name),
+                         rt::twipsRect(6480 + 900 * option.place, 2940, 900, 495), PlainFont,
+                         ++tab, nullptr, QStringLiteral("Class ") + QLatin1String(option.name)});
+    }
     // Any class, chosen from the list or typed as the drawing gives it.
     table.push_back({K::Label, "lblCapClassList", "Tolerance Class",
                      rt::twipsRect(Column, 1740, 2880, 200), CaptionFont});
@@ -263,8 +280,8 @@ FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
 
     rt::onClick(control<QPushButton>(QStringLiteral("cmdEvaluate")), this, &FrmCheck::evaluate);
     rt::onClick(control<QPushButton>(QStringLiteral("cmdBackcheck")), this, &FrmCheck::back);
-    forEachOption([this](const ClassRow &row) {
-        rt::onClick(classOption(row), this, &FrmCheck::chooseClass);
+    forEachOption([this](const char *name) {
+        rt::onClick(classOption(name), this, &FrmCheck::chooseClass);
     });
     QComboBox *list = classList();
     list->lineEdit()->setMaxLength(static_cast<int>(LongestClass));
@@ -363,9 +380,9 @@ QLabel *FrmCheck::field(const QString &name) const
     return control<QLabel>(name);
 }
 
-QRadioButton *FrmCheck::classOption(const ClassRow &row) const
+QRadioButton *FrmCheck::classOption(const char *name) const
 {
-    return control<QRadioButton>(optionName(row));
+    return control<QRadioButton>(optionName(name));
 }
 
 QComboBox *FrmCheck::classList() const
@@ -502,18 +519,18 @@ void FrmCheck::copyRecord()
 
 void FrmCheck::chooseClass()
 {
-    forEachOption([this](const ClassRow &row) {
-        if (classOption(row)->isChecked())
-            setClass(ToleranceClass(row.name));
+    forEachOption([this](const char *name) {
+        if (classOption(name)->isChecked())
+            setClass(ToleranceClass(name));
     });
     refresh(Refresh::Chosen);
 }
 
 void FrmCheck::showOption(const ToleranceClass &toleranceClass)
 {
-    forEachOption([&](const ClassRow &row) {
-        QRadioButton *option = classOption(row);
-        if (toleranceClass.name() == row.name) {
+    forEachOption([&](const char *name) {
+        QRadioButton *option = classOption(name);
+        if (toleranceClass.name() == name) {
             option->setChecked(true);
         } else if (option->isChecked()) {
             // An option of a group cannot be cleared while the group holds it.
@@ -536,7 +553,7 @@ void FrmCheck::listClasses(const CheckTexts &texts)
 {
     QComboBox *list = classList();
     // A thread without classes drops the class, as it drops its limits.
-    if (texts.classes == ClassSet::None && !list->currentText().isEmpty())
+    if (!texts.classes && !list->currentText().isEmpty())
         setClass(ToleranceClass::None);
     // The list holds the classes the thread has, and only those.
     const QStringList had = qsList(texts.classNames);
@@ -550,8 +567,8 @@ void FrmCheck::listClasses(const CheckTexts &texts)
         list->setEditText(text);
         m_listed = had;
     }
-    list->setHidden(texts.classes == ClassSet::None);
-    field(QStringLiteral("lblCapClassList"))->setHidden(texts.classes == ClassSet::None);
+    list->setHidden(!texts.classes);
+    field(QStringLiteral("lblCapClassList"))->setHidden(!texts.classes);
     list->setEnabled(texts.calculated);
 }
 
@@ -571,9 +588,9 @@ void FrmCheck::write(const CheckTexts &texts)
     display(field(QStringLiteral("lblBasic")), texts.basic, texts.basicWorking);
     display(field(QStringLiteral("lblConstant")), texts.constant, texts.constantWorking);
     const QStringList had = qsList(texts.classNames);
-    forEachOption([&](const ClassRow &row) {
-        QRadioButton *option = classOption(row);
-        option->setHidden(!had.contains(QLatin1String(row.name)));
+    forEachOption([&](const char *name) {
+        QRadioButton *option = classOption(name);
+        option->setHidden(!had.contains(QLatin1String(name)));
         option->setEnabled(texts.calculated);
     });
     showOption(texts.toleranceClass);

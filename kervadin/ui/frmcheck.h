@@ -83,8 +83,8 @@ private:
     // Shows a refusal's message, then puts the focus in its field.
     void refuse(const CheckRefusal &refusal);
     QLabel *field(const QString &name) const;
-    // The option of a class row, and the list of classes.
-    QRadioButton *classOption(const ClassRow &row) const;
+    // The option of a class, and the list of classes.
+    QRadioButton *classOption(const char *name) const;
     QComboBox *classList() const;
     // The class in the list's box, as chosen or typed.
     ToleranceClass typedClass() const;

@@ -1,7 +1,6 @@
 #include "kervadin/ui/frmcustom.h"
 
 #include "kervadin/core/state.h"
-#include "kervadin/ui/frmtype.h"
 #include "kervadin/ui/kervadin.h"
 #include "kervadin/ui/look.h"
 #include "runtime/controls.h"
@@ -75,14 +74,13 @@ void FrmCustom::apply()
         return;
     }
     // Worked out in full before the state changes: a fault changes nothing.
-    // Worked out in full before the state changes: a fault changes nothing.
     m_program.applyThread(Thread::custom(entries));
 }
 
 void FrmCustom::back()
 {
     hideForm();
-    m_program.typeChooser()->showForm();
+    m_program.showChooser();
 }
 
 } // namespace kervadin

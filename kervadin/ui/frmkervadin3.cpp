@@ -1,8 +1,6 @@
 #include "kervadin/ui/frmkervadin3.h"
 
 #include "kervadin/core/threadrules.h"
-#include "kervadin/ui/frmcheck.h"
-#include "kervadin/ui/frmtype.h"
 #include "kervadin/ui/kervadin.h"
 #include "kervadin/ui/look.h"
 #include "runtime/controls.h"
@@ -259,11 +257,11 @@ void FrmKervadin3::calculate()
 {
     // The record as shown; the diameter's number for the working.
     const std::optional<Thread> &thread = m_program.state().thread();
-    const ShownRecord record{shownText("lblDia"), shownText("lblPitch"), shownText("lblTangle"),
-                             shownText("lblMin"), shownText("lblMax"),
+    const ShownRecord record{shownText("lblDia"), shownText("lblPitch"), shownText("lblMin"),
+                             shownText("lblMax"),
                              thread ? thread->record().diameterNumber : std::string()};
     const std::string wire = m_wireBox->text().toStdString();
-    const Measurement m = measure(record, wire);
+    const Measurement m = measure(thread ? &thread->form() : nullptr, record, wire);
     if (m.refusal.refuses()) {
         rt::refuse(this, m.refusal);
         return;
@@ -291,12 +289,12 @@ void FrmKervadin3::selectThread()
     m_overWires->setText(QString());
     m_overWires->setToolTip(QString());
     m_program.clearCalculation();
-    m_program.typeChooser()->showForm();
+    m_program.showChooser();
 }
 
 void FrmKervadin3::openCheck()
 {
-    m_program.checkWindow()->open();
+    m_program.openCheck();
 }
 
 void FrmKervadin3::closeEvent(QCloseEvent *event)

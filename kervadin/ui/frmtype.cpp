@@ -1,10 +1,8 @@
 #include "kervadin/ui/frmtype.h"
 
 #include "kervadin/ui/familywindows.h"
-#include "kervadin/ui/frmcustom.h"
 #include "kervadin/ui/kervadin.h"
 #include "kervadin/ui/look.h"
-#include "kervadin/ui/sizewindow.h"
 #include "runtime/controls.h"
 
 #include <QPushButton>
@@ -53,14 +51,12 @@ FrmType::FrmType(Kervadin &program, QWidget *parent)
 
 void FrmType::openFamily(Family family)
 {
-    hideForm();
-    m_program.sizeWindow(family)->showForm();
+    m_program.showSizes(family);
 }
 
 void FrmType::openCustom()
 {
-    hideForm();
-    m_program.customWindow()->showForm();
+    m_program.showCustom();
 }
 
 } // namespace kervadin

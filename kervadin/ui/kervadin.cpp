@@ -70,6 +70,30 @@ SizeWindow *Kervadin::sizeWindow(Family family)
 
 FrmCheck *Kervadin::checkWindow() { return made(m_check, *this); }
 
+void Kervadin::showChooser()
+{
+    typeChooser()->showForm();
+}
+
+void Kervadin::showSizes(Family family)
+{
+    if (m_chooser)
+        m_chooser->hideForm();
+    sizeWindow(family)->showForm();
+}
+
+void Kervadin::showCustom()
+{
+    if (m_chooser)
+        m_chooser->hideForm();
+    customWindow()->showForm();
+}
+
+void Kervadin::openCheck()
+{
+    checkWindow()->open();
+}
+
 void Kervadin::applyThread(const Thread &thread)
 {
     m_state.setThread(thread);

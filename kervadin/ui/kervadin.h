@@ -1,8 +1,8 @@
 #pragma once
 // The thread-measurement calculator as a running program: it owns the one
 // state and every window, makes each window the first time it is asked for,
-// and deletes them all when it ends. Windows reach one another, and the
-// state, through it.
+// shows the windows as the user goes from one to the next, and deletes them
+// all when it ends. A window knows no other window: it asks the program.
 
 #include "kervadin/core/families.h"
 #include "kervadin/core/state.h"
@@ -28,6 +28,14 @@ public:
     // nothing else is done at start.
     void start() override;
     QList<rt::Form *> windows() const override;
+
+    // The window flow. The chooser (Click to Select, BACK of a size or
+    // the custom window); a family's size window or the custom window, in
+    // the chooser's place; the check window, brought up to date.
+    void showChooser();
+    void showSizes(Family family);
+    void showCustom();
+    void openCheck();
 
     // Each window, made the first time it is asked for.
     FrmKervadin3 *measurementWindow();

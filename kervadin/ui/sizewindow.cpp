@@ -1,7 +1,6 @@
 #include "kervadin/ui/sizewindow.h"
 
 #include "kervadin/ui/familywindows.h"
-#include "kervadin/ui/frmtype.h"
 #include "kervadin/ui/kervadin.h"
 #include "kervadin/ui/look.h"
 #include "runtime/controls.h"
@@ -96,7 +95,7 @@ void SizeWindow::apply()
 void SizeWindow::back()
 {
     hideForm();
-    m_program.typeChooser()->showForm();
+    m_program.showChooser();
 }
 
 } // namespace kervadin
