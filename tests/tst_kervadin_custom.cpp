@@ -36,18 +36,24 @@ private slots:
         s.click(opt55);
         QVERIFY(opt55->isChecked());
         QVERIFY(!opt60->isChecked());
+        // The unit is a choice of its own; 29° is one more angle.
+        s.click(s.find<QRadioButton>("frmCustom.optMM"));
+        s.click(s.find<QRadioButton>("frmCustom.opt29"));
+        QVERIFY(s.find<QRadioButton>("frmCustom.optMM")->isChecked() && !opt55->isChecked());
     }
 
     // Each angle option is a stop of its own; labels take no focus.
     void tabOrder()
     {
         QStringList seen{s.focusName()};
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < 10; ++i) {
             s.key(Qt::Key_Tab);
             seen << s.focusName();
         }
+        // The lead screws' angles and the unit come after the stops of old.
         QCOMPARE(seen, (QStringList{"txtCustdia", "txtCustpitch", "opt55", "opt60", "cmdAppcust",
-                                    "cmdBackcust", "txtCustdia"}));
+                                    "cmdBackcust", "opt29", "opt30", "optInch", "optMM",
+                                    "txtCustdia"}));
     }
 
     void refusals_data()

@@ -418,7 +418,7 @@ private slots:
             << QStringList{"3.5 mm", "0.600", "60°", "0.3360", "0.5400"} << "0.4" << none
             << "3.7907";
         QTest::newRow("unknown angle measures nothing")
-            << QStringList{"1.0000", "0.1000", "30°", "0.0100", "0.2000"} << "0.1" << none << "";
+            << QStringList{"1.0000", "0.1000", "40°", "0.0100", "0.2000"} << "0.1" << none << "";
         QTest::newRow("2 BA minimum as shown") << ba2 << "0.016" << none << "0.1853";
         QTest::newRow("2 BA below the minimum shown") << ba2 << "0.01599" << small << "";
         QTest::newRow("2 BA maximum as shown, above the exact one") << ba2 << "0.0233" << none

@@ -2,6 +2,7 @@
 
 #include "kervadin/core/arithmetic.h"
 #include "kervadin/core/designation.h"
+#include "kervadin/core/helicalwire.h"
 #include "kervadin/core/threadform.h"
 #include "runtime/entry.h"
 #include "runtime/numbers.h"
@@ -157,6 +158,28 @@ std::string leadWorking(const CheckTexts &out, const Lead &lead, double basic,
     return working;
 }
 
+// C of a lead screw, corrected for its lead angle: from the wire's contact
+// with the helicoidal flanks (helicalwire.h), C = M − E.
+double helicalConstant(int starts, double pitch, double basic, double wire,
+                       const ThreadForm &form, double straight, const std::string &values,
+                       CheckTexts &out)
+{
+    const HelicalContact contact =
+        helicalContact(basic, pitch, multiply(starts, pitch), wire, form.angle);
+    const double constant = asShown(contact.overWires);
+    const double lead = std::atan(rt::divide(multiply(starts, pitch), multiply(Pi, basic)));
+    out.constant = shown(constant);
+    out.leadAngle = degreesAndMinutes(lead * 180 / Pi);
+    out.leadCorrection = shown(subtract(contact.overWires, straight));
+    out.constantWorking = "C = M − E, M over a straight wire resting on the helicoidal flanks "
+                          "(lead " + std::to_string(starts) + " × P, wire turned "
+        + degreesAndMinutes(contact.wireAngle) + " to the square of the axis)\nwithout the lead: "
+        + out.constantWorking + " = " + values + " = " + shown(straight) + "\nlead angle λ = "
+        + out.leadAngle + ": tan λ = starts × P ÷ (π × E)\ncorrection for the lead angle = "
+        + out.leadCorrection;
+    return constant;
+}
+
 struct Constants {
     double basic;    // E as shown
     double constant; // C as shown
@@ -188,6 +211,8 @@ Constants workConstants(const Thread &thread, const ThreadForm &form, double wir
         out.constantWorking += " = " + values;
         return {basic, constant};
     }
+    if (form.exactLead)
+        return {basic, helicalConstant(out.starts, pitch, basic, wire, form, straight, values, out)};
     const Lead lead = leadOf(out.starts, pitch, basic, wire, half);
     const double constant = asShown(add(straight, lead.term));
     out.constant = shown(constant);

@@ -13,7 +13,7 @@
 namespace kervadin {
 
 // In the order of the rows.
-enum class Family { BSF, Whitworth, UNF, UNC, BA, Metric, UNEF };
+enum class Family { BSF, Whitworth, UNF, UNC, BA, Metric, UNEF, Acme, Trapezoidal };
 
 struct StandardSize {
     const char *name;     // shown as the selected thread
@@ -140,12 +140,42 @@ inline constexpr StandardSize UnefSizes[] = {
     {"1 inch U.N.E.F.", 1, 0.05, "0° 57'"},
 };
 
+// Acme, general purpose (ASME B1.5): the standard series in the order of
+// the standard's table; the helix angle at the basic pitch diameter.
+inline constexpr StandardSize AcmeSizes[] = {
+    {"1/4-16 ACME", 0.25, 0.0625, "5° 12'"},     {"5/16-14 ACME", 0.3125, 0.07143, "4° 42'"},
+    {"3/8-12 ACME", 0.375, 0.08333, "4° 33'"},   {"7/16-12 ACME", 0.4375, 0.08333, "3° 50'"},
+    {"1/2-10 ACME", 0.5, 0.1, "4° 3'"},          {"5/8-8 ACME", 0.625, 0.125, "4° 3'"},
+    {"3/4-6 ACME", 0.75, 0.16667, "4° 33'"},     {"7/8-6 ACME", 0.875, 0.16667, "3° 50'"},
+    {"1-5 ACME", 1, 0.2, "4° 3'"},               {"1 1/8-5 ACME", 1.125, 0.2, "3° 33'"},
+    {"1 1/4-5 ACME", 1.25, 0.2, "3° 10'"},       {"1 3/8-4 ACME", 1.375, 0.25, "3° 39'"},
+    {"1 1/2-4 ACME", 1.5, 0.25, "3° 19'"},       {"1 3/4-4 ACME", 1.75, 0.25, "2° 48'"},
+    {"2-4 ACME", 2, 0.25, "2° 26'"},             {"2 1/4-3 ACME", 2.25, 0.33333, "2° 55'"},
+    {"2 1/2-3 ACME", 2.5, 0.33333, "2° 36'"},    {"2 3/4-3 ACME", 2.75, 0.33333, "2° 21'"},
+    {"3-2 ACME", 3, 0.5, "3° 19'"},              {"3 1/2-2 ACME", 3.5, 0.5, "2° 48'"},
+    {"4-2 ACME", 4, 0.5, "2° 26'"},              {"4 1/2-2 ACME", 4.5, 0.5, "2° 9'"},
+    {"5-2 ACME", 5, 0.5, "1° 55'"},
+};
+
+// ISO metric trapezoidal (ISO 2904): the diameters of the first choice with
+// their preferred pitch, in millimetres.
+inline constexpr StandardSize TrapezoidalSizes[] = {
+    {"Tr 8×1.5", 8, 1.5, "3° 46'"},    {"Tr 10×2", 10, 2, "4° 3'"},     {"Tr 12×3", 12, 3, "5° 12'"},
+    {"Tr 16×4", 16, 4, "5° 12'"},      {"Tr 20×4", 20, 4, "4° 3'"},     {"Tr 24×5", 24, 5, "4° 14'"},
+    {"Tr 28×5", 28, 5, "3° 34'"},      {"Tr 32×6", 32, 6, "3° 46'"},    {"Tr 36×6", 36, 6, "3° 19'"},
+    {"Tr 40×7", 40, 7, "3° 30'"},      {"Tr 44×7", 44, 7, "3° 9'"},     {"Tr 48×8", 48, 8, "3° 19'"},
+    {"Tr 52×8", 52, 8, "3° 2'"},       {"Tr 60×9", 60, 9, "2° 57'"},    {"Tr 70×10", 70, 10, "2° 48'"},
+    {"Tr 80×10", 80, 10, "2° 26'"},    {"Tr 90×12", 90, 12, "2° 36'"},  {"Tr 100×12", 100, 12, "2° 20'"},
+};
+
 // The rules of the standard families:
 // form, depth factor, diameter, depth and pitch patterns, B.A. wires, maximum,
 // minimum and preferred wire factors, unit.
 inline constexpr RecordRule Whitworth{&WhitworthForm, 0.64, "#0.0000", "#0.0000", "#0.0000", false, 0.76, 0.54, 0.564, Unit::Inch};
 inline constexpr RecordRule Unified{&UnifiedForm, 0.6134, "#0.0000", "#0.0000", "#0.0000", false, 0.9, 0.56, 0.578, Unit::Inch};
 inline constexpr RecordRule Metric{&MetricForm, 0.6134, "#0.0000", "#0.0000", "#0.0000", false, 0.9, 0.56, 0.577, Unit::Millimetre};
+inline constexpr RecordRule Acme{&AcmeForm, 0.5, "#0.0000", "#0.0000", "#0.0000", false, AcmeForm.largestWire, AcmeForm.smallestWire, AcmeForm.bestWire, Unit::Inch};
+inline constexpr RecordRule Trapezoidal{&TrapezoidalForm, 0.5, "#0.0000", "#0.0000", "#0.0000", false, TrapezoidalForm.largestWire, TrapezoidalForm.smallestWire, TrapezoidalForm.bestWire, Unit::Millimetre, trapezoidalClearance};
 inline constexpr RecordRule BritishAssociation{&BritishAssociationForm, 0.6, "#0.0000", "#0.0000", "#0.0000", true, 0.73, 0, 0.546, Unit::Inch};
 
 template <int N>
@@ -171,6 +201,10 @@ inline constexpr FamilyRow FamilyRows[] = {
      families::Metric, NameStyle::Metric, "", false},
     {Family::UNEF, families::UnefSizes, families::count(families::UnefSizes), families::Unified,
      NameStyle::Unified, "UNEF", false},
+    {Family::Acme, families::AcmeSizes, families::count(families::AcmeSizes), families::Acme,
+     NameStyle::Unified, "ACME", false},
+    {Family::Trapezoidal, families::TrapezoidalSizes, families::count(families::TrapezoidalSizes),
+     families::Trapezoidal, NameStyle::Trapezoidal, "", false},
 };
 
 inline constexpr int FamilyCount = static_cast<int>(std::size(FamilyRows));

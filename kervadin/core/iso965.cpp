@@ -295,6 +295,14 @@ std::optional<Value> pitchTolerance(int grade, double diameter, double pitch, st
         if (row.range == range && same(pitch, row.pitch) && row.td2[grade - 3] != None)
             return Value{row.td2[grade - 3], FromTable};
     }
+    return pitchToleranceByFormula(grade, diameter, pitch);
+}
+
+std::optional<Value> pitchToleranceByFormula(int grade, double diameter, double pitch)
+{
+    const int range = rangeOf(diameter);
+    if (range < 0 || grade < 3 || grade > 9 || !(pitch > 0))
+        return std::nullopt;
     const double mean = std::sqrt(Ranges[range].above * Ranges[range].upTo);
     const double grade6 = r40(90 * std::pow(pitch, 0.4) * std::pow(mean, 0.1));
     const double factor = GradeFactors[grade - 3];

@@ -57,6 +57,11 @@ std::optional<Value> majorTolerance(int grade, double pitch, std::string *proble
 std::optional<Value> pitchTolerance(int grade, double diameter, double pitch,
                                     std::string *problem = nullptr);
 
+// Td2 of a grade (3 to 9) by the formulas alone, at any pitch above 0, for a
+// diameter of the standard's ranges; none otherwise. ISO 2903 builds its
+// trapezoidal tolerances so.
+std::optional<Value> pitchToleranceByFormula(int grade, double diameter, double pitch);
+
 // The diameter range of the pitch-diameter tolerances a diameter falls in:
 // "5.6 to 11.2"; empty outside the standard.
 std::string diameterRange(double diameter);

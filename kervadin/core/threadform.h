@@ -53,6 +53,8 @@ struct ThreadForm {
 // The class systems (classes.h).
 const ClassSystem *unifiedClasses();
 const ClassSystem *isoMetricClasses();
+const ClassSystem *acmeClasses();
+const ClassSystem *trapezoidalClasses();
 
 inline constexpr ThreadForm WhitworthForm{
     "Whitworth", "a Whitworth thread", 55, "55°", "27.5°", 1.6008, 3.1657, 0.640327, "0.640327",
@@ -67,10 +69,28 @@ inline constexpr ThreadForm BritishAssociationForm{
     "British Association", "a B.A. thread", 47.5, "47.5°", "23.75°", 1.7363, 3.4829, 0.6, "0.6",
     0.546262, 0.498525, 0.834695, NameStyle::BritishAssociation, "", nullptr, false};
 
+// Lead screws. Acme, general purpose (ASME B1.5), and ISO metric
+// trapezoidal (ISO 2904): basic pitch diameter D − P ÷ 2, the crest a
+// quarter of the pitch above the pitch line.
+inline constexpr ThreadForm AcmeForm{
+    "Acme", "an Acme thread", 29, "29°", "14.5°", 2.433357, 4.993929, 0.5, "0.5",
+    0.516450, 0.487263, 0.650013, NameStyle::Unified, "ACME", acmeClasses, true};
+inline constexpr ThreadForm TrapezoidalForm{
+    "ISO trapezoidal", "a trapezoidal thread", 30, "30°", "15°", 2.366025, 4.863703, 0.5, "0.5",
+    0.517638, 0.486466, 0.656339, NameStyle::Trapezoidal, "", trapezoidalClasses, true};
+
 // Every form, for the rules that look a form up and the tests that check
 // each row.
 inline constexpr const ThreadForm *ThreadForms[] = {&WhitworthForm, &UnifiedForm, &MetricForm,
-                                                    &BritishAssociationForm};
+                                                    &BritishAssociationForm, &AcmeForm,
+                                                    &TrapezoidalForm};
+
+// The clearance ac of a trapezoidal external thread at its root (ISO 2904):
+// its depth of thread is 0.5P + ac.
+inline double trapezoidalClearance(double pitch)
+{
+    return pitch < 2 ? 0.15 : pitch <= 5 ? 0.25 : pitch <= 12 ? 0.5 : 1;
+}
 
 // E = D − k × P, unrounded. Throws rt::ArithmeticFault for a result beyond
 // the double range.

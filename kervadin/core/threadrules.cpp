@@ -14,13 +14,30 @@ std::string timesP(double factor)
     return shortest(factor) + " × P";
 }
 
-// Custom threads: 55° inch, metric (60°), and 60° inch (unified).
+// Custom threads: 55° inch, metric (60°), and 60° inch (unified); then the
+// forms and units the custom window adds, each by its form's wire sizes.
 constexpr RecordRule CustomWhitworthRule{&WhitworthForm, 0.6403, "#0.000", "#0.0000", "#0.000",
                                          false, 0.76, 0.54, 0.564, Unit::Inch};
 constexpr RecordRule CustomMetricRule{&MetricForm, 0.6493, "#0.000", "#0.000", "#0.000",
                                       false, 0.9, 0.56, 0.577, Unit::Millimetre};
 constexpr RecordRule CustomUnifiedRule{&UnifiedForm, 0.6134, "#0.000", "#0.000", "#0.000",
                                        false, 0.9, 0.56, 0.577, Unit::Inch};
+constexpr RecordRule CustomWhitworthMillimetreRule{
+    &WhitworthForm, 0.6403, "#0.000", "#0.000", "#0.000", false, 0.76, 0.54, 0.564,
+    Unit::Millimetre};
+constexpr RecordRule CustomAcmeRule{&AcmeForm, 0.5, "#0.0000", "#0.0000", "#0.0000", false,
+                                    AcmeForm.largestWire, AcmeForm.smallestWire,
+                                    AcmeForm.bestWire, Unit::Inch};
+constexpr RecordRule CustomAcmeMillimetreRule{&AcmeForm, 0.5, "#0.000", "#0.000", "#0.000",
+                                              false, AcmeForm.largestWire, AcmeForm.smallestWire,
+                                              AcmeForm.bestWire, Unit::Millimetre};
+constexpr RecordRule CustomTrapezoidalRule{
+    &TrapezoidalForm, 0.5, "#0.000", "#0.000", "#0.000", false, TrapezoidalForm.largestWire,
+    TrapezoidalForm.smallestWire, TrapezoidalForm.bestWire, Unit::Millimetre,
+    trapezoidalClearance};
+constexpr RecordRule CustomTrapezoidalInchRule{
+    &TrapezoidalForm, 0.5, "#0.0000", "#0.0000", "#0.0000", false, TrapezoidalForm.largestWire,
+    TrapezoidalForm.smallestWire, TrapezoidalForm.bestWire, Unit::Inch};
 
 // The three wire sizes of a rule for a pitch, unrounded.
 struct WireSizes {
@@ -114,7 +131,7 @@ std::string Helangle(double diameter, double pitch, double depthFactor)
 }
 
 CustomThread customThread(const std::string &diameterText, const std::string &pitchText,
-                          CustomAngle angle)
+                          CustomAngle angle, CustomUnit unit)
 {
     CustomThread t;
     t.diameterText = diameterText;
@@ -130,11 +147,34 @@ CustomThread customThread(const std::string &diameterText, const std::string &pi
     }
     t.diameter = rt::ReadNumber(diameterText);
     const double entry = rt::ReadNumber(pitchText);
-    // Above 2 the diameter can only be millimetres.
-    if (t.diameter > 2) {
+    // Above 2 the diameter can only be millimetres, unless inches are chosen.
+    const bool millimetres =
+        unit == CustomUnit::Millimetre || (unit == CustomUnit::None && t.diameter > 2);
+    if (millimetres) {
+        t.pitch = entry;
+        switch (angle) {
+        case CustomAngle::Deg29:
+            t.kind = CustomKind::AcmeMillimetre;
+            t.name = "Acme Thread";
+            return t;
+        case CustomAngle::Deg30:
+            t.kind = CustomKind::Trapezoidal;
+            t.name = "Trapezoidal Thread";
+            return t;
+        case CustomAngle::Deg55:
+            if (unit == CustomUnit::Millimetre) {
+                t.kind = CustomKind::WhitworthMillimetre;
+                // Shown exactly so, as users know it; not to be tidied.
+                t.name = "Whitwoth Form";
+                return t;
+            }
+            break;
+        case CustomAngle::None:
+        case CustomAngle::Deg60:
+            break;
+        }
         t.kind = CustomKind::Metric;
         t.name = "Metric Thread";
-        t.pitch = entry;
         return t;
     }
     // An inch thread: an entry above 1 is threads per inch.
@@ -154,6 +194,14 @@ CustomThread customThread(const std::string &diameterText, const std::string &pi
         t.kind = CustomKind::Unified;
         t.name = "Unified Thread";
         break;
+    case CustomAngle::Deg29:
+        t.kind = CustomKind::Acme;
+        t.name = "Acme Thread";
+        break;
+    case CustomAngle::Deg30:
+        t.kind = CustomKind::TrapezoidalInch;
+        t.name = "Trapezoidal Thread";
+        break;
     case CustomAngle::None:
         t.refusal = NoAngle;
         break;
@@ -166,6 +214,11 @@ const RecordRule &customRule(CustomKind kind)
     switch (kind) {
     case CustomKind::Metric: return CustomMetricRule;
     case CustomKind::Unified: return CustomUnifiedRule;
+    case CustomKind::WhitworthMillimetre: return CustomWhitworthMillimetreRule;
+    case CustomKind::Acme: return CustomAcmeRule;
+    case CustomKind::AcmeMillimetre: return CustomAcmeMillimetreRule;
+    case CustomKind::Trapezoidal: return CustomTrapezoidalRule;
+    case CustomKind::TrapezoidalInch: return CustomTrapezoidalInchRule;
     case CustomKind::Whitworth: break;
     }
     return CustomWhitworthRule;
@@ -176,7 +229,7 @@ ThreadRecord customRecord(const CustomThread &thread)
     const RecordRule &rule = customRule(thread.kind);
     const std::string helix = Helangle(thread.diameter, thread.pitch, rule.depthFactor);
     return threadRecord(rule, thread.name, thread.diameter, thread.pitch, helix,
-                        thread.kind == CustomKind::Metric ? thread.diameterText : std::string());
+                        rule.unit == Unit::Millimetre ? thread.diameterText : std::string());
 }
 
 Measurement measure(const ThreadForm *f, const ShownRecord &shown, const std::string &wireText)

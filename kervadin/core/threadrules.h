@@ -82,13 +82,25 @@ ThreadRecord threadRecord(const RecordRule &rule, const std::string &name, doubl
 // before each number: 204 minutes give " 3 ° 24 '", −7798 give "-129 °-58 '".
 std::string Helangle(double diameter, double pitch, double depthFactor);
 
-// A custom thread as typed: which of the three custom threads it is, its
-// name, diameter and pitch, or why it is refused. The checks, in order: an
-// empty diameter box, an empty pitch box; then a diameter above 2 is a
-// metric thread (millimetres, 60°); otherwise an inch thread, whose pitch
-// entry above 1 is threads per inch, and whose angle must be chosen.
-enum class CustomAngle { None, Deg55, Deg60 };
-enum class CustomKind { Whitworth, Metric, Unified };
+// A custom thread as typed: which of the custom threads it is, its name,
+// diameter and pitch, or why it is refused. The checks, in order: an empty
+// diameter box, an empty pitch box. Then the unit: as chosen, or with none
+// chosen, millimetres for a diameter above 2 and inches otherwise. In
+// millimetres the pitch is a length, and the thread is metric (60°) unless
+// a 29° or 30° angle is chosen, or with the unit chosen a 55° one; in inches
+// a pitch entry above 1 is threads per inch, and the angle must be chosen.
+enum class CustomAngle { None, Deg55, Deg60, Deg29, Deg30 };
+enum class CustomUnit { None, Inch, Millimetre };
+enum class CustomKind {
+    Whitworth,
+    Metric,
+    Unified,
+    WhitworthMillimetre,
+    Acme,
+    AcmeMillimetre,
+    Trapezoidal,
+    TrapezoidalInch,
+};
 
 struct CustomThread {
     // The entries as typed.
@@ -104,13 +116,14 @@ struct CustomThread {
     double threadsPerInch = 0; // as typed; 0 when a pitch was typed
 };
 [[nodiscard]] CustomThread customThread(const std::string &diameterText,
-                                        const std::string &pitchText, CustomAngle angle);
+                                        const std::string &pitchText, CustomAngle angle,
+                                        CustomUnit unit = CustomUnit::None);
 
 // The rule of a custom thread.
 const RecordRule &customRule(CustomKind kind);
 
 // The record of an accepted custom thread: its rule, its worked-out helix
-// angle, and for a metric thread the diameter as typed followed by " mm".
+// angle, and in millimetres the diameter as typed followed by " mm".
 ThreadRecord customRecord(const CustomThread &thread);
 
 // Calculate: the record as shown, and the diameter's number as the working

@@ -12,6 +12,13 @@ constexpr const char *BaCaptions[] = {"0 BA", "1 BA", "2 BA", "3 BA", "4 BA",
                                       "5 BA", "6 BA", "7 BA", "8 BA", "10 BA"};
 constexpr const char *MetricCaptions[] = {"2.5", "3",  "4",  "5",  "6",  "8",
                                           "10",  "12", "14", "16", "18", "20"};
+constexpr const char *AcmeCaptions[] = {
+    "1/4-16", "5/16-14", "3/8-12", "7/16-12", "1/2-10",  "5/8-8",   "3/4-6",   "7/8-6",
+    "1-5",    "1 1/8-5", "1 1/4-5", "1 3/8-4", "1 1/2-4", "1 3/4-4", "2-4",     "2 1/4-3",
+    "2 1/2-3", "2 3/4-3", "3-2",    "3 1/2-2", "4-2",     "4 1/2-2", "5-2"};
+constexpr const char *TrapezoidalCaptions[] = {
+    "8×1.5", "10×2", "12×3", "16×4", "20×4", "24×5",  "28×5",  "32×6",   "36×6",
+    "40×7",  "44×7", "48×8", "52×8", "60×9", "70×10", "80×10", "90×12", "100×12"};
 constexpr const char *UnefCaptions[] = {"1/4",   "5/16", "3/8", "7/16",  "1/2",
                                         "9/16",  "5/8",  "11/16", "3/4", "13/16",
                                         "7/8",   "15/16", "1 inch"};
@@ -37,6 +44,15 @@ constexpr const char *UnefOptions[] = {"optUNEF1", "optUNEF2",  "optUNEF3",  "op
                                        "optUNEF9", "optUNEF10", "optUNEF11", "optUNEF12",
                                        "optUNEF13"};
 
+constexpr const char *AcmeOptions[] = {
+    "optAcme1",  "optAcme2",  "optAcme3",  "optAcme4",  "optAcme5",  "optAcme6",
+    "optAcme7",  "optAcme8",  "optAcme9",  "optAcme10", "optAcme11", "optAcme12",
+    "optAcme13", "optAcme14", "optAcme15", "optAcme16", "optAcme17", "optAcme18",
+    "optAcme19", "optAcme20", "optAcme21", "optAcme22", "optAcme23"};
+constexpr const char *TrapezoidalOptions[] = {
+    "optTr1",  "optTr2",  "optTr3",  "optTr4",  "optTr5",  "optTr6",  "optTr7",  "optTr8",  "optTr9",
+    "optTr10", "optTr11", "optTr12", "optTr13", "optTr14", "optTr15", "optTr16", "optTr17", "optTr18"};
+
 template <int N>
 constexpr int count(const char *const (&)[N])
 {
@@ -61,6 +77,12 @@ constexpr FamilyWindow Windows[] = {
     {Family::UNEF, "cmdUNEF", "U.N.E.F.", 3360, 4560, "frmUNEFsize", "U.N.E.F. Size",
      "cmdAppUNEF", "cmdBackUNEF", 1800, 975, UnefOptions, count(UnefOptions), UnefCaptions,
      count(UnefCaptions)},
+    {Family::Acme, "cmdAcme", "Acme", 1560, 4560, "frmAcmesize", "Acme Size", "cmdAppAcme",
+     "cmdBackAcme", 1800, 1215, AcmeOptions, count(AcmeOptions), AcmeCaptions,
+     count(AcmeCaptions)},
+    {Family::Trapezoidal, "cmdTrap", "Trapezoidal", 5160, 4560, "frmTrsize", "Trapezoidal Size",
+     "cmdAppTr", "cmdBackTr", 1800, 1215, TrapezoidalOptions, count(TrapezoidalOptions),
+     TrapezoidalCaptions, count(TrapezoidalCaptions)},
 };
 
 // One row for every family, in the order of Family, with an option and a

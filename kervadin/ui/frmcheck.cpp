@@ -297,6 +297,7 @@ FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
     rt::onClick(control<QPushButton>(QStringLiteral("cmdSave")), this, &FrmCheck::saveRecord);
     rt::onClick(control<QPushButton>(QStringLiteral("cmdCopyRecord")), this, &FrmCheck::copyRecord);
     box(CheckField::Starts)->setText(QStringLiteral("1"));
+    tickLeadForForm();
     connect(leadBox(), &QCheckBox::clicked, this,
             [this] { rt::guarded([this] { refresh(Refresh::Chosen); }); });
     QPushButton *check = control<QPushButton>(QStringLiteral("cmdEvaluate"));
@@ -335,6 +336,13 @@ QLineEdit *FrmCheck::box(CheckField field) const
 QCheckBox *FrmCheck::leadBox() const
 {
     return control<QCheckBox>(QStringLiteral("chkLead"));
+}
+
+void FrmCheck::tickLeadForForm()
+{
+    // A lead screw's lead angle is not small: its C is corrected from the start.
+    const std::optional<Thread> &thread = m_program.state().thread();
+    leadBox()->setChecked(thread && thread->form().exactLead);
 }
 
 void FrmCheck::edited(CheckField field)
@@ -428,7 +436,7 @@ void FrmCheck::clear()
 {
     setClass(ToleranceClass::None);
     box(CheckField::Starts)->setText(QStringLiteral("1"));
-    leadBox()->setChecked(false);
+    tickLeadForForm();
     for (const FieldControl &f : FieldControls) {
         if (QLineEdit *entry = box(f.field); entry && f.field != CheckField::Starts)
             entry->clear();

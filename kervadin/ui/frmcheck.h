@@ -80,6 +80,9 @@ private:
     QWidget *fieldControl(CheckField field) const;
     QLineEdit *box(CheckField field) const;
     QCheckBox *leadBox() const;
+    // The lead-angle box as a thread's form has it at first: ticked for a
+    // lead screw.
+    void tickLeadForForm();
     // Shows a refusal's message, then puts the focus in its field.
     void refuse(const CheckRefusal &refusal);
     QLabel *field(const QString &name) const;

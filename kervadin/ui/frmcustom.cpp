@@ -6,6 +6,7 @@
 #include "runtime/controls.h"
 #include "runtime/messages.h"
 
+#include <QButtonGroup>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,7 +22,10 @@ const rt::Look WrappedCaptionLook{QColor(), QColor(), Qt::AlignLeft | Qt::AlignT
 // boxes, each named for assistive technology by the caption beside it; the
 // two angle options, one group of which neither is chosen at first; the
 // captions and the title; APPLY and BACK. The keyboard goes from the
-// diameter to the pitch, the angles, APPLY and BACK.
+// diameter to the pitch, the angles, APPLY and BACK; then to what was added
+// since: the lead screws' angles below the first two, in their group, and
+// the unit beside the diameter, a group of its own of which neither is
+// chosen at first (the unit then follows from the diameter).
 std::vector<rt::Control> controls()
 {
     using K = rt::Kind;
@@ -45,6 +49,11 @@ std::vector<rt::Control> controls()
          &ButtonLook},
         {K::Button, "cmdBackcust", "BACK", rt::twipsRect(1920, 4680, 1215, 495), PlainFont, 6,
          &ButtonLook},
+        {K::Option, "opt29", "29 deg. Acme", rt::twipsRect(1800, 2040, 1815, 375), PlainFont, 7},
+        {K::Option, "opt30", "30 deg. Trapezoidal", rt::twipsRect(4680, 2040, 2535, 375),
+         PlainFont, 8},
+        {K::Option, "optInch", "Inches", rt::twipsRect(5520, 2520, 1695, 375), PlainFont, 9},
+        {K::Option, "optMM", "Millimeters", rt::twipsRect(5520, 2880, 1695, 375), PlainFont, 10},
     };
 }
 
@@ -55,20 +64,42 @@ FrmCustom::FrmCustom(Kervadin &program, QWidget *parent)
              controls(), parent)
 {
     control(QStringLiteral("txtCustdia"))->setFocus();
+    // The angles are one choice and the unit another.
+    for (const auto &group : {std::initializer_list<const char *>{"opt55", "opt60", "opt29", "opt30"},
+                              std::initializer_list<const char *>{"optInch", "optMM"}}) {
+        auto *buttons = new QButtonGroup(this);
+        for (const char *name : group)
+            buttons->addButton(control<QRadioButton>(QLatin1String(name)));
+    }
     rt::onClick(control<QPushButton>(QStringLiteral("cmdAppcust")), this, &FrmCustom::apply);
     rt::onClick(control<QPushButton>(QStringLiteral("cmdBackcust")), this, &FrmCustom::back);
 }
 
+CustomAngle FrmCustom::angle() const
+{
+    const std::pair<const char *, CustomAngle> options[] = {
+        {"opt55", CustomAngle::Deg55}, {"opt60", CustomAngle::Deg60},
+        {"opt29", CustomAngle::Deg29}, {"opt30", CustomAngle::Deg30}};
+    for (const auto &[name, angle] : options) {
+        if (control<QRadioButton>(QLatin1String(name))->isChecked())
+            return angle;
+    }
+    return CustomAngle::None;
+}
+
+CustomUnit FrmCustom::unit() const
+{
+    return control<QRadioButton>(QStringLiteral("optInch"))->isChecked() ? CustomUnit::Inch
+        : control<QRadioButton>(QStringLiteral("optMM"))->isChecked()     ? CustomUnit::Millimetre
+                                                                          : CustomUnit::None;
+}
+
 void FrmCustom::apply()
 {
-    const CustomAngle angle =
-        control<QRadioButton>(QStringLiteral("opt55"))->isChecked()   ? CustomAngle::Deg55
-        : control<QRadioButton>(QStringLiteral("opt60"))->isChecked() ? CustomAngle::Deg60
-                                                                      : CustomAngle::None;
     const CustomThread entries =
         customThread(control<QLineEdit>(QStringLiteral("txtCustdia"))->text().toStdString(),
                      control<QLineEdit>(QStringLiteral("txtCustpitch"))->text().toStdString(),
-                     angle);
+                     angle(), unit());
     if (entries.refusal.refuses()) {
         rt::refuse(this, entries.refusal);
         return;

@@ -1,7 +1,8 @@
 #pragma once
-// The custom thread window: diameter, pitch or threads per inch, and the
-// thread angle, applied as the state's thread.
+// The custom thread window: diameter, pitch or threads per inch, the thread
+// angle and the unit, applied as the state's thread.
 
+#include "kervadin/core/threadrules.h"
 #include "kervadin/ui/window.h"
 
 namespace kervadin {
@@ -20,7 +21,9 @@ private:
     void apply();
     // BACK: hide this window and show the chooser.
     void back();
-
+    // The angle and the unit chosen; None where none is.
+    CustomAngle angle() const;
+    CustomUnit unit() const;
 };
 
 } // namespace kervadin

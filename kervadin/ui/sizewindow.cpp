@@ -32,6 +32,19 @@ QRect optionAt(const FamilyWindow &row, int sizes, int size)
     return rt::twipsRect(columns[cell % 4], rows[size / 4], width, 495);
 }
 
+// APPLY and BACK stand below the options: where they always stood, unless
+// the grid runs past its fourth line, when they and the window's foot move
+// down by the lines added.
+int extraLines(int sizes)
+{
+    const int lines = (sizes + GridColumns - 1) / GridColumns;
+    return sizeLayout(sizes) == SizeLayout::Grid && lines > 4 ? lines - 4 : 0;
+}
+
+constexpr int ButtonTop = 4680;
+constexpr int WindowHeight = 5475;
+constexpr int LineHeight = 720;
+
 // A size's place in the keyboard order: the sizes in size order, a grid
 // down each column.
 int tabOf(int sizes, int size)
@@ -58,10 +71,11 @@ std::vector<rt::Control> controls(const FamilyWindow &row)
         table.push_back({rt::Kind::Option, row.options[i], row.captions[i],
                          optionAt(row, sizes, i), PlainFont, tabOf(sizes, i)});
     }
-    table.push_back({rt::Kind::Button, row.apply, "APPLY", rt::twipsRect(4920, 4680, 1215, 495),
+    const int buttonTop = ButtonTop + extraLines(sizes) * LineHeight;
+    table.push_back({rt::Kind::Button, row.apply, "APPLY", rt::twipsRect(4920, buttonTop, 1215, 495),
                      PlainFont, sizes + 1, &ButtonLook});
     table.push_back({rt::Kind::Button, row.back, "BACK",
-                     rt::twipsRect(row.backLeft, 4680, 1215, 495), PlainFont, sizes + 2,
+                     rt::twipsRect(row.backLeft, buttonTop, 1215, 495), PlainFont, sizes + 2,
                      &ButtonLook});
     return table;
 }
@@ -70,7 +84,8 @@ std::vector<rt::Control> controls(const FamilyWindow &row)
 
 SizeWindow::SizeWindow(Kervadin &program, Family family, QWidget *parent)
     : Window(program, QLatin1String(familyWindow(family).window),
-             QLatin1String(familyWindow(family).caption), {7920, 5475},
+             QLatin1String(familyWindow(family).caption),
+             {7920, WindowHeight + extraLines(familyRow(family).sizeCount) * LineHeight},
              controls(familyWindow(family)), parent),
       m_row(familyWindow(family))
 {
