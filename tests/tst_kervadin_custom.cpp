@@ -111,6 +111,37 @@ private slots:
         QCOMPARE(thread.unit(), Unit::Inch);
     }
 
+    // A unit chosen is obeyed: M1.6 × 0.35 and 2 1/4-12 UN are entered as
+    // they are; with none the diameter decides, as before; the lead screws'
+    // angles give their forms.
+    void unitsAndFormsChosen_data()
+    {
+        QTest::addColumn<QStringList>("entries"); // diameter, pitch, angle, unit option
+        QTest::addColumn<QString>("record");      // selected, diameter, pitch, angle, preferred wire
+        QTest::newRow("M1.6 × 0.35") << QStringList{"1.6", "0.35", "", "optMM"} << "Metric Thread|1.6 mm|0.350|60°|0.2020";
+        QTest::newRow("2 1/4-12 UN") << QStringList{"2.25", "12", "opt60", "optInch"} << "Unified Thread|2.250|0.083|60°|0.0481";
+        QTest::newRow("no unit: 2.25 is millimetres") << QStringList{"2.25", "12", "opt60", ""} << "Metric Thread|2.25 mm|12.000|60°|6.9240";
+        QTest::newRow("Tr 20×4") << QStringList{"20", "4", "opt30", ""} << "Trapezoidal Thread|20 mm|4.000|30°|2.0706";
+        QTest::newRow("1-5 Acme") << QStringList{"1", "5", "opt29", ""} << "Acme Thread|1.0000|0.2000|29°|0.1033";
+        QTest::newRow("55° in millimetres") << QStringList{"10", "1.5", "opt55", "optMM"} << "Whitwoth Form|10 mm|1.500|55°|0.8460";
+    }
+
+    void unitsAndFormsChosen()
+    {
+        QFETCH(QStringList, entries);
+        s.type("frmCustom.txtCustdia", entries[0]);
+        s.type("frmCustom.txtCustpitch", entries[1]);
+        for (const QString &option : entries.mid(2)) {
+            if (!option.isEmpty())
+                s.click("frmCustom." + option);
+        }
+        s.click("frmCustom.cmdAppcust");
+        QStringList shown;
+        for (const char *label : {"lblSelected", "lblDia", "lblPitch", "lblTangle", "lblPref"})
+            shown << s.find<QLabel>(QStringLiteral("frmKervadin3.") + label)->text();
+        QTEST(shown.join('|'), "record");
+    }
+
     void backKeepsEntries()
     {
         s.type("frmCustom.txtCustdia", QStringLiteral("0.5"));
