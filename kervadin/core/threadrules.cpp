@@ -130,6 +130,66 @@ std::string Helangle(double diameter, double pitch, double depthFactor)
     return helixCaption(helixMinutes(diameter, pitch, depthFactor));
 }
 
+namespace {
+
+// A custom thread in millimetres: metric, unless a lead screw's angle is
+// chosen, or with millimetres chosen a 55° one.
+void takeMillimetreKind(CustomThread &t, CustomAngle angle, CustomUnit unit)
+{
+    switch (angle) {
+    case CustomAngle::Deg29:
+        t.kind = CustomKind::AcmeMillimetre;
+        t.name = "Acme Thread";
+        return;
+    case CustomAngle::Deg30:
+        t.kind = CustomKind::Trapezoidal;
+        t.name = "Trapezoidal Thread";
+        return;
+    case CustomAngle::Deg55:
+        if (unit == CustomUnit::Millimetre) {
+            t.kind = CustomKind::WhitworthMillimetre;
+            // Shown exactly so, as users know it; not to be tidied.
+            t.name = "Whitwoth Form";
+            return;
+        }
+        break;
+    case CustomAngle::None:
+    case CustomAngle::Deg60:
+        break;
+    }
+    t.kind = CustomKind::Metric;
+    t.name = "Metric Thread";
+}
+
+// A custom thread in inches, by the angle chosen; with none it is refused.
+void takeInchKind(CustomThread &t, CustomAngle angle)
+{
+    switch (angle) {
+    case CustomAngle::Deg55:
+        t.kind = CustomKind::Whitworth;
+        // Shown exactly so, as users know it; not to be tidied.
+        t.name = "Whitwoth Form";
+        return;
+    case CustomAngle::Deg60:
+        t.kind = CustomKind::Unified;
+        t.name = "Unified Thread";
+        return;
+    case CustomAngle::Deg29:
+        t.kind = CustomKind::Acme;
+        t.name = "Acme Thread";
+        return;
+    case CustomAngle::Deg30:
+        t.kind = CustomKind::TrapezoidalInch;
+        t.name = "Trapezoidal Thread";
+        return;
+    case CustomAngle::None:
+        break;
+    }
+    t.refusal = NoAngle;
+}
+
+} // namespace
+
 CustomThread customThread(const std::string &diameterText, const std::string &pitchText,
                           CustomAngle angle, CustomUnit unit)
 {
@@ -148,33 +208,9 @@ CustomThread customThread(const std::string &diameterText, const std::string &pi
     t.diameter = rt::ReadNumber(diameterText);
     const double entry = rt::ReadNumber(pitchText);
     // Above 2 the diameter can only be millimetres, unless inches are chosen.
-    const bool millimetres =
-        unit == CustomUnit::Millimetre || (unit == CustomUnit::None && t.diameter > 2);
-    if (millimetres) {
+    if (unit == CustomUnit::Millimetre || (unit == CustomUnit::None && t.diameter > 2)) {
         t.pitch = entry;
-        switch (angle) {
-        case CustomAngle::Deg29:
-            t.kind = CustomKind::AcmeMillimetre;
-            t.name = "Acme Thread";
-            return t;
-        case CustomAngle::Deg30:
-            t.kind = CustomKind::Trapezoidal;
-            t.name = "Trapezoidal Thread";
-            return t;
-        case CustomAngle::Deg55:
-            if (unit == CustomUnit::Millimetre) {
-                t.kind = CustomKind::WhitworthMillimetre;
-                // Shown exactly so, as users know it; not to be tidied.
-                t.name = "Whitwoth Form";
-                return t;
-            }
-            break;
-        case CustomAngle::None:
-        case CustomAngle::Deg60:
-            break;
-        }
-        t.kind = CustomKind::Metric;
-        t.name = "Metric Thread";
+        takeMillimetreKind(t, angle, unit);
         return t;
     }
     // An inch thread: an entry above 1 is threads per inch.
@@ -184,28 +220,7 @@ CustomThread customThread(const std::string &diameterText, const std::string &pi
     } else {
         t.pitch = entry;
     }
-    switch (angle) {
-    case CustomAngle::Deg55:
-        t.kind = CustomKind::Whitworth;
-        // Shown exactly so, as users know it; not to be tidied.
-        t.name = "Whitwoth Form";
-        break;
-    case CustomAngle::Deg60:
-        t.kind = CustomKind::Unified;
-        t.name = "Unified Thread";
-        break;
-    case CustomAngle::Deg29:
-        t.kind = CustomKind::Acme;
-        t.name = "Acme Thread";
-        break;
-    case CustomAngle::Deg30:
-        t.kind = CustomKind::TrapezoidalInch;
-        t.name = "Trapezoidal Thread";
-        break;
-    case CustomAngle::None:
-        t.refusal = NoAngle;
-        break;
-    }
+    takeInchKind(t, angle);
     return t;
 }
 
