@@ -159,17 +159,22 @@ std::string leadWorking(const CheckTexts &out, const Lead &lead, double basic,
 }
 
 // C of a lead screw, corrected for its lead angle: from the wire's contact
-// with the helicoidal flanks (helicalwire.h), C = M − E.
-double helicalConstant(int starts, double pitch, double basic, double wire,
-                       const ThreadForm &form, double straight, const std::string &values,
-                       CheckTexts &out)
+// with the helicoidal flanks (helicalwire.h), C = M − E; none when the wire
+// finds no resting place on them.
+std::optional<double> helicalConstant(int starts, double pitch, double basic, double wire,
+                                      const ThreadForm &form, double straight,
+                                      const std::string &values, CheckTexts &out)
 {
-    const HelicalContact contact =
-        helicalContact(basic, pitch, multiply(starts, pitch), wire, form.angle);
-    const double constant = asShown(contact.overWires);
     const double lead = std::atan(rt::divide(multiply(starts, pitch), multiply(Pi, basic)));
-    out.constant = shown(constant);
     out.leadAngle = degreesAndMinutes(lead * 180 / Pi);
+    HelicalContact contact{};
+    try {
+        contact = helicalContact(basic, pitch, multiply(starts, pitch), wire, form.angle);
+    } catch (const rt::ArithmeticFault &) {
+        return std::nullopt;
+    }
+    const double constant = asShown(contact.overWires);
+    out.constant = shown(constant);
     out.leadCorrection = shown(subtract(contact.overWires, straight));
     out.constantWorking = "C = M − E, M over a straight wire resting on the helicoidal flanks "
                           "(lead " + std::to_string(starts) + " × P, wire turned "
@@ -183,6 +188,7 @@ double helicalConstant(int starts, double pitch, double basic, double wire,
 struct Constants {
     double basic;    // E as shown
     double constant; // C as shown
+    bool settled = true; // false: a lead screw's wire finds no resting place, and there is no C
 };
 
 // E and C, corrected for the lead angle when the entry asks, with their workings.
@@ -211,8 +217,11 @@ Constants workConstants(const Thread &thread, const ThreadForm &form, double wir
         out.constantWorking += " = " + values;
         return {basic, constant};
     }
-    if (form.exactLead)
-        return {basic, helicalConstant(out.starts, pitch, basic, wire, form, straight, values, out)};
+    if (form.exactLead) {
+        const std::optional<double> constant =
+            helicalConstant(out.starts, pitch, basic, wire, form, straight, values, out);
+        return {basic, constant.value_or(0), constant.has_value()};
+    }
     const Lead lead = leadOf(out.starts, pitch, basic, wire, half);
     const double constant = asShown(add(straight, lead.term));
     out.constant = shown(constant);
@@ -479,11 +488,21 @@ CheckTexts checkReadings(const State &state, const CheckEntry &entry)
     out.refusal = refuseEntered(checked, entry, out, constants);
     // C and all that follows from it are for a count of starts: none while
     // the box holds none.
-    if (!starts) {
-        for (std::string *text : {&out.constant, &out.constantWorking, &out.leadAngle,
-                                  &out.leadCorrection})
+    if (!starts || !constants.settled) {
+        for (std::string *text : {&out.constant, &out.constantWorking, &out.leadCorrection})
             text->clear();
-        out.note = "Type the number of starts: a whole number from 1 to 8.";
+        if (!starts) {
+            out.leadAngle.clear();
+            out.note = "Type the number of starts: a whole number from 1 to 8.";
+            return out;
+        }
+        const std::string why = "At a lead angle of " + out.leadAngle
+            + " the wires find no resting place on the flanks alone";
+        out.note = why + ": untick Correct for lead angle for C without the lead.";
+        if (!out.refusal.refuses())
+            out.refusal = missing("No Rest", why + ".",
+                                  "Please untick Correct for lead angle, or check the starts and "
+                                  "the wire, and try again.");
         return out;
     }
     // What follows from each entry is shown, the entries that cannot be

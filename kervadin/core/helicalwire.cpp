@@ -102,14 +102,21 @@ HelicalContact helicalContact(double basic, double pitch, double lead, double wi
     const double t = std::tan(half);
     const Groove g{pitch / 4 - pitchRadius * t, t, lead / (2 * Pi)};
     const double lead0 = std::atan(lead / (Pi * basic));
-    const auto distance = [&](double psi) { return restingDistance(g, psi, pitchRadius, r, half); };
+    // A turn at which the wire finds no resting place counts as no rest.
+    const auto distance = [&](double psi) {
+        try {
+            return restingDistance(g, psi, pitchRadius, r, half);
+        } catch (const rt::ArithmeticFault &) {
+            return HUGE_VAL;
+        }
+    };
 
     // The wire comes to rest where it sinks furthest, near the lead angle.
     double psi = 0;
     if (lead0 > 0) {
         const double golden = (std::sqrt(5.0) - 1) / 2;
-        double lo = 0.5 * lead0;
-        double hi = 1.5 * lead0;
+        double lo = 0.2 * lead0;
+        double hi = std::fmin(1.5 * lead0, 0.49 * Pi);
         double x1 = hi - golden * (hi - lo);
         double x2 = lo + golden * (hi - lo);
         double f1 = distance(x1);
@@ -130,6 +137,12 @@ HelicalContact helicalContact(double basic, double pitch, double lead, double wi
             }
         }
         psi = (lo + hi) / 2;
+        // At rest only where it could turn either way: a wire that sinks on
+        // until it finds no place is not resting on these flanks alone.
+        const double step = 1e-4 * lead0;
+        if (!(distance(psi - step) >= distance(psi) && distance(psi + step) >= distance(psi)
+              && distance(psi + step) < HUGE_VAL))
+            unsettled();
     }
     const double over = 2 * distance(psi) + wire - basic;
     if (!std::isfinite(over))
