@@ -104,10 +104,8 @@ ClassLimits acmeLimits(const CheckedThread &thread, const AcmeClass &c, int colu
     const double atDiameter = toleranceDiameter(diameter);
     const double tolerance = multiply(c.k, add(multiply(0.002, std::sqrt(atDiameter)),
                                               multiply(0.010, rt::squareRoot(pitch))));
-    out.maximum = asShown(subtract(basic, allowance));
-    out.minimum = asShown(subtract(out.maximum, tolerance));
-    out.maximumText = shown(out.maximum);
-    out.minimumText = shown(out.minimum);
+    const double maximum = asShown(subtract(basic, allowance));
+    out.showPitch(maximum, subtract(maximum, tolerance));
 
     const std::string classLine = std::string("Class ") + c.name + " (ASME B1.5)\n";
     out.maximumWorking = classLine + "E = D − P ÷ 2 = " + rt::FormatNumber(basic, "#0.0####")
@@ -119,10 +117,7 @@ ClassLimits acmeLimits(const CheckedThread &thread, const AcmeClass &c, int colu
         + rt::FormatNumber(tolerance, "#0.0####") + ", to four places";
 
     const double majorTolerance = std::fmax(multiply(0.05, pitch), 0.005);
-    out.majorMaximum = asShown(diameter);
-    out.majorMinimum = asShown(subtract(diameter, majorTolerance));
-    out.majorMaximumText = shown(out.majorMaximum);
-    out.majorMinimumText = shown(out.majorMinimum);
+    out.showMajor(diameter, subtract(diameter, majorTolerance));
     out.majorMaximumWorking = classLine + "maximum = D";
     out.majorMinimumWorking = classLine + "tolerance 0.05 × P, at least 0.005 = "
         + rt::FormatNumber(majorTolerance, "#0.0####") + "\nminimum = D − tolerance";

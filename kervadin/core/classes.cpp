@@ -70,6 +70,22 @@ std::string noClass(const CheckedThread &thread)
 
 } // namespace
 
+void ClassLimits::showPitch(double maximumValue, double minimumValue)
+{
+    maximum = asShown(maximumValue);
+    minimum = asShown(minimumValue);
+    maximumText = shown(maximum);
+    minimumText = shown(minimum);
+}
+
+void ClassLimits::showMajor(double maximumValue, double minimumValue)
+{
+    majorMaximum = asShown(maximumValue);
+    majorMinimum = asShown(minimumValue);
+    majorMaximumText = shown(majorMaximum);
+    majorMinimumText = shown(majorMinimum);
+}
+
 std::string micrometres(long long value)
 {
     const std::string size = rt::FormatNumber(std::llabs(value) / 1000.0, "#0.000");

@@ -111,6 +111,11 @@ struct ClassLimits {
     std::string majorMinimumText;
     std::string majorMaximumWorking;
     std::string majorMinimumWorking;
+
+    // The pitch diameter's and the major diameter's limits, each taken to
+    // four places as shown, with their texts.
+    void showPitch(double maximumValue, double minimumValue);
+    void showMajor(double maximumValue, double minimumValue);
 };
 
 // A class a system offers by name: on the list of classes, and beside the

@@ -359,10 +359,7 @@ ClassLimits metricLimits(const CheckedThread &thread, const ToleranceClass &tole
     const int deviation = es->micrometres;
     const long long maximum = basic + deviation;
     const long long minimum = maximum - td2->micrometres;
-    out.maximum = asShown(static_cast<double>(maximum) / 1000);
-    out.minimum = asShown(static_cast<double>(minimum) / 1000);
-    out.maximumText = shown(out.maximum);
-    out.minimumText = shown(out.minimum);
+    out.showPitch(static_cast<double>(maximum) / 1000, static_cast<double>(minimum) / 1000);
 
     const std::string grade = std::to_string(c.pitchGrade);
     const std::string majorGrade = std::to_string(c.majorGrade);
@@ -381,10 +378,8 @@ ClassLimits metricLimits(const CheckedThread &thread, const ToleranceClass &tole
     const long long major = rt::RoundToWhole(multiply(thread.diameter, 1000));
     const long long majorMaximum = major + deviation;
     const long long majorMinimum = majorMaximum - td->micrometres;
-    out.majorMaximum = asShown(static_cast<double>(majorMaximum) / 1000);
-    out.majorMinimum = asShown(static_cast<double>(majorMinimum) / 1000);
-    out.majorMaximumText = shown(out.majorMaximum);
-    out.majorMinimumText = shown(out.majorMinimum);
+    out.showMajor(static_cast<double>(majorMaximum) / 1000,
+                  static_cast<double>(majorMinimum) / 1000);
     out.majorMaximumWorking = classLine + esLine + "\nmaximum = d + es = " + micrometres(major)
         + " − " + micrometres(-deviation);
     out.majorMinimumWorking = classLine + stated(("Td (grade " + majorGrade + ")").c_str(), *td)

@@ -103,10 +103,7 @@ ClassLimits trapezoidalLimits(const CheckedThread &thread, const Parsed &c)
     const long long basic = rt::RoundToWhole(multiply(subtract(d, p / 2), 1000));
     const long long maximum = basic + es;
     const long long minimum = maximum - td2->micrometres;
-    out.maximum = asShown(static_cast<double>(maximum) / 1000);
-    out.minimum = asShown(static_cast<double>(minimum) / 1000);
-    out.maximumText = shown(out.maximum);
-    out.minimumText = shown(out.minimum);
+    out.showPitch(static_cast<double>(maximum) / 1000, static_cast<double>(minimum) / 1000);
     const std::string name = std::to_string(c.grade) + c.position;
     const std::string classLine = "Class " + name + " (ISO 2903)\n";
     out.maximumWorking = classLine + "d2 = d − 0.5 × P = " + micrometres(basic) + "\nes ("
@@ -116,10 +113,7 @@ ClassLimits trapezoidalLimits(const CheckedThread &thread, const Parsed &c)
         + td2->source + ")\nminimum = maximum − Td2";
 
     const long long major = rt::RoundToWhole(multiply(d, 1000));
-    out.majorMaximum = asShown(static_cast<double>(major) / 1000);
-    out.majorMinimum = asShown(static_cast<double>(major - row->td) / 1000);
-    out.majorMaximumText = shown(out.majorMaximum);
-    out.majorMinimumText = shown(out.majorMinimum);
+    out.showMajor(static_cast<double>(major) / 1000, static_cast<double>(major - row->td) / 1000);
     out.majorMaximumWorking = classLine + "maximum = d (position h)";
     out.majorMinimumWorking = classLine + "Td (grade 4) = " + micrometres(row->td)
         + " (table)\nminimum = d − Td";

@@ -110,10 +110,8 @@ ClassLimits unifiedLimits(const CheckedThread &thread, const UnifiedRow &row)
                          multiply(0.015, std::cbrt(multiply(pitch, pitch))));
     const double tolerance = asShown(multiply(rule.toleranceFactor, t));
     const double allowance = unifiedAllowance(rule, t);
-    out.maximum = asShown(subtract(basic, allowance));
-    out.minimum = asShown(subtract(out.maximum, tolerance));
-    out.maximumText = shown(out.maximum);
-    out.minimumText = shown(out.minimum);
+    const double maximum = asShown(subtract(basic, allowance));
+    out.showPitch(maximum, subtract(maximum, tolerance));
 
     const std::string classLine = "Class " + name
         + ": T = 0.0015 × ∛D + 0.0015 × √LE + 0.015 × ∛(P²) = " + shown(t) + "\n"
@@ -130,10 +128,8 @@ ClassLimits unifiedLimits(const CheckedThread &thread, const UnifiedRow &row)
     // The major diameter: the same allowance below D, and a tolerance of its own.
     const double majorTolerance =
         asShown(multiply(rule.majorToleranceFactor, std::cbrt(multiply(pitch, pitch))));
-    out.majorMaximum = asShown(subtract(diameter, allowance));
-    out.majorMinimum = asShown(subtract(out.majorMaximum, majorTolerance));
-    out.majorMaximumText = shown(out.majorMaximum);
-    out.majorMinimumText = shown(out.majorMinimum);
+    const double majorMaximum = asShown(subtract(diameter, allowance));
+    out.showMajor(majorMaximum, subtract(majorMaximum, majorTolerance));
     const std::string majorLine = "Class " + name + "\n";
     out.majorMaximumWorking = majorLine + "allowance " + rule.allowanceText + " = "
         + shown(allowance) + "\nmaximum = D − allowance = " + shown(diameter) + " − "
