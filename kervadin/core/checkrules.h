@@ -12,7 +12,9 @@
 // - corrected for the lead angle λ of the helix (the general three-wire
 //   formula, meant for lead angles up to 5°), C gains
 //   W ÷ 2 × tan²λ × cos(A ÷ 2) × cot(A ÷ 2), with tan λ = n × P ÷ (π × E)
-//   for a thread of n starts, whose lead is n × P.
+//   for a thread of n starts, whose lead is n × P; a lead screw's C
+//   instead comes from the wire's contact with the helicoidal flanks
+//   (helicalwire.h), whose lead angles are too large for that term.
 // Every value a later step uses is used as shown (four places).
 //
 // The limits are a class's (classes.h) or typed from the drawing; every

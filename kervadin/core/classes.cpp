@@ -177,7 +177,7 @@ ClassLimits classLimits(const CheckedThread &thread, const ToleranceClass &toler
         out.problem = noClass(thread);
         return out;
     }
-    // A class another system offers by name is named as such.
+    // A class offered by name by a different system of classes is named as such.
     const std::string &name = toleranceClass.name();
     if (!offersByName(*system, name)) {
         for (const ThreadForm *form : ThreadForms) {
