@@ -24,6 +24,33 @@ using ReadingValues = std::array<std::optional<double>, ReadingCount>;
 // A pitch diameter for each reading box.
 using PitchDiameters = ReadingValues;
 
+enum class UncertaintyInput { Micrometer, Wires, Repeatability, Pitch, HalfAngle, Temperature };
+constexpr int UncertaintyInputCount = 6;
+
+// What the inspector typed of the measurement, as typed.
+struct UncertaintyEntry {
+    std::array<std::string, UncertaintyInputCount> inputs;
+    std::string expanded; // the laboratory's own U, which sets the budget aside
+
+    const std::string &operator[](UncertaintyInput input) const
+    {
+        return inputs[static_cast<std::size_t>(input)];
+    }
+    std::string &operator[](UncertaintyInput input)
+    {
+        return inputs[static_cast<std::size_t>(input)];
+    }
+    bool operator==(const UncertaintyEntry &other) const
+    {
+        return inputs == other.inputs && expanded == other.expanded;
+    }
+    bool operator!=(const UncertaintyEntry &other) const { return !(*this == other); }
+};
+
+// The decision rule a verdict is stated under (decision.h); the first is
+// the check's own, as it judges without an uncertainty.
+enum class DecisionRule { Simple, GuardBand, NonBinary };
+
 // The entries of the check, as typed.
 struct CheckEntry {
     std::string starts = "1"; // a whole number from 1 to 8
@@ -36,6 +63,8 @@ struct CheckEntry {
     std::string majorMaximum;
     std::string majorMinimum;
     std::string major;
+    UncertaintyEntry uncertainty;
+    DecisionRule rule = DecisionRule::Simple;
 
     bool operator==(const CheckEntry &other) const
     {
@@ -43,7 +72,7 @@ struct CheckEntry {
             && toleranceClass == other.toleranceClass && maximum == other.maximum
             && minimum == other.minimum && readings == other.readings
             && majorMaximum == other.majorMaximum && majorMinimum == other.majorMinimum
-            && major == other.major;
+            && major == other.major && uncertainty == other.uncertainty && rule == other.rule;
     }
     bool operator!=(const CheckEntry &other) const { return !(*this == other); }
 };
@@ -65,6 +94,15 @@ enum class CheckField {
     Major,
     Check,
     Class,
+    // The boxes of the measurement's uncertainty, in UncertaintyInput's
+    // order, then the laboratory's own U.
+    Micrometer,
+    Wires,
+    Repeatability,
+    PitchError,
+    HalfAngleError,
+    Temperature,
+    Expanded,
 };
 
 // The field of reading box `index` (0 for the first).

@@ -4,6 +4,7 @@
 #include "kervadin/core/designation.h"
 #include "kervadin/core/helicalwire.h"
 #include "kervadin/core/threadform.h"
+#include "kervadin/core/uncertainty.h"
 #include "runtime/entry.h"
 #include "runtime/numbers.h"
 
@@ -344,6 +345,8 @@ CheckRefusal refuseEntered(const CheckedThread &checked, const CheckEntry &entry
     if (!refusal.refuses())
         refusal = refuseMajor(checked, constants.basic, out.majorMaximum, out.majorMinimum,
                               entry.major);
+    if (!refusal.refuses())
+        refusal = refuseUncertainty(entry.uncertainty);
     return refusal.refuses() ? refusal : refuseMissing(entry, out);
 }
 
@@ -416,20 +419,81 @@ std::optional<MajorVerdict> judgedMajor(const std::string &measured, CheckTexts 
     return major;
 }
 
-// Every reading judged against the limits; the mean is shown but decides
-// nothing. The major diameter's line follows the pitch diameter's.
-void showVerdict(const Thread &thread, const CheckedThread &checked,
-                 const PitchDiameters &diameters, const std::optional<MajorVerdict> &major,
+// The limits of the pitch diameter as shown, under the entry's rule.
+Limits pitchLimits(const CheckTexts &out, const Budget &budget, DecisionRule rule)
+{
+    return {entryValue(out.maximum), entryValue(out.minimum), budget.expanded, rule};
+}
+
+// The zones drawn: the pitch diameter's limits with each reading and the
+// mean, and the major diameter's with the diameter measured when it can be
+// judged.
+void drawZones(const CheckedThread &checked, const Constants &constants, const Limits &limits,
+               const PitchDiameters &diameters, const CheckEntry &entry, CheckTexts &out)
+{
+    std::vector<std::pair<std::string, double>> marks;
+    for (int i = 0; i < ReadingCount; ++i) {
+        if (diameters[i])
+            marks.emplace_back(std::to_string(i + 1), *diameters[i]);
+    }
+    if (marks.empty())
+        return;
+    if (marks.size() > 1)
+        marks.emplace_back("mean", entryValue(out.meanDiameter));
+    addBand(out.picture, "Pitch diameter", limits, marks);
+    if (isBlankEntry(entry.major) || isBlankEntry(out.majorMaximum)
+        || refuseMajor(checked, constants.basic, out.majorMaximum, out.majorMinimum, entry.major)
+               .refuses())
+        return;
+    addBand(out.picture, "Major diameter",
+            {entryValue(out.majorMaximum), entryValue(out.majorMinimum), limits.expanded,
+             limits.rule},
+            {{"major", asShown(entryValue(entry.major))}});
+}
+
+Zone zoneOf(Standing standing)
+{
+    switch (standing) {
+    case Standing::None: break;
+    case Standing::Within: return Zone::Within;
+    case Standing::Over: return Zone::Over;
+    case Standing::Under: return Zone::Under;
+    }
+    return Zone::None;
+}
+
+// Every reading judged against the limits under the rule; the mean is shown
+// but decides nothing. Simple acceptance without an uncertainty judges as the
+// check always has; with one, or under another rule, the rule's line follows
+// the first. The major diameter's line follows, then the spread's.
+void showVerdict(const Thread &thread, const CheckedThread &checked, const Limits &limits,
+                 const Budget &budget, const PitchDiameters &diameters,
+                 const std::optional<MajorVerdict> &major, const CheckEntry &entry,
                  CheckTexts &out)
 {
-    Verdict verdict = judgeReadings(entryValue(out.maximum), entryValue(out.minimum), diameters,
-                                    thread.angle());
-    for (int i = 0; i < ReadingCount; ++i)
+    Verdict verdict = judgeReadings(limits.maximum, limits.minimum, diameters, thread.angle());
+    for (int i = 0; i < ReadingCount; ++i) {
         out.standings[i] = verdict.readings[i];
+        out.zones[i] = zoneOf(verdict.readings[i].standing);
+    }
     if (major) {
         verdict.major = major->line;
         verdict.working += "\n" + major->working;
+        out.majorZone = zoneOf(major->standing.standing);
     }
+    if (limits.rule != DecisionRule::Simple) {
+        const RuledVerdict ruled = judgeByRule(limits, diameters);
+        verdict.verdict = ruled.verdict;
+        verdict.working = ruled.working;
+        out.zones = ruled.zones;
+        if (major)
+            verdict.major = majorByRule({entryValue(out.majorMaximum),
+                                         entryValue(out.majorMinimum), limits.expanded,
+                                         limits.rule},
+                                        entryValue(entry.major), out.majorZone);
+    }
+    if (limits.rule != DecisionRule::Simple || budget.given)
+        verdict.verdict += "\n" + ruleLines(limits, budget.given);
     out.verdict = verdict.text();
     out.verdictWorking = name(thread, checked, out.toleranceClass) + "\n" + verdict.working;
     out.note = CheckedNote;
@@ -451,6 +515,8 @@ void dropVerdict(CheckTexts &texts)
     for (ReadingStanding &standing : texts.standings)
         standing = {};
     texts.majorStanding = {};
+    texts.zones = {};
+    texts.majorZone = Zone::None;
 }
 
 std::string checkName(const Thread &thread, const ToleranceClass &toleranceClass)
@@ -461,6 +527,7 @@ std::string checkName(const Thread &thread, const ToleranceClass &toleranceClass
 CheckTexts checkReadings(const State &state, const CheckEntry &entry)
 {
     CheckTexts out;
+    out.budget = "The budget follows the check's C: it needs a Calculate and the starts.";
     const std::optional<int> starts = startsOf(entry.starts);
     out.starts = starts.value_or(1);
     const std::optional<Thread> &thread = state.thread();
@@ -511,12 +578,26 @@ CheckTexts checkReadings(const State &state, const CheckEntry &entry)
     if (limits)
         showRange(constants.constant, out);
     PitchDiameters diameters;
-    showReadings(readingsThatHold(checked, entry.readings, constants.constant), constants.constant,
-                 out, diameters);
-    if (out.refusal.refuses() || out.mean.empty() || !limits)
+    const ReadingTexts held = readingsThatHold(checked, entry.readings, constants.constant);
+    showReadings(held, constants.constant, out, diameters);
+    ReadingValues values;
+    for (int i = 0; i < ReadingCount; ++i) {
+        if (diameters[i])
+            values[i] = entryValue(held[i]);
+    }
+    const Budget budget = workBudget(
+        {form->angle, checked.pitch, calculation->wire, constants.basic, checked.unit},
+        entry.uncertainty, values);
+    out.budget = budget.text;
+    out.expanded = budget.given ? shown(budget.expanded) : std::string();
+    if (!limits)
+        return out;
+    const Limits pitch = pitchLimits(out, budget, entry.rule);
+    drawZones(checked, constants, pitch, diameters, entry, out);
+    if (out.refusal.refuses() || out.mean.empty())
         return out;
     const std::optional<MajorVerdict> major = judgedMajor(entry.major, out);
-    showVerdict(*thread, checked, diameters, major, out);
+    showVerdict(*thread, checked, pitch, budget, diameters, major, entry, out);
     return out;
 }
 

@@ -22,6 +22,7 @@
 // to the thread are refused before anything is shown.
 
 #include "kervadin/core/checkentry.h"
+#include "kervadin/core/decision.h"
 #include "kervadin/core/state.h"
 #include "kervadin/core/verdict.h"
 
@@ -70,6 +71,16 @@ struct CheckTexts {
     // its working names the thread with its class. Given only when there is
     // no refusal, limits and a reading.
     std::string verdict, verdictWorking;
+    // The uncertainty's budget, as its window shows it, and U as the rule
+    // uses it (empty when none is known), both from the entries that hold.
+    std::string budget;
+    std::string expanded;
+    // With the verdict only: the zone of each reading and of the major
+    // diameter under the rule.
+    std::array<Zone, ReadingCount> zones{};
+    Zone majorZone = Zone::None;
+    // The zones drawn: whenever limits and a reading hold, verdict or not.
+    ZonePicture picture;
     // What Check refuses, with the field to correct: the first entry that
     // cannot be checked, or what is missing (a reading; the limits of a
     // major diameter measured).
