@@ -13,15 +13,24 @@
 
 using namespace kervadin;
 
-static const QByteArray Header = CheckLogHeader, Earlier = EarlierCheckLogHeader;
+static const QByteArray Header = CheckLogHeader, Earlier = EarlierCheckLogHeader,
+                        Stated = StatedCheckLogHeader;
 static const QByteArray EarlierRow = "2026-12-07T14:05:09+01:00,BRK-114,1/4-20 UNC,2A,inch,0.0289,0.2164,0.2127,0.2550,0.2552,,,,0.2141,0.2143,,,,0.2551,0.2142,0.0002,Within limits.";
 static const QByteArray Row = EarlierRow + ",1,,0.2489,0.2408,";
 
+// A major of "stated": no major measured, the verdict under the guard band.
 static CheckRecord sample(const std::string &starts = "1", const std::string &major = "")
 {
-    return {"2026-12-07T14:05:09+01:00", "BRK-114", "1/4-20 UNC", "2A", "inch", "0.0289", "0.2164", "0.2127",
-            {"0.2550", "0.2552"}, {"0.2141", "0.2143"}, "0.2551", "0.2142", "0.0002", "Within limits.",
-            starts, "", "0.2489", "0.2408", major, ""};
+    CheckRecord r{"2026-12-07T14:05:09+01:00", "BRK-114", "1/4-20 UNC", "2A", "inch", "0.0289", "0.2164", "0.2127",
+                  {"0.2550", "0.2552"}, {"0.2141", "0.2143"}, "0.2551", "0.2142", "0.0002", "Within limits.",
+                  starts, "", "0.2489", "0.2408", major, "", "", "", {}, ""};
+    if (major == "stated") {
+        r.major.clear();
+        r.rule = "Guard band w = U";
+        r.expanded = "0.0006";
+        r.zones[0] = r.zones[1] = "accept";
+    }
+    return r;
 }
 
 class TestCheckLog : public QObject {
@@ -58,6 +67,9 @@ private slots:
         QTest::newRow("earlier log, two starts") << "" << true << earlier << none << 0 << "2" << "";
         QTest::newRow("earlier log, major measured") << "" << true << earlier << none << 0 << "1" << "0.2450";
         QTest::newRow("earlier header and more") << "" << true << Earlier + ",Starts\r\n" << none << 0 << "1" << "";
+        QTest::newRow("stated: a new log with the rule's columns") << "" << false << none << Stated + "\r\n" + Row + ",Guard band w = U,0.0006,accept,accept,,,,\r\n" << 0 << "1" << "stated";
+        QTest::newRow("stated: no place in a log without them") << "" << true << log << none << 0 << "1" << "stated";
+        QTest::newRow("unstated: the rule's columns left empty") << "" << true << Stated + "\r\nold\r\n" << Stated + "\r\nold\r\n" + Row + ",,,,,,,,\r\n" << 0 << "1" << "";
     }
     void append()
     {
@@ -73,7 +85,7 @@ private slots:
         file.close();
         const rt::Refusal refusal =
             appendRecord(file.fileName().toStdString(), sample(starts.toStdString(), major.toStdString()));
-        const bool earlier = before.startsWith(Earlier) && !before.startsWith(Earlier + ",");
+        const bool earlier = (before.startsWith(Earlier) && !before.startsWith(Earlier + ",")) || major == "stated";
         QCOMPARE(refusal.title, after.isEmpty() ? (error ? "Cannot Save" : earlier ? "Earlier Check Log" : "Not a Check Log") : "");
         QVERIFY2(!error || (refusal.line1.find(path.toStdString()) != std::string::npos
                             && refusal.line1.find(std::strerror(error)) != std::string::npos), refusal.line1.c_str());

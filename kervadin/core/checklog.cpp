@@ -13,7 +13,11 @@ namespace kervadin {
     "Time,Part,Thread,Class,Unit,Wire,PD max,PD min,Reading 1,Reading 2,Reading 3,Reading 4,"   \
     "Reading 5,PD 1,PD 2,PD 3,PD 4,PD 5,Mean reading,Mean PD,Spread,Verdict"
 const char EarlierCheckLogHeader[] = EARLIER_COLUMNS;
-const char CheckLogHeader[] = EARLIER_COLUMNS ",Starts,Lead correction,Major max,Major min,Major";
+#define COLUMNS EARLIER_COLUMNS ",Starts,Lead correction,Major max,Major min,Major"
+const char CheckLogHeader[] = COLUMNS;
+const char StatedCheckLogHeader[] =
+    COLUMNS ",Rule,U,Zone 1,Zone 2,Zone 3,Zone 4,Zone 5,Major zone";
+#undef COLUMNS
 #undef EARLIER_COLUMNS
 
 namespace {
@@ -24,9 +28,22 @@ const char ByteOrderMark[] = "\xEF\xBB\xBF";
 constexpr std::size_t ByteOrderMarkSize = sizeof ByteOrderMark - 1;
 constexpr std::size_t HeaderSize = sizeof CheckLogHeader - 1;
 constexpr std::size_t EarlierHeaderSize = sizeof EarlierCheckLogHeader - 1;
+constexpr std::size_t StatedHeaderSize = sizeof StatedCheckLogHeader - 1;
 
 // Which header a log's first line is.
-enum class LogColumns { None, Current, Earlier };
+enum class LogColumns { None, Stated, Current, Earlier };
+
+// Each header, the longest first: a longer one begins with a shorter.
+struct Header {
+    LogColumns columns;
+    const char *text;
+    std::size_t size;
+};
+const Header Headers[] = {
+    {LogColumns::Stated, StatedCheckLogHeader, StatedHeaderSize},
+    {LogColumns::Current, CheckLogHeader, HeaderSize},
+    {LogColumns::Earlier, EarlierCheckLogHeader, EarlierHeaderSize},
+};
 
 rt::Refusal cannotSave(const std::string &path, int error)
 {
@@ -45,6 +62,13 @@ rt::Refusal earlierCheckLog(const std::string &path)
     return {"Earlier Check Log",
             path + " has the columns of an earlier check log, without the starts, the lead "
                    "correction and the major diameter.",
+            "Please choose a new file for this record and try again."};
+}
+
+rt::Refusal unstatedCheckLog(const std::string &path)
+{
+    return {"Earlier Check Log",
+            path + " has no columns for the decision rule, U and the zones.",
             "Please choose a new file for this record and try again."};
 }
 
@@ -154,12 +178,14 @@ LogColumns readLogEnds(const std::string &head, char lastByte, std::string &line
     const std::size_t at =
         head.compare(0, ByteOrderMarkSize, ByteOrderMark) == 0 ? ByteOrderMarkSize : 0;
     LogColumns columns = LogColumns::None;
-    if (head.compare(at, HeaderSize, CheckLogHeader) == 0) {
-        columns = LogColumns::Current;
-        lineEnd = lineEndAfter(head, at + HeaderSize);
-    } else if (head.compare(at, EarlierHeaderSize, EarlierCheckLogHeader) == 0) {
-        columns = LogColumns::Earlier;
-        lineEnd = lineEndAfter(head, at + EarlierHeaderSize);
+    for (const Header &header : Headers) {
+        if (head.compare(at, header.size, header.text) != 0)
+            continue;
+        lineEnd = lineEndAfter(head, at + header.size);
+        if (!lineEnd.empty()) {
+            columns = header.columns;
+            break;
+        }
     }
     if (lineEnd.empty())
         return LogColumns::None;
@@ -202,10 +228,16 @@ std::string csvRow(const CheckRecord &record, const std::string &lineEnd = "\r\n
         row += csvField(diameter) + ",";
     row += csvField(record.mean) + "," + csvField(record.meanDiameter) + "," + csvField(record.spread)
         + "," + csvField(record.verdict);
-    if (columns == LogColumns::Current) {
+    if (columns != LogColumns::Earlier) {
         for (const std::string *field : {&record.starts, &record.leadCorrection,
                                          &record.majorMaximum, &record.majorMinimum, &record.major})
             row += "," + csvField(*field);
+    }
+    if (columns == LogColumns::Stated) {
+        row += "," + csvField(record.rule) + "," + csvField(record.expanded);
+        for (const std::string &zone : record.zones)
+            row += "," + csvField(zone);
+        row += "," + csvField(record.majorZone);
     }
     return row + lineEnd;
 }
@@ -219,11 +251,13 @@ rt::Refusal bytesToAppend(int fd, off_t size, const std::string &path, const Che
 {
     readFailed = false;
     if (size == 0) {
-        bytes = std::string(CheckLogHeader) + "\r\n" + csvRow(record);
+        const LogColumns columns = record.stated() ? LogColumns::Stated : LogColumns::Current;
+        bytes = std::string(record.stated() ? StatedCheckLogHeader : CheckLogHeader) + "\r\n"
+            + csvRow(record, "\r\n", columns);
         return {};
     }
     std::string head, last;
-    if (!readAt(fd, head, ByteOrderMarkSize + HeaderSize + 2, 0) || !readAt(fd, last, 1, size - 1)) {
+    if (!readAt(fd, head, ByteOrderMarkSize + StatedHeaderSize + 2, 0) || !readAt(fd, last, 1, size - 1)) {
         readFailed = true;
         return {};
     }
@@ -233,6 +267,8 @@ rt::Refusal bytesToAppend(int fd, off_t size, const std::string &path, const Che
         return notACheckLog(path);
     if (columns == LogColumns::Earlier && !fitsEarlierColumns(record))
         return earlierCheckLog(path);
+    if (columns != LogColumns::Stated && record.stated())
+        return unstatedCheckLog(path);
     bytes = gap + csvRow(record, lineEnd, columns);
     return {};
 }

@@ -20,8 +20,13 @@
 
 namespace kervadin {
 
-// The log's first line, without its line ending.
+// The log's first line, without its line ending: for a log begun with a
+// record of a verdict stated under a rule or with U (CheckRecord::stated),
+// StatedCheckLogHeader, which adds the rule, U and the zones; for any other,
+// CheckLogHeader. A log of the second kind takes no stated record
+// ("Earlier Check Log"); one of the first takes every record.
 extern const char CheckLogHeader[];
+extern const char StatedCheckLogHeader[];
 // The first line of an earlier log, whose columns end at Verdict, without
 // the starts, the lead correction and the major diameter. Such a log is
 // still taken for a record of one start, with no lead correction and no

@@ -82,6 +82,11 @@ Recorded recordCheck(const State &state, const ShownCheck &shown, const std::str
     r.majorMaximum = readEntry(texts.majorMaximum).text;
     r.majorMinimum = readEntry(texts.majorMinimum).text;
     r.major = readEntry(shown.verdictEntry.major).text;
+    r.rule = ruleName(shown.verdictEntry.rule);
+    r.expanded = texts.expanded;
+    for (int i = 0; i < ReadingCount; ++i)
+        r.zones[i] = zoneWord(texts.zones[i]);
+    r.majorZone = zoneWord(texts.majorZone);
     return {r, {}};
 }
 
@@ -113,7 +118,19 @@ std::string recordText(const CheckRecord &record)
         verdict.insert(at + 1, "  ");
     text += "Verdict: " + verdict + "\n";
     addLine(text, "Checked", record.time);
+    if (record.stated()) {
+        addLine(text, "Rule", record.rule);
+        if (!record.expanded.empty())
+            addLine(text, "U", record.expanded + " (k = 2)");
+        addLine(text, "Zones", joinGiven(record.zones));
+        addLine(text, "Major diameter zone", record.majorZone);
+    }
     return text;
+}
+
+bool CheckRecord::stated() const
+{
+    return !expanded.empty() || (!rule.empty() && rule != ruleName(DecisionRule::Simple));
 }
 
 std::string localTimeText(std::time_t moment)

@@ -20,6 +20,11 @@
 //   Major diameter: 0.2450, limits 0.2408 to 0.2489    only when it is judged
 //   Verdict: Within limits.          a second line follows indented by two blanks
 //   Checked: 2026-12-07T14:05:09+01:00
+// and, when the verdict was stated under a rule or with U (stated()):
+//   Rule: Guard band w = U
+//   U: 0.0062 (k = 2)                 only when known
+//   Zones: accept, reject            each reading's, in order
+//   Major diameter zone: accept      only when it is judged
 
 #include "kervadin/core/checkrules.h"
 
@@ -50,6 +55,17 @@ struct CheckRecord {
     std::string majorMinimum;
     std::string major;        // measured, as typed
     std::string leadAngle;    // "8° 20'" when C is corrected; not a column of the log
+    // The decision rule's name, U as the verdict used it (empty when none
+    // was known), and the zone of each reading and of the major diameter.
+    std::string rule;
+    std::string expanded;
+    std::string zones[ReadingCount];
+    std::string majorZone;
+
+    // Whether the verdict was stated under a rule other than simple
+    // acceptance, or with an uncertainty: only then do the rule, U and the
+    // zones belong in the record.
+    bool stated() const;
 };
 
 // What the check window shows when a record is asked for.
