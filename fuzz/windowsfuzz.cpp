@@ -284,6 +284,17 @@ QString nextLine(Bytes &in, int &typeBudget, bool *ending)
         return QStringLiteral("%1 %2 %3")
             .arg(op < 80 ? QStringLiteral("set") : QStringLiteral("type"), nameOf(box), jsonString(text));
     }
+    if (op < 124) { // choose an item of a list one cannot type in
+        const QList<QWidget *> lists = visibleControls([](QWidget *c) {
+            auto *list = qobject_cast<QComboBox *>(c);
+            return list && !list->isEditable() && list->count() > 0;
+        });
+        if (!lists.isEmpty()) {
+            auto *list = static_cast<QComboBox *>(lists.at(in.pick(static_cast<int>(lists.size()))));
+            return QStringLiteral("set %1 %2")
+                .arg(nameOf(list), jsonString(list->itemText(in.pick(list->count()))));
+        }
+    }
     if (op < 192) { // click: a button, an option, a clickable label, a box
         const QList<QWidget *> controls = visibleControls([](QWidget *c) {
             return (qobject_cast<QAbstractButton *>(c) || qobject_cast<rt::ClickLabel *>(c)

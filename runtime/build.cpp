@@ -71,6 +71,8 @@ QWidget *makeControl(QWidget *window, const Control &row)
         combo->setCompleter(nullptr);
         return combo;
     }
+    case Kind::List:
+        return make<QComboBox>(window, row, font);
     }
     return nullptr;
 }

@@ -50,6 +50,7 @@ enum class Kind {
     Option,     // an option button of the window's one group
     CheckBox,   // a box the user ticks or unticks
     ComboBox,   // a box the user types in or chooses from a list (QComboBox, editable)
+    List,       // a list the user only chooses from (QComboBox, not editable)
     Frame,      // a rounded frame drawn beneath controls, filled with the look's background
 };
 
@@ -98,6 +99,18 @@ protected:
     T *control(const QString &name) const
     {
         return findChild<T *>(name, Qt::FindDirectChildrenOnly);
+    }
+
+    // A control the window cannot work without, bound once: a table that
+    // lacks it is a fault of the program, and ends it at once.
+    template <typename T>
+    T *need(const QString &name) const
+    {
+        T *found = control<T>(name);
+        if (!found)
+            qFatal("window %s has no control %s of the kind it needs",
+                   qPrintable(objectName()), qPrintable(name));
+        return found;
     }
 
     // Drawing, in twips, painted in the order added.

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QClipboard>
 #include <QLabel>
@@ -99,7 +100,10 @@ public:
     // The commands, one handler each.
     void click(const Arguments &a);
     void type(const Arguments &a) { typeInto(a, false); }
-    void set(const Arguments &a) { typeInto(a, true); }
+    void set(const Arguments &a);
+    // Chooses the item of a list one cannot type in whose text is `text`,
+    // as a person does: the list opened by a click, the item clicked.
+    void choose(QComboBox *list, const QString &text);
     void key(const Arguments &a);
     void close(const Arguments &a);
     void print(const Arguments &a);
@@ -283,6 +287,36 @@ QWidget *Session::Driver::control(const QString &ref) const
     if (!error.isEmpty())
         throw LineError{error};
     return found;
+}
+
+void Session::Driver::set(const Arguments &a)
+{
+    auto *list = qobject_cast<QComboBox *>(control(a.word));
+    if (list && !list->isEditable())
+        choose(list, parseText(a.text));
+    else
+        typeInto(a, true);
+}
+
+void Session::Driver::choose(QComboBox *list, const QString &text)
+{
+    const int index = list->findText(text, Qt::MatchExactly);
+    if (index < 0)
+        throw LineError{QStringLiteral("%1 has no item %2").arg(harness::nameOf(list), jsonString(text))};
+    harness::bringToFront(list);
+    harness::click(list);
+    QAbstractItemView *view = list->view();
+    if (!QTest::qWaitFor([view] { return view->isVisible(); }, 2000))
+        throw LineError{QStringLiteral("%1 did not open its list").arg(harness::nameOf(list))};
+    const QModelIndex item = view->model()->index(index, list->modelColumn(), view->rootIndex());
+    view->scrollTo(item);
+    const QPoint at = view->visualRect(item).center();
+    // An open list takes no click for as long as a double click lasts: the
+    // release of the click that opened it must not choose at once.
+    QTest::qWait(QApplication::doubleClickInterval() + 20);
+    QTest::mouseMove(view->viewport(), at);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    (void)QTest::qWaitFor([view] { return !view->isVisible(); }, 2000);
 }
 
 void Session::Driver::typeInto(const Arguments &a, bool replace)

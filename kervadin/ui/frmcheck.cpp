@@ -2,6 +2,7 @@
 
 #include "kervadin/ui/kervadin.h"
 #include "kervadin/ui/look.h"
+#include "kervadin/ui/zoneview.h"
 #include "runtime/controls.h"
 #include "runtime/messages.h"
 
@@ -17,6 +18,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStandardPaths>
+
+#include <cstring>
 
 namespace kervadin {
 namespace {
@@ -91,34 +94,30 @@ QStringList qsList(const std::vector<std::string> &texts)
     return list;
 }
 
-QColor standingColour(Standing standing)
+// How a diameter stands, in words: "over by 0.0003", with the rule's zone
+// when it is not the same word ("within; conditional pass").
+QString standingWords(const ReadingStanding &standing, Zone zone)
 {
-    switch (standing) {
-    case Standing::Within: return WithinColour;
-    case Standing::Over:
-    case Standing::Under: return OutsideColour;
-    case Standing::None: break;
+    const std::string word = zoneWord(zone);
+    if (standing.text.empty() || standing.text.rfind(word, 0) == 0)
+        return qs(standing.text);
+    return qs(standing.text + "; " + word);
+}
+
+// A pitch diameter's colour by its zone under the rule.
+QColor zoneColour(Zone zone)
+{
+    switch (gradeOf(zone)) {
+    case Grade::Good: return WithinColour;
+    case Grade::Doubtful: return DoubtfulColour;
+    case Grade::Bad: return OutsideColour;
+    case Grade::None: break;
     }
     return Yellow;
 }
 
 // The log the first Save of a run suggests, in the user's documents.
 const char LogName[] = "thread-checks.csv";
-
-// The control of each field a refusal names.
-struct FieldControl {
-    CheckField field;
-    const char *name;
-};
-const FieldControl FieldControls[] = {
-    {CheckField::Starts, "txtStarts"},       {CheckField::Maximum, "txtPDmax"},
-    {CheckField::Minimum, "txtPDmin"},       {CheckField::Reading1, "txtReading1"},
-    {CheckField::Reading2, "txtReading2"},   {CheckField::Reading3, "txtReading3"},
-    {CheckField::Reading4, "txtReading4"},   {CheckField::Reading5, "txtReading5"},
-    {CheckField::MajorMaximum, "txtMajmax"}, {CheckField::MajorMinimum, "txtMajmin"},
-    {CheckField::Major, "txtMajor"},         {CheckField::Check, "cmdEvaluate"},
-    {CheckField::Class, "cboClass"},
-};
 
 // A row of three values the check works out, each 2800 twips wide on its
 // frame with its caption above: NAME is shown by lblNAME on shpNAME under
@@ -165,7 +164,8 @@ void addMajorRow(std::vector<rt::Control> &table, const char *caption, const cha
 // by the caption above it. The keyboard follows the work, in the order the
 // table makes the controls: the starts and the lead-angle correction, the
 // limits, the classes and the list of classes, the readings, the major
-// diameter's limits and the diameter measured, Check, BACK and the record.
+// diameter's limits and the diameter measured, Check, BACK and the record;
+// then the decision rule and the uncertainty.
 std::vector<rt::Control> controls()
 {
     using K = rt::Kind;
@@ -245,6 +245,8 @@ std::vector<rt::Control> controls()
     const int partTab = ++tab;
     const int saveTab = ++tab;
     const int copyTab = ++tab;
+    const int ruleTab = ++tab;
+    const int uncertaintyTab = ++tab;
     const std::vector<rt::Control> rest{
         {K::Label, "lblCapVerdict", "Verdict", rt::twipsRect(360, 6360, 2800, 200), CaptionFont},
         {K::Frame, "shpVerdict", {}, rt::twipsRect(360, 6600, 8880, 1095), PlainFont, 0, &FrameLook},
@@ -266,6 +268,16 @@ std::vector<rt::Control> controls()
          saveTab, &ButtonLook},
         {K::Button, "cmdCopyRecord", "Copy Record", rt::twipsRect(7440, 8880, 1800, 495), PlainFont,
          copyTab, &ButtonLook},
+
+        // The rule the verdict is stated under, and the uncertainty it takes.
+        {K::Label, "lblCapRule", "Decision Rule", rt::twipsRect(360, 9600, 4800, 200), CaptionFont},
+        {K::List, "cboRule", {}, rt::twipsRect(360, 9840, 4800, 375), PlainFont, ruleTab, nullptr,
+         "Decision Rule"},
+        {K::Button, "cmdUncertainty", "Uncertainty…", rt::twipsRect(5400, 9780, 1800, 495),
+         PlainFont, uncertaintyTab, &ButtonLook},
+        // Beside the verdict, the picture of the tolerance zone.
+        {K::Label, "lblCapZone", "Tolerance Zone", rt::twipsRect(Column, 5400, 2880, 200),
+         CaptionFont},
     };
     table.insert(table.end(), rest.begin(), rest.end());
     return table;
@@ -274,40 +286,51 @@ std::vector<rt::Control> controls()
 } // namespace
 
 FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
-    : Window(program, QStringLiteral("frmCheck"), QStringLiteral("Check a Reading"), {12600, 9720},
+    : Window(program, QStringLiteral("frmCheck"), QStringLiteral("Check a Reading"), {12600, 10440},
              controls(), parent)
 {
-
-    rt::onClick(control<QPushButton>(QStringLiteral("cmdEvaluate")), this, &FrmCheck::evaluate);
-    rt::onClick(control<QPushButton>(QStringLiteral("cmdBackcheck")), this, &FrmCheck::back);
-    forEachOption([this](const char *name) {
-        rt::onClick(classOption(name), this, &FrmCheck::chooseClass);
-    });
-    QComboBox *list = classList();
-    list->lineEdit()->setMaxLength(static_cast<int>(LongestClass));
-    connect(list, &QComboBox::activated, this, [this] {
+    bindControls();
+    rt::onClick(cmdEvaluate, this, &FrmCheck::evaluate);
+    rt::onClick(cmdBackcheck, this, &FrmCheck::back);
+    for (const auto &[name, option] : m_options)
+        rt::onClick(option, this, &FrmCheck::chooseClass);
+    cboClass->lineEdit()->setMaxLength(static_cast<int>(LongestClass));
+    connect(cboClass, &QComboBox::activated, this, [this] {
         // Leaving the box with a class typed that the list holds activates
         // it too: that is still typing, and the verdict waits for Check.
-        if (classList()->currentText() == m_typedClass)
+        if (cboClass->currentText() == m_typedClass)
             return;
         m_typedClass.clear();
         showOption(typedClass());
+        rt::MessageSource source(this);
         rt::guarded([this] { refresh(Refresh::Chosen); });
     });
-    rt::onClick(control<QPushButton>(QStringLiteral("cmdSave")), this, &FrmCheck::saveRecord);
-    rt::onClick(control<QPushButton>(QStringLiteral("cmdCopyRecord")), this, &FrmCheck::copyRecord);
-    box(CheckField::Starts)->setText(QStringLiteral("1"));
+    for (const RuleName &rule : DecisionRules)
+        cboRule->addItem(QLatin1String(rule.name));
+    connect(cboRule, &QComboBox::activated, this, [this] {
+        rt::MessageSource source(this);
+        rt::guarded([this] { chooseRule(); });
+    });
+    rt::onClick(cmdSave, this, &FrmCheck::saveRecord);
+    rt::onClick(cmdCopyRecord, this, &FrmCheck::copyRecord);
+    rt::onClick(cmdUncertainty, this, &FrmCheck::openUncertainty);
+    txtStarts->setText(QStringLiteral("1"));
     tickLeadForForm();
-    connect(leadBox(), &QCheckBox::clicked, this,
-            [this] { rt::guarded([this] { refresh(Refresh::Chosen); }); });
-    QPushButton *check = control<QPushButton>(QStringLiteral("cmdEvaluate"));
-    for (const FieldControl &f : FieldControls) {
-        QLineEdit *entry = f.field == CheckField::Class ? list->lineEdit() : box(f.field);
-        if (!entry)
-            continue;
-        connect(entry, &QLineEdit::textEdited, this, [this, field = f.field] { edited(field); });
+    connect(chkLead, &QCheckBox::clicked, this, [this] {
+        rt::MessageSource source(this);
+        rt::guarded([this] { refresh(Refresh::Chosen); });
+    });
+    for (CheckField field : {CheckField::Starts, CheckField::Maximum, CheckField::Minimum,
+                             CheckField::Reading1, CheckField::Reading2, CheckField::Reading3,
+                             CheckField::Reading4, CheckField::Reading5, CheckField::MajorMaximum,
+                             CheckField::MajorMinimum, CheckField::Major, CheckField::Class}) {
+        QLineEdit *entry = field == CheckField::Class ? cboClass->lineEdit() : box(field);
+        connect(entry, &QLineEdit::textEdited, this, [this, field] {
+            rt::MessageSource source(this);
+            rt::guarded([this, field] { edited(field); });
+        });
         // Return (or Enter) in any box of the check presses Check.
-        connect(entry, &QLineEdit::returnPressed, check, &QPushButton::click);
+        connect(entry, &QLineEdit::returnPressed, cmdEvaluate, &QPushButton::click);
     }
 }
 
@@ -316,14 +339,66 @@ FrmCheck::~FrmCheck()
     // The class box loses the focus as the window goes, and a class typed
     // that the list holds would then be activated: not into a window that is
     // no longer whole.
-    disconnect(classList(), nullptr, this, nullptr);
+    disconnect(cboClass, nullptr, this, nullptr);
+}
+
+void FrmCheck::bindControls()
+{
+    for (auto [member, name] : {std::pair{&lblThread, "lblThread"}, {&lblNote, "lblNote"},
+                                {&lblBasic, "lblBasic"}, {&lblConstant, "lblConstant"},
+                                {&lblRange, "lblRange"}, {&lblMean, "lblMean"},
+                                {&lblMeanPD, "lblMeanPD"}, {&lblSpread, "lblSpread"},
+                                {&lblVerdict, "lblVerdict"}, {&lblCapClassList, "lblCapClassList"}})
+        *member = need<QLabel>(QLatin1String(name));
+    for (auto [member, name] : {std::pair{&txtStarts, "txtStarts"}, {&txtPDmax, "txtPDmax"},
+                                {&txtPDmin, "txtPDmin"}, {&txtMajmax, "txtMajmax"},
+                                {&txtMajmin, "txtMajmin"}, {&txtMajor, "txtMajor"},
+                                {&txtPart, "txtPart"}})
+        *member = need<QLineEdit>(QLatin1String(name));
+    for (int i = 0; i < ReadingCount; ++i) {
+        const QString n = QString::number(i + 1);
+        lblPD[i] = need<QLabel>(QStringLiteral("lblPD") + n);
+        txtReading[i] = need<QLineEdit>(QStringLiteral("txtReading") + n);
+    }
+    for (auto [member, name] : {std::pair{&cmdEvaluate, "cmdEvaluate"},
+                                {&cmdBackcheck, "cmdBackcheck"}, {&cmdSave, "cmdSave"},
+                                {&cmdCopyRecord, "cmdCopyRecord"},
+                                {&cmdUncertainty, "cmdUncertainty"}})
+        *member = need<QPushButton>(QLatin1String(name));
+    chkLead = need<QCheckBox>(QStringLiteral("chkLead"));
+    cboClass = need<QComboBox>(QStringLiteral("cboClass"));
+    cboRule = need<QComboBox>(QStringLiteral("cboRule"));
+    forEachOption([this](const char *name) {
+        m_options.emplace_back(name, need<QRadioButton>(optionName(name)));
+    });
+    picZone = new ZoneView(this);
+    picZone->setGeometry(rt::px(Column), rt::px(5640), rt::px(2880), rt::px(4575));
 }
 
 QWidget *FrmCheck::fieldControl(CheckField field) const
 {
-    for (const FieldControl &f : FieldControls) {
-        if (f.field == field)
-            return control(QLatin1String(f.name));
+    switch (field) {
+    case CheckField::Starts: return txtStarts;
+    case CheckField::Maximum: return txtPDmax;
+    case CheckField::Minimum: return txtPDmin;
+    case CheckField::Reading1:
+    case CheckField::Reading2:
+    case CheckField::Reading3:
+    case CheckField::Reading4:
+    case CheckField::Reading5:
+        return txtReading[static_cast<int>(field) - static_cast<int>(CheckField::Reading1)];
+    case CheckField::MajorMaximum: return txtMajmax;
+    case CheckField::MajorMinimum: return txtMajmin;
+    case CheckField::Major: return txtMajor;
+    case CheckField::Check: return cmdEvaluate;
+    case CheckField::Class: return cboClass;
+    case CheckField::Micrometer:
+    case CheckField::Wires:
+    case CheckField::Repeatability:
+    case CheckField::PitchError:
+    case CheckField::HalfAngleError:
+    case CheckField::Temperature:
+    case CheckField::Expanded: break;
     }
     return nullptr;
 }
@@ -333,16 +408,11 @@ QLineEdit *FrmCheck::box(CheckField field) const
     return qobject_cast<QLineEdit *>(fieldControl(field));
 }
 
-QCheckBox *FrmCheck::leadBox() const
-{
-    return control<QCheckBox>(QStringLiteral("chkLead"));
-}
-
 void FrmCheck::tickLeadForForm()
 {
     // A lead screw's lead angle is not small: its C is corrected from the start.
     const std::optional<Thread> &thread = m_program.state().thread();
-    leadBox()->setChecked(thread && thread->form().exactLead);
+    chkLead->setChecked(thread && thread->form().exactLead);
 }
 
 void FrmCheck::edited(CheckField field)
@@ -351,8 +421,8 @@ void FrmCheck::edited(CheckField field)
     case CheckField::Starts:
         // More than one start: the lead angle grows with the lead, so C is
         // corrected for it from then on, unless the user unticks it.
-        if (startsOf(box(field)->text().toStdString()).value_or(1) > 1)
-            leadBox()->setChecked(true);
+        if (startsOf(txtStarts->text().toStdString()).value_or(1) > 1)
+            chkLead->setChecked(true);
         break;
     case CheckField::Maximum:
     case CheckField::Minimum:
@@ -361,61 +431,62 @@ void FrmCheck::edited(CheckField field)
         // A limit typed over a class's limits is the user's own: the class goes.
         setClass(ToleranceClass::None);
         break;
-    case CheckField::Reading1:
-    case CheckField::Reading2:
-    case CheckField::Reading3:
-    case CheckField::Reading4:
-    case CheckField::Reading5:
-    case CheckField::Major:
-    case CheckField::Check:
-        break;
     case CheckField::Class:
         // A class typed: its limits follow it, and its option when it has one.
-        m_typedClass = classList()->currentText();
+        m_typedClass = cboClass->currentText();
         showOption(typedClass());
+        break;
+    default:
         break;
     }
     refresh(Refresh::Typed);
 }
 
-void FrmCheck::refuse(const CheckRefusal &refusal)
+void FrmCheck::uncertaintyEdited()
 {
-    rt::refuse(this, refusal, refusal.field ? fieldControl(*refusal.field) : nullptr);
+    rt::guarded([this] { edited(CheckField::Expanded); });
 }
 
-QLabel *FrmCheck::field(const QString &name) const
+void FrmCheck::refuse(const CheckRefusal &refusal)
 {
-    return control<QLabel>(name);
+    QWidget *control = nullptr;
+    if (refusal.field) {
+        control = fieldControl(*refusal.field);
+        if (!control)
+            control = m_program.showUncertaintyBox(*refusal.field);
+    }
+    rt::refuse(this, refusal, control);
 }
 
 QRadioButton *FrmCheck::classOption(const char *name) const
 {
-    return control<QRadioButton>(optionName(name));
-}
-
-QComboBox *FrmCheck::classList() const
-{
-    return control<QComboBox>(QStringLiteral("cboClass"));
+    for (const auto &[optionName, option] : m_options) {
+        if (std::strcmp(optionName, name) == 0)
+            return option;
+    }
+    return nullptr;
 }
 
 ToleranceClass FrmCheck::typedClass() const
 {
-    return ToleranceClass(classList()->currentText().toStdString());
+    return ToleranceClass(cboClass->currentText().toStdString());
 }
 
 CheckEntry FrmCheck::entry() const
 {
     CheckEntry e;
     e.toleranceClass = typedClass();
-    e.starts = box(CheckField::Starts)->text().toStdString();
-    e.leadCorrection = leadBox()->isChecked();
-    e.maximum = box(CheckField::Maximum)->text().toStdString();
-    e.minimum = box(CheckField::Minimum)->text().toStdString();
+    e.starts = txtStarts->text().toStdString();
+    e.leadCorrection = chkLead->isChecked();
+    e.maximum = txtPDmax->text().toStdString();
+    e.minimum = txtPDmin->text().toStdString();
     for (int i = 0; i < ReadingCount; ++i)
-        e.readings[i] = box(readingField(i))->text().toStdString();
-    e.majorMaximum = box(CheckField::MajorMaximum)->text().toStdString();
-    e.majorMinimum = box(CheckField::MajorMinimum)->text().toStdString();
-    e.major = box(CheckField::Major)->text().toStdString();
+        e.readings[i] = txtReading[i]->text().toStdString();
+    e.majorMaximum = txtMajmax->text().toStdString();
+    e.majorMinimum = txtMajmin->text().toStdString();
+    e.major = txtMajor->text().toStdString();
+    e.uncertainty = m_program.uncertaintyEntry();
+    e.rule = DecisionRules[std::max(0, cboRule->currentIndex())].rule;
     return e;
 }
 
@@ -423,7 +494,7 @@ void FrmCheck::open()
 {
     refresh(Refresh::Chosen);
     showForm();
-    box(CheckField::Reading1)->setFocus(Qt::OtherFocusReason);
+    txtReading[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmCheck::follow()
@@ -435,12 +506,12 @@ void FrmCheck::follow()
 void FrmCheck::clear()
 {
     setClass(ToleranceClass::None);
-    box(CheckField::Starts)->setText(QStringLiteral("1"));
+    txtStarts->setText(QStringLiteral("1"));
     tickLeadForForm();
-    for (const FieldControl &f : FieldControls) {
-        if (QLineEdit *entry = box(f.field); entry && f.field != CheckField::Starts)
-            entry->clear();
-    }
+    for (QLineEdit *entry : {txtPDmax, txtPDmin, txtMajmax, txtMajmin, txtMajor})
+        entry->clear();
+    for (QLineEdit *reading : txtReading)
+        reading->clear();
     rt::guarded([this] { refresh(Refresh::Chosen); });
 }
 
@@ -482,7 +553,7 @@ void FrmCheck::back()
 std::optional<CheckRecord> FrmCheck::record()
 {
     const ShownCheck shown{m_verdict, m_verdictEntry, entry(),
-                           control<QLineEdit>(QStringLiteral("txtPart"))->text().toStdString(),
+                           txtPart->text().toStdString(),
                            m_checkRefusal};
     Recorded recorded = recordCheck(m_program.state(), shown, localTimeNow());
     if (!recorded.record)
@@ -506,7 +577,7 @@ void FrmCheck::saveRecord()
         if (path.isEmpty())
             return;
     }
-    QPushButton *save = control<QPushButton>(QStringLiteral("cmdSave"));
+    QPushButton *save = cmdSave;
     const rt::Refusal refusal = appendRecord(QFile::encodeName(path).toStdString(), *r);
     if (refusal.refuses()) {
         // The next Save asks for a log again.
@@ -523,6 +594,16 @@ void FrmCheck::copyRecord()
 {
     if (const std::optional<CheckRecord> r = record())
         QGuiApplication::clipboard()->setText(qs(recordText(*r)));
+}
+
+void FrmCheck::openUncertainty()
+{
+    m_program.openUncertainty();
+}
+
+void FrmCheck::chooseRule()
+{
+    refresh(Refresh::Chosen);
 }
 
 void FrmCheck::chooseClass()
@@ -553,13 +634,13 @@ void FrmCheck::setClass(const ToleranceClass &toleranceClass)
 {
     m_typedClass.clear();
     showOption(toleranceClass);
-    if (classList()->currentText() != qs(toleranceClass.name()))
-        classList()->setEditText(qs(toleranceClass.name()));
+    if (cboClass->currentText() != qs(toleranceClass.name()))
+        cboClass->setEditText(qs(toleranceClass.name()));
 }
 
 void FrmCheck::listClasses(const CheckTexts &texts)
 {
-    QComboBox *list = classList();
+    QComboBox *list = cboClass;
     // A thread without classes drops the class, as it drops its limits.
     if (!texts.classes && !list->currentText().isEmpty())
         setClass(ToleranceClass::None);
@@ -576,7 +657,7 @@ void FrmCheck::listClasses(const CheckTexts &texts)
         m_listed = had;
     }
     list->setHidden(!texts.classes);
-    field(QStringLiteral("lblCapClassList"))->setHidden(!texts.classes);
+    lblCapClassList->setHidden(!texts.classes);
     list->setEnabled(texts.calculated);
 }
 
@@ -591,10 +672,10 @@ void FrmCheck::writeLimit(CheckField field, const std::string &text, const std::
 
 void FrmCheck::write(const CheckTexts &texts)
 {
-    display(field(QStringLiteral("lblThread")), texts.thread);
-    display(field(QStringLiteral("lblNote")), texts.note);
-    display(field(QStringLiteral("lblBasic")), texts.basic, texts.basicWorking);
-    display(field(QStringLiteral("lblConstant")), texts.constant, texts.constantWorking);
+    display(lblThread, texts.thread);
+    display(lblNote, texts.note);
+    display(lblBasic, texts.basic, texts.basicWorking);
+    display(lblConstant, texts.constant, texts.constantWorking);
     const QStringList had = qsList(texts.classNames);
     forEachOption([&](const char *name) {
         QRadioButton *option = classOption(name);
@@ -612,26 +693,28 @@ void FrmCheck::write(const CheckTexts &texts)
 
 void FrmCheck::writeResults(const CheckTexts &texts)
 {
-    display(field(QStringLiteral("lblRange")), texts.range, texts.rangeWorking);
+    display(lblRange, texts.range, texts.rangeWorking);
     for (int i = 0; i < ReadingCount; ++i) {
-        // Each pitch diameter shows how it stands: a colour, and in words.
-        QLabel *diameter = field(QStringLiteral("lblPD") + QString::number(i + 1));
-        const ReadingStanding &standing = texts.standings[i];
-        display(diameter, texts.readingDiameters[i], standing.text);
-        diameter->setAccessibleDescription(qs(standing.text));
-        rt::setColours(diameter, standingColour(standing.standing));
+        // Each pitch diameter shows how it stands: a colour by its zone, and
+        // in words, with the zone when the rule names it otherwise.
+        const QString words = standingWords(texts.standings[i], texts.zones[i]);
+        display(lblPD[i], texts.readingDiameters[i]);
+        lblPD[i]->setToolTip(words);
+        lblPD[i]->setAccessibleDescription(words);
+        rt::setColours(lblPD[i], zoneColour(texts.zones[i]));
     }
     // The major diameter measured shows how it stands in its own box.
-    QLineEdit *major = box(CheckField::Major);
-    const ReadingStanding &standing = texts.majorStanding;
-    major->setToolTip(qs(standing.text));
-    major->setAccessibleDescription(qs(standing.text));
-    rt::setColours(major, standing.standing == Standing::None ? QColor(Qt::white)
-                                                              : standingColour(standing.standing));
-    display(field(QStringLiteral("lblMean")), texts.mean);
-    display(field(QStringLiteral("lblMeanPD")), texts.meanDiameter);
-    display(field(QStringLiteral("lblSpread")), texts.spread);
-    QLabel *verdict = field(QStringLiteral("lblVerdict"));
+    const QString words = standingWords(texts.majorStanding, texts.majorZone);
+    txtMajor->setToolTip(words);
+    txtMajor->setAccessibleDescription(words);
+    rt::setColours(txtMajor, texts.majorZone == Zone::None ? QColor(Qt::white)
+                                                           : zoneColour(texts.majorZone));
+    picZone->setPicture(texts.picture);
+    m_program.showBudget(texts.budget);
+    display(lblMean, texts.mean);
+    display(lblMeanPD, texts.meanDiameter);
+    display(lblSpread, texts.spread);
+    QLabel *verdict = lblVerdict;
     display(verdict, texts.verdict, texts.verdictWorking);
     // A long verdict (a reading named, a second line on the spread) takes a
     // smaller font, the largest that shows all of it.

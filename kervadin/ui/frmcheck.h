@@ -17,11 +17,13 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace kervadin {
 
 class Kervadin;
+class ZoneView;
 
 class FrmCheck : public Window {
     Q_OBJECT
@@ -37,6 +39,9 @@ public:
     // The state's calculation changed: brings the window up to date, without
     // messages for refused entries; only while it is shown.
     void follow();
+    // A box of the uncertainty edited: everything follows at once but the
+    // verdict, as for a box of this window.
+    void uncertaintyEdited();
 
 private:
     // Check: a refused entry is named in a message and nothing changes.
@@ -50,6 +55,10 @@ private:
     void saveRecord();
     // Copy Record: the record as lines a person reads, on the clipboard.
     void copyRecord();
+    // Uncertainty…: the uncertainty window, brought up to date.
+    void openUncertainty();
+    // Choosing a rule judges again under it.
+    void chooseRule();
     // The record of the verdict shown; none, after a "No Check" message,
     // when there is none or an entry has changed since.
     std::optional<CheckRecord> record();
@@ -76,19 +85,19 @@ private:
     // The list of the classes the thread offers, shown only when it offers some.
     void listClasses(const CheckTexts &texts);
 
-    // The control of a field a refusal names, and a field's box.
+    // Every control the window works with, bound once by its name.
+    void bindControls();
+    // The control of a field a refusal names, and a field's box (in this
+    // window; the uncertainty's are the program's).
     QWidget *fieldControl(CheckField field) const;
     QLineEdit *box(CheckField field) const;
-    QCheckBox *leadBox() const;
     // The lead-angle box as a thread's form has it at first: ticked for a
     // lead screw.
     void tickLeadForForm();
     // Shows a refusal's message, then puts the focus in its field.
     void refuse(const CheckRefusal &refusal);
-    QLabel *field(const QString &name) const;
-    // The option of a class, and the list of classes.
+    // The option of a class, and each option with its class.
     QRadioButton *classOption(const char *name) const;
-    QComboBox *classList() const;
     // The class in the list's box, as chosen or typed.
     ToleranceClass typedClass() const;
 
@@ -104,6 +113,21 @@ private:
     CheckRefusal m_checkRefusal;
     // The log this run saves to; empty until the first Save succeeds.
     QString m_logPath;
+
+    // The controls, named as the window names them.
+    QLabel *lblThread = nullptr, *lblNote = nullptr, *lblBasic = nullptr, *lblConstant = nullptr;
+    QLabel *lblRange = nullptr, *lblMean = nullptr, *lblMeanPD = nullptr, *lblSpread = nullptr;
+    QLabel *lblVerdict = nullptr, *lblCapClassList = nullptr;
+    QLabel *lblPD[ReadingCount] = {};
+    QLineEdit *txtStarts = nullptr, *txtPDmax = nullptr, *txtPDmin = nullptr;
+    QLineEdit *txtReading[ReadingCount] = {};
+    QLineEdit *txtMajmax = nullptr, *txtMajmin = nullptr, *txtMajor = nullptr, *txtPart = nullptr;
+    QCheckBox *chkLead = nullptr;
+    QComboBox *cboClass = nullptr, *cboRule = nullptr;
+    QPushButton *cmdEvaluate = nullptr, *cmdBackcheck = nullptr, *cmdSave = nullptr;
+    QPushButton *cmdCopyRecord = nullptr, *cmdUncertainty = nullptr;
+    ZoneView *picZone = nullptr;
+    std::vector<std::pair<const char *, QRadioButton *>> m_options;
 };
 
 } // namespace kervadin

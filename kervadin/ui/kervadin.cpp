@@ -4,9 +4,11 @@
 #include "kervadin/ui/frmcustom.h"
 #include "kervadin/ui/frmkervadin3.h"
 #include "kervadin/ui/frmtype.h"
+#include "kervadin/ui/frmuncertainty.h"
 #include "kervadin/ui/sizewindow.h"
 
 #include <QGuiApplication>
+#include <QLineEdit>
 
 namespace kervadin {
 namespace {
@@ -25,8 +27,10 @@ Kervadin::Kervadin() = default;
 
 Kervadin::~Kervadin()
 {
-    // The other windows go before the measurement window they write to.
+    // The other windows go before the measurement window they write to;
+    // the check, which reads the uncertainty window, before it.
     m_check.reset();
+    m_uncertainty.reset();
     m_custom.reset();
     for (auto &window : m_sizes)
         window.reset();
@@ -47,7 +51,8 @@ void Kervadin::start()
 QList<rt::Form *> Kervadin::windows() const
 {
     QList<rt::Form *> list;
-    rt::Form *const all[] = {m_measurement.get(), m_chooser.get(), m_custom.get(), m_check.get()};
+    rt::Form *const all[] = {m_measurement.get(), m_chooser.get(), m_custom.get(), m_check.get(),
+                             m_uncertainty.get()};
     for (rt::Form *w : all) {
         if (w)
             list.append(w);
@@ -69,6 +74,36 @@ SizeWindow *Kervadin::sizeWindow(Family family)
 }
 
 FrmCheck *Kervadin::checkWindow() { return made(m_check, *this); }
+FrmUncertainty *Kervadin::uncertaintyWindow() { return made(m_uncertainty, *this); }
+
+UncertaintyEntry Kervadin::uncertaintyEntry() const
+{
+    return m_uncertainty ? m_uncertainty->entry() : UncertaintyEntry();
+}
+
+void Kervadin::uncertaintyEdited()
+{
+    if (m_check)
+        m_check->uncertaintyEdited();
+}
+
+QWidget *Kervadin::showUncertaintyBox(CheckField field)
+{
+    QLineEdit *box = uncertaintyWindow()->box(field);
+    if (box)
+        m_uncertainty->showForm();
+    return box;
+}
+
+void Kervadin::showBudget(const std::string &budget)
+{
+    if (!m_uncertainty)
+        return;
+    const char *unit = !m_state.thread() ? ""
+        : m_state.thread()->unit() == Unit::Millimetre ? "mm"
+                                                        : "in";
+    m_uncertainty->showBudget(budget, unit);
+}
 
 void Kervadin::showChooser()
 {
@@ -92,6 +127,15 @@ void Kervadin::showCustom()
 void Kervadin::openCheck()
 {
     checkWindow()->open();
+}
+
+void Kervadin::openUncertainty()
+{
+    // Made first, so the check's budget finds it.
+    FrmUncertainty *window = uncertaintyWindow();
+    if (m_check)
+        m_check->follow();
+    window->open();
 }
 
 void Kervadin::applyThread(const Thread &thread)

@@ -4,9 +4,12 @@
 // shows the windows as the user goes from one to the next, and deletes them
 // all when it ends. A window knows no other window: it asks the program.
 
+#include "kervadin/core/checkentry.h"
 #include "kervadin/core/families.h"
 #include "kervadin/core/state.h"
 #include "runtime/program.h"
+
+#include <QWidget>
 
 #include <array>
 #include <memory>
@@ -18,6 +21,7 @@ class FrmType;
 class SizeWindow;
 class FrmCustom;
 class FrmCheck;
+class FrmUncertainty;
 
 class Kervadin : public rt::Program {
 public:
@@ -36,6 +40,8 @@ public:
     void showSizes(Family family);
     void showCustom();
     void openCheck();
+    // The uncertainty of the check's pitch diameter, brought up to date.
+    void openUncertainty();
 
     // Each window, made the first time it is asked for.
     FrmKervadin3 *measurementWindow();
@@ -43,6 +49,17 @@ public:
     SizeWindow *sizeWindow(Family family);
     FrmCustom *customWindow();
     FrmCheck *checkWindow();
+    FrmUncertainty *uncertaintyWindow();
+    // What is typed of the uncertainty; nothing before its window is made.
+    UncertaintyEntry uncertaintyEntry() const;
+    // A box of the uncertainty edited: the check follows at once.
+    void uncertaintyEdited();
+    // The uncertainty's box of a field a refusal names, its window shown;
+    // nullptr for a field of no such box.
+    QWidget *showUncertaintyBox(CheckField field);
+    // The budget the check worked out, for the uncertainty window when it
+    // is made.
+    void showBudget(const std::string &budget);
 
     // The thread applied and its last Calculate. The windows read it; every
     // change goes through the program, which brings the windows up to date.
@@ -62,6 +79,7 @@ private:
     std::array<std::unique_ptr<SizeWindow>, FamilyCount> m_sizes;
     std::unique_ptr<FrmCustom> m_custom;
     std::unique_ptr<FrmCheck> m_check;
+    std::unique_ptr<FrmUncertainty> m_uncertainty;
 };
 
 } // namespace kervadin

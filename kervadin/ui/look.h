@@ -31,6 +31,9 @@ inline const rt::Look EntryBoxLook{Qt::white, QColor(), Qt::AlignCenter, rt::Loo
 // A result measured against limits: within them, or outside.
 inline const QColor WithinColour(160, 255, 160);
 inline const QColor OutsideColour(255, 160, 160);
+// Within the limits or outside them by less than the uncertainty: the rule
+// decides only conditionally.
+inline const QColor DoubtfulColour(255, 214, 110);
 inline const rt::Look ButtonLook{ButtonFace, QColor()};
 // A heading or note on the window's background.
 inline const rt::Look CentredLook{QColor(), QColor(), Qt::AlignCenter};
