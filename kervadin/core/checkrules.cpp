@@ -419,6 +419,21 @@ std::optional<MajorVerdict> judgedMajor(const std::string &measured, CheckTexts 
     return major;
 }
 
+// The uncertainty's budget from the readings that hold, shown.
+Budget budgetOf(const BudgetGeometry &geometry, const CheckEntry &entry, const ReadingTexts &held,
+                const PitchDiameters &diameters, CheckTexts &out)
+{
+    ReadingValues values;
+    for (int i = 0; i < ReadingCount; ++i) {
+        if (diameters[i])
+            values[i] = entryValue(held[i]);
+    }
+    Budget budget = workBudget(geometry, entry.uncertainty, values);
+    out.budget = budget.text;
+    out.expanded = budget.given ? shown(budget.expanded) : std::string();
+    return budget;
+}
+
 // The limits of the pitch diameter as shown, under the entry's rule.
 Limits pitchLimits(const CheckTexts &out, const Budget &budget, DecisionRule rule)
 {
@@ -580,16 +595,9 @@ CheckTexts checkReadings(const State &state, const CheckEntry &entry)
     PitchDiameters diameters;
     const ReadingTexts held = readingsThatHold(checked, entry.readings, constants.constant);
     showReadings(held, constants.constant, out, diameters);
-    ReadingValues values;
-    for (int i = 0; i < ReadingCount; ++i) {
-        if (diameters[i])
-            values[i] = entryValue(held[i]);
-    }
-    const Budget budget = workBudget(
-        {form->angle, checked.pitch, calculation->wire, constants.basic, checked.unit},
-        entry.uncertainty, values);
-    out.budget = budget.text;
-    out.expanded = budget.given ? shown(budget.expanded) : std::string();
+    const Budget budget = budgetOf({form->angle, checked.pitch, calculation->wire,
+                                    constants.basic, checked.unit},
+                                   entry, held, diameters, out);
     if (!limits)
         return out;
     const Limits pitch = pitchLimits(out, budget, entry.rule);
