@@ -138,11 +138,13 @@ struct NumberPattern {
 };
 
 const NumberPattern Patterns[] = {
+    {"#0.00000", 5, 5, true},
     {"#0.0000", 4, 4, true},
     {"#0.000", 3, 3, true},
     {"#0.0####", 5, 1, true},
     {"###.###", 3, 0, false},
     {"##.##", 2, 0, false},
+    {"#0.0", 1, 1, true},
 };
 
 const NumberPattern &patternOf(const std::string &text)
