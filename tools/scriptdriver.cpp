@@ -5,6 +5,7 @@
 #include "runtime/program.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -285,9 +286,40 @@ QWidget *Session::Driver::control(const QString &ref) const
     return found;
 }
 
+namespace {
+
+// Chooses the item of a list that takes no typing as a person does: a click
+// opens the list; in the open list the item is reached by the arrow keys and
+// taken with Return (a second click so soon after the first would be taken
+// by the list as the end of the click that opened it).
+void chooseItem(QComboBox *list, const QString &text)
+{
+    const int index = list->findText(text, Qt::MatchExactly);
+    if (index < 0)
+        throw LineError{QStringLiteral("%1 has no item %2").arg(harness::nameOf(list), jsonString(text))};
+    harness::bringToFront(list);
+    harness::click(list);
+    harness::settle();
+    QAbstractItemView *view = list->view();
+    if (!view->isVisible())
+        throw LineError{QStringLiteral("%1 did not open").arg(harness::nameOf(list))};
+    QTest::keyClick(view, Qt::Key_Home);
+    for (int i = 0; i < index; ++i)
+        QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
+}
+
+} // namespace
+
 void Session::Driver::typeInto(const Arguments &a, bool replace)
 {
     QWidget *c = control(a.word);
+    if (auto *list = qobject_cast<QComboBox *>(c); list && !list->isEditable()) {
+        if (!replace)
+            throw LineError{QStringLiteral("%1 takes no typing").arg(a.word)};
+        chooseItem(list, parseText(a.text));
+        return;
+    }
     auto *box = qobject_cast<QLineEdit *>(c);
     // A list one can type in is typed in through its box.
     if (auto *list = qobject_cast<QComboBox *>(c); list && list->isEditable())
