@@ -135,13 +135,14 @@ protected:
         painter.setBrush(QColor(0, 0, 192));
         painter.drawRect(QRectF(-360, -Roll - 180, centres.length() + 720, 180));
         painter.restore();
-        painter.setFont(QFont(QStringLiteral("Liberation Sans"), 14, QFont::Bold));
-        painter.setPen(Qt::black);
-        painter.drawText(QPointF(1900, 1400), QStringLiteral("L"));
-        painter.drawText(QPointF(3720, 1900), QStringLiteral("H"));
-        painter.drawText(QPointF(1150, 2230), QStringLiteral("θ"));
+        QFont letters = font();
+        letters.setPixelSize(300); // in the picture's units
+        painter.setFont(letters);
+        painter.drawText(QPointF(1900, 1350), QStringLiteral("L"));
+        painter.drawText(QPointF(3720, 1950), QStringLiteral("H"));
+        painter.drawText(QPointF(1450, 2220), QStringLiteral("θ"));
         painter.setBrush(Qt::NoBrush);
-        painter.drawArc(QRectF(low.x() - 500, low.y() - 500, 1000, 1000), 0,
+        painter.drawArc(QRectF(low.x() - 800, low.y() - 800, 1600, 1600), 0,
                         static_cast<int>(centres.angle() * 16));
     }
 };
