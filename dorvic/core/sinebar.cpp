@@ -150,9 +150,7 @@ std::optional<Refusal> readGiven(const SineBarEntry &entry, const BlockSet &set,
 {
     const std::optional<double> bar = readLength(entry.barLength);
     if (!bar || !(*bar > 0))
-        return refuseField(SineField::BarLength,
-                           std::string("The 'Bar Length' must be a number more than 0, in ")
-                               + set.unitText() + ".");
+        return refuseField(SineField::BarLength, "The 'Bar Length' must be a number more than 0.");
     w.bar = *bar;
     if (entry.given == Given::Angle) {
         const std::optional<double> angle = readAngle(entry.angle);
