@@ -9,11 +9,14 @@
 # (the order rotates), so a busy machine slows them alike; the medians and
 # their ratios to the floor are printed.
 #
-#   bench/startup.sh [--check] [--rounds N] [--no-build]
+#   bench/startup.sh [--check] [--rounds N] [--no-build] [--compare PROGRAM]
 #
 # --check   exit 1 when a program's first paint takes more than 1.10 x the
 #           floor's or it holds more than the floor's memory + 1.5 MiB
 # --rounds  measured rounds (default 15), after one warm-up round
+# --compare one more program, another build of kervadin or dorvic (the one
+#           of the commit before a change, say), measured in turn with the
+#           others as the row "compared"
 # BUILD_DIR names the build folder (default build). On a fresh Debian 12
 # machine, run as root: missing packages are installed with apt-get.
 set -euo pipefail
@@ -22,18 +25,24 @@ cd "$(dirname "$0")/.."
 check=0
 rounds=15
 build_first=1
+compared=
 while [ $# -gt 0 ]; do
   case "$1" in
     --check) check=1 ;;
     --rounds) rounds="$2"; shift ;;
     --no-build) build_first=0 ;;
-    *) echo "usage: bench/startup.sh [--check] [--rounds N] [--no-build]" >&2; exit 2 ;;
+    --compare) compared="$2"; shift ;;
+    *) echo "usage: bench/startup.sh [--check] [--rounds N] [--no-build] [--compare PROGRAM]" >&2; exit 2 ;;
   esac
   shift
 done
 build="${BUILD_DIR:-build}"
 programs=(bare-window kervadin dorvic)
 rows=(bare+label kervadin dorvic bare-window)
+if [ -n "$compared" ]; then
+  [ -x "$compared" ] || { echo "$compared is not a program" >&2; exit 1; }
+  rows+=(compared)
+fi
 
 if [ "$build_first" = 1 ]; then
   scripts/install-deps.sh libx11-dev libxdamage-dev
@@ -69,6 +78,7 @@ measure() { # ROUND-KIND ROW
   local line
   local command=("$build/$2")
   [ "$2" = bare+label ] && command=("$build/bare-window" --label)
+  [ "$2" = compared ] && command=("$compared")
   if ! line=$("$build/startup-probe" "${command[@]}" 2>>"$work/stderr"); then
     echo "$2 did not start; its messages:" >&2
     cat "$work/stderr" >&2
@@ -104,7 +114,7 @@ for p in "${rows[@]}"; do
              printf "%.2f %+.1f %s\n", r, x, (r > 1.10 || x > 1.5) ? "over" : "ok" }')
   printf '%-12s %8.1f %9.1f %7s %9.1f %7s  %s\n' "$p" "$map" "$ms" "$ratio" \
     "$(awk -v k="$kib" 'BEGIN { print k / 1024 }')" "$extra" \
-    "$(case "$p" in bare+label) echo "(floor)" ;; bare-window) echo "(reference)" ;; *) echo "$verdict" ;; esac)"
+    "$(case "$p" in bare+label) echo "(floor)" ;; bare-window | compared) echo "(reference)" ;; *) echo "$verdict" ;; esac)"
   case "$p" in kervadin | dorvic) [ "$verdict" = ok ] || status=1 ;; esac
 done
 echo "goal: first paint at most 1.10 x the floor's, memory at most the floor's + 1.5 MiB"

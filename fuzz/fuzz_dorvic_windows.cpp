@@ -1,5 +1,6 @@
-// The right-triangle calculator's window driven by random sessions; the
-// checks are windowsfuzz.h's.
+// The right-triangle calculator's windows (the triangle and, through its
+// Sine Bar button, the sine bar) driven by random sessions; the checks are
+// windowsfuzz.h's.
 
 #include "dorvic/ui/dorvic.h"
 #include "windowsfuzz.h"

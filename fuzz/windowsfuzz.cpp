@@ -272,28 +272,19 @@ QString nextLine(Bytes &in, int &typeBudget, bool *ending)
 {
     *ending = false;
     const uint8_t op = in.next();
-    if (op < 112) { // set (80) or type (32) into a box, or a list one can type in
+    if (op < 112) { // set (80) or type (32) into a box or a list, or choose a list's item
         const QList<QWidget *> boxes = visibleControls([](QWidget *c) {
-            auto *list = qobject_cast<QComboBox *>(c);
-            return qobject_cast<QLineEdit *>(c) != nullptr || (list && list->isEditable());
+            return qobject_cast<QLineEdit *>(c) != nullptr || qobject_cast<QComboBox *>(c);
         });
         if (boxes.isEmpty())
             return QString();
         QWidget *box = boxes.at(in.pick(static_cast<int>(boxes.size())));
+        if (auto *list = qobject_cast<QComboBox *>(box); list && !list->isEditable() && list->count())
+            return QStringLiteral("set %1 %2").arg(nameOf(box),
+                                                   jsonString(list->itemText(in.pick(list->count()))));
         const QString text = makeText(in, typeBudget);
         return QStringLiteral("%1 %2 %3")
             .arg(op < 80 ? QStringLiteral("set") : QStringLiteral("type"), nameOf(box), jsonString(text));
-    }
-    if (op < 124) { // choose an item of a list one cannot type in
-        const QList<QWidget *> lists = visibleControls([](QWidget *c) {
-            auto *list = qobject_cast<QComboBox *>(c);
-            return list && !list->isEditable() && list->count() > 0;
-        });
-        if (!lists.isEmpty()) {
-            auto *list = static_cast<QComboBox *>(lists.at(in.pick(static_cast<int>(lists.size()))));
-            return QStringLiteral("set %1 %2")
-                .arg(nameOf(list), jsonString(list->itemText(in.pick(list->count()))));
-        }
     }
     if (op < 192) { // click: a button, an option, a clickable label, a box
         const QList<QWidget *> controls = visibleControls([](QWidget *c) {

@@ -1,7 +1,7 @@
 #pragma once
 // The harness shared by the window fuzz targets: each input becomes a
-// scripted session of at most 64 actions (texts typed into boxes, clicks,
-// keys, windows closed) on a freshly started program, run through the script
+// scripted session of at most 64 actions (texts typed into boxes, items
+// chosen from lists, clicks, keys, windows closed) on a freshly started program, run through the script
 // driver with real input events. After every action it checks what a person
 // would see:
 // - the script driver accepted the line (the harness only names controls

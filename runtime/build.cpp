@@ -62,6 +62,11 @@ QWidget *makeControl(QWidget *window, const Control &row)
         return make<OptionButton>(window, row, font, row.caption);
     case Kind::CheckBox:
         return make<CheckBox>(window, row, font, row.caption);
+    case Kind::List: {
+        auto *list = make<QComboBox>(window, row, font);
+        list->addItems(row.caption.split(QLatin1Char('\n')));
+        return list;
+    }
     case Kind::ComboBox: {
         auto *combo = make<QComboBox>(window, row, font);
         combo->setEditable(true);
@@ -71,8 +76,6 @@ QWidget *makeControl(QWidget *window, const Control &row)
         combo->setCompleter(nullptr);
         return combo;
     }
-    case Kind::List:
-        return make<QComboBox>(window, row, font);
     }
     return nullptr;
 }

@@ -50,7 +50,8 @@ enum class Kind {
     Option,     // an option button of the window's one group
     CheckBox,   // a box the user ticks or unticks
     ComboBox,   // a box the user types in or chooses from a list (QComboBox, editable)
-    List,       // a list the user only chooses from (QComboBox, not editable)
+    List,       // a list the user chooses from and cannot type in (QComboBox); its
+                // items are the caption's lines
     Frame,      // a rounded frame drawn beneath controls, filled with the look's background
 };
 

@@ -138,6 +138,7 @@ struct NumberPattern {
 };
 
 const NumberPattern Patterns[] = {
+    {"#0.00000", 5, 5, true},
     {"#0.0000", 4, 4, true},
     {"#0.000", 3, 3, true},
     {"#0.00", 2, 2, true},

@@ -37,8 +37,8 @@ const char *faultText(Fault kind);
 // point is always '.'. A magnitude beyond the double range throws Overflow.
 double ReadNumber(const std::string &text);
 
-// A number as text by one of the patterns "#0.0000", "#0.000", "#0.00", "#0.0",
-// "#0.0####", "###.###", "##.##". The value is first taken to 15 significant digits, then rounded
+// A number as text by one of the patterns "#0.00000", "#0.0000", "#0.000",
+// "#0.00", "#0.0", "#0.0####", "###.###", "##.##". The value is first taken to 15 significant digits, then rounded
 // half away from zero to the pattern's places. '#' after the point is only
 // written when significant; the point is always written; a value that rounds
 // to zero carries no minus sign. Infinity throws Overflow, NaN

@@ -4,6 +4,8 @@
 #include "dorvicwindows.h"
 #include "textfit.h"
 
+#include <QComboBox>
+
 class TestDorvicScale : public QObject {
     Q_OBJECT
 
@@ -50,6 +52,20 @@ private slots:
         QVERIFY(s.messages.isEmpty());
         QCOMPARE(s.texts() << s.box(dorvicwindows::AreaBox)->text(), shown);
         VERIFY_TEXTS_FIT(w);
+    }
+
+    // The sine bar with a long stack of a metric set and its angles.
+    void sineBarFits()
+    {
+        s->showSineBar();
+        auto *set = s.find<QComboBox>(QStringLiteral("frmSineBar.cboBlocks"));
+        set->setCurrentIndex(3);
+        s.type(QStringLiteral("frmSineBar.txtBarLength"), QStringLiteral("200"));
+        s.type(QStringLiteral("frmSineBar.txtMissing"), QStringLiteral("1.005, 6, 24.5, 100"));
+        s.type(QStringLiteral("frmSineBar.txtHeight"), QStringLiteral("198.7654"));
+        QVERIFY(s.messages.isEmpty());
+        QCOMPARE(s.find<QLabel>(QStringLiteral("frmSineBar.lblBlocks"))->text().count('+'), 8);
+        VERIFY_TEXTS_FIT(s->frmSineBar());
     }
 };
 

@@ -302,13 +302,14 @@ void TestTriangleWindow::clearEmptiesEveryBoxAndKeepsFocus()
 void TestTriangleWindow::keyboardOrder()
 {
     QStringList visited{s.focusName()};
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < 10; ++i) {
         s.key(Qt::Key_Tab);
         visited << s.focusName();
     }
     QCOMPARE(visited, (QStringList{"txtRightSidea", "txtRightSideb", "txtRightSidec",
                                    "txtRightAngleB", "txtRightAngleC", "cmdRightCalculate",
-                                   "txtRightArea", "CmdClear", "CmdClose", "txtRightSidea"}));
+                                   "txtRightArea", "CmdClear", "CmdClose", "cmdSineBar",
+                                   "txtRightSidea"}));
 }
 
 void TestTriangleWindow::closeEndsProgram_data()

@@ -5,6 +5,7 @@
 #include "runtime/program.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QAbstractItemView>
@@ -100,7 +101,7 @@ public:
     // The commands, one handler each.
     void click(const Arguments &a);
     void type(const Arguments &a) { typeInto(a, false); }
-    void set(const Arguments &a);
+    void set(const Arguments &a) { typeInto(a, true); }
     // Chooses the item of a list one cannot type in whose text is `text`,
     // as a person does: the list opened by a click, the item clicked.
     void choose(QComboBox *list, const QString &text);
@@ -289,15 +290,6 @@ QWidget *Session::Driver::control(const QString &ref) const
     return found;
 }
 
-void Session::Driver::set(const Arguments &a)
-{
-    auto *list = qobject_cast<QComboBox *>(control(a.word));
-    if (list && !list->isEditable())
-        choose(list, parseText(a.text));
-    else
-        typeInto(a, true);
-}
-
 void Session::Driver::choose(QComboBox *list, const QString &text)
 {
     const int index = list->findText(text, Qt::MatchExactly);
@@ -322,6 +314,12 @@ void Session::Driver::choose(QComboBox *list, const QString &text)
 void Session::Driver::typeInto(const Arguments &a, bool replace)
 {
     QWidget *c = control(a.word);
+    if (auto *list = qobject_cast<QComboBox *>(c); list && !list->isEditable()) {
+        if (!replace)
+            throw LineError{QStringLiteral("%1 takes no typing").arg(a.word)};
+        choose(list, parseText(a.text));
+        return;
+    }
     auto *box = qobject_cast<QLineEdit *>(c);
     // A list one can type in is typed in through its box.
     if (auto *list = qobject_cast<QComboBox *>(c); list && list->isEditable())

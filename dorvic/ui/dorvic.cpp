@@ -1,26 +1,44 @@
 #include "dorvic/ui/dorvic.h"
 
+#include "dorvic/ui/frmsinebar.h"
 #include "dorvic/ui/frmtriangleright.h"
 
 #include <QGuiApplication>
 
 namespace dorvic {
+namespace {
+
+template <typename Window>
+Window *made(std::unique_ptr<Window> &slot, Dorvic &program)
+{
+    if (!slot)
+        slot = std::make_unique<Window>(program);
+    return slot.get();
+}
+
+} // namespace
 
 Dorvic::Dorvic() = default;
-Dorvic::~Dorvic() = default;
 
-FrmTriangleRight *Dorvic::frmTriangleRight()
+Dorvic::~Dorvic()
 {
-    if (!m_window)
-        m_window = std::make_unique<FrmTriangleRight>(m_state);
-    return m_window.get();
+    // The sine-bar window goes before the triangle window it was opened from.
+    m_sineBar.reset();
+    m_triangle.reset();
 }
+
+FrmTriangleRight *Dorvic::frmTriangleRight() { return made(m_triangle, *this); }
+FrmSineBar *Dorvic::frmSineBar() { return made(m_sineBar, *this); }
 
 QList<rt::Form *> Dorvic::windows() const
 {
-    if (m_window)
-        return {m_window.get()};
-    return {};
+    QList<rt::Form *> list;
+    rt::Form *const all[] = {m_triangle.get(), m_sineBar.get()};
+    for (rt::Form *w : all) {
+        if (w)
+            list.append(w);
+    }
+    return list;
 }
 
 void Dorvic::start()
@@ -29,6 +47,11 @@ void Dorvic::start()
     QGuiApplication::setDesktopFileName(QStringLiteral("org.workshopcalc.dorvic"));
     rt::Form::setMainForm(frmTriangleRight());
     frmTriangleRight()->showForm();
+}
+
+void Dorvic::showSineBar()
+{
+    frmSineBar()->open();
 }
 
 } // namespace dorvic

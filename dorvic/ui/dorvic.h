@@ -1,7 +1,9 @@
 #pragma once
-// The right-triangle calculator as a running program: it owns its one
-// window, made the first time it is asked for and deleted when the program
-// ends, and the state the window records its calculations in.
+// The right-triangle calculator as a running program: it owns the state and
+// every window, makes each window the first time it is asked for (the
+// sine-bar window only when it is first opened, never at start), and
+// deletes them all when it ends. A window knows no other window: it asks
+// the program.
 
 #include "dorvic/core/state.h"
 #include "runtime/program.h"
@@ -11,6 +13,7 @@
 namespace dorvic {
 
 class FrmTriangleRight;
+class FrmSineBar;
 
 class Dorvic : public rt::Program {
 public:
@@ -21,15 +24,23 @@ public:
     void start() override;
     QList<rt::Form *> windows() const override;
 
+    // The sine-bar window, made the first time it is opened and only hidden
+    // when closed.
+    void showSineBar();
+
+    // Each window, made the first time it is asked for.
     FrmTriangleRight *frmTriangleRight();
+    FrmSineBar *frmSineBar();
 
     // The case the last Calculate chose.
     const TriangleState &state() const { return m_state; }
+    void recordCase(const Case &chosen) { m_state.lastCase = chosen; }
 
 private:
-    // Declared before the window, which writes it, so it outlives it.
+    // Declared before the windows, which write it, so it outlives them.
     TriangleState m_state;
-    std::unique_ptr<FrmTriangleRight> m_window;
+    std::unique_ptr<FrmTriangleRight> m_triangle;
+    std::unique_ptr<FrmSineBar> m_sineBar;
 };
 
 } // namespace dorvic

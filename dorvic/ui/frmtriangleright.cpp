@@ -1,7 +1,8 @@
 #include "dorvic/ui/frmtriangleright.h"
 
 #include "dorvic/core/classify.h"
-#include "dorvic/core/state.h"
+#include "dorvic/ui/dorvic.h"
+#include "dorvic/ui/look.h"
 #include "runtime/controls.h"
 
 #include <QCloseEvent>
@@ -13,39 +14,21 @@
 namespace dorvic {
 namespace {
 
-const QColor Background(150, 200, 255);
-const QColor DarkBlue(0, 0, 192);
 const QColor Blue(0, 0, 255);
-const QColor Yellow(255, 255, 0);
-const QColor LightGreen(192, 255, 192);
-const QColor LightYellow(255, 255, 128);
 const QColor PaleYellow(252, 254, 188);
 
 const Qt::Alignment Centred = Qt::AlignHCenter | Qt::AlignTop;
-const Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
 
-const rt::Look DarkBlueCaption{QColor(), DarkBlue, TopLeft};
 const rt::Look DarkBlueHeading{QColor(), DarkBlue, Centred};
 const rt::Look RightAngleMark{LightGreen, QColor(), Centred, rt::LookFlag::BoxFrame};
 const rt::Look SideLetter{QColor(), Blue, Centred};
 const rt::Look AngleLetter{QColor(), QColor(), Centred};
 const rt::Look InstructionFrame{PaleYellow, QColor(), {}, rt::LookFlag::BoxFrame};
 const rt::Look InstructionText{QColor(), QColor(), TopLeft, rt::LookFlag::WordWrap};
-const rt::Look SideBox{Yellow, QColor(), Qt::AlignCenter};
-const rt::Look AngleBox{LightGreen, QColor(), Qt::AlignCenter};
 const rt::Look AreaBox{LightYellow, QColor(), Qt::AlignCenter};
 
-// The window's own font, used by every control that names none of its own.
-const rt::Font WindowFont{rt::Face::Triangle, 9.75};
-const rt::Font TitleFont{rt::Face::Triangle, 21.75,
-                         rt::FontStyle::Italic | rt::FontStyle::Underline};
 const rt::Font HeadingFont{rt::Face::Triangle, 18,
                            rt::FontStyle::Bold | rt::FontStyle::Italic | rt::FontStyle::Underline};
-// The boxes are set in 9 pt (12 pixels) rather than the window's 9.75: at
-// 9.75 the faces we have need more room than the boxes leave for results as
-// wide as their patterns make them ("36.87" in an angle box, "123.456" in a
-// side box, "123456.789" in the area box).
-const rt::Font BoxFont{rt::Face::Triangle, 9};
 
 // Every control but the drawing, in the order they lie one over the other;
 // the number is the place in the keyboard order. Each box is named, for
@@ -101,6 +84,9 @@ std::vector<rt::Control> controls()
          twipsRect(9240, 3600, 1215, 495), WindowFont, 8},
         {Kind::Button, QStringLiteral("CmdClose"), QStringLiteral("Close"),
          twipsRect(9240, 4440, 1215, 495), WindowFont, 9},
+        // Below Close, clear of the triangle; the last stop of the keyboard.
+        {Kind::Button, QStringLiteral("cmdSineBar"), QStringLiteral("Sine Bar…"),
+         twipsRect(9240, 5280, 1215, 495), WindowFont, 10},
     };
 }
 
@@ -135,10 +121,9 @@ std::string textOf(const QLineEdit *box)
 
 } // namespace
 
-FrmTriangleRight::FrmTriangleRight(TriangleState &state, QWidget *parent)
-    : rt::Form(QStringLiteral("frmTriangleRight"), QStringLiteral("Triangle Right"), 11880, 7215,
-               Background, parent),
-      m_state(state)
+FrmTriangleRight::FrmTriangleRight(Dorvic &program, QWidget *parent)
+    : Window(program, QStringLiteral("frmTriangleRight"), QStringLiteral("Triangle Right"),
+             {11880, 7215}, parent)
 {
     // Made first so that everything else lies over it.
     auto *picture = new TrianglePicture(this);
@@ -169,6 +154,8 @@ FrmTriangleRight::FrmTriangleRight(TriangleState &state, QWidget *parent)
                 &FrmTriangleRight::clearBoxes);
     rt::onClick(control<QPushButton>(QStringLiteral("CmdClose")), this,
                 &FrmTriangleRight::closeProgram);
+    rt::onClick(control<QPushButton>(QStringLiteral("cmdSineBar")), this,
+                &FrmTriangleRight::openSineBar);
     sideABox->setFocus();
 }
 
@@ -209,7 +196,7 @@ void FrmTriangleRight::calculate()
     }
     areaBox->setText(QString::fromStdString(area));
     areaBox->setToolTip(QString::fromUtf8(AreaRelation));
-    m_state.lastCase = chosen;
+    m_program.recordCase(chosen);
 }
 
 void FrmTriangleRight::clearBoxes()
@@ -223,6 +210,11 @@ void FrmTriangleRight::clearBoxes()
 void FrmTriangleRight::closeProgram()
 {
     rt::endProgram();
+}
+
+void FrmTriangleRight::openSineBar()
+{
+    m_program.showSineBar();
 }
 
 void FrmTriangleRight::dropRelation()

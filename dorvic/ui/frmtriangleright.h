@@ -1,7 +1,7 @@
 #pragma once
 // The triangle window: five boxes laid on a drawing of a right triangle (the
 // three sides and the two acute angles), the area box, and Calculate, Clear
-// and Close.
+// and Close; Sine Bar opens the sine-bar window.
 //
 // Calculate has the boxes classified (dorvic/core/classify.h) and runs the
 // one solver of the case, or shows why none can run; then it works out the
@@ -10,7 +10,7 @@
 // arithmetic fault anywhere changes nothing.
 
 #include "dorvic/core/solvers.h"
-#include "runtime/form.h"
+#include "dorvic/ui/window.h"
 
 #include <string>
 
@@ -18,14 +18,11 @@ class QLineEdit;
 
 namespace dorvic {
 
-struct TriangleState;
-
-class FrmTriangleRight : public rt::Form {
+class FrmTriangleRight : public Window {
     Q_OBJECT
 public:
-    // The window records in `state`, which must outlive it, the case each
-    // Calculate chose.
-    explicit FrmTriangleRight(TriangleState &state, QWidget *parent = nullptr);
+    // Each Calculate records in the program the case it chose.
+    explicit FrmTriangleRight(Dorvic &program, QWidget *parent = nullptr);
 
 protected:
     // Closing the window by its frame ends the program, as Close does.
@@ -36,6 +33,7 @@ private:
     void calculate();
     void clearBoxes();
     void closeProgram();
+    void openSineBar();
     // A solved value's relation no longer holds once the user types in its
     // box: its tooltip goes.
     void dropRelation();
@@ -44,7 +42,6 @@ private:
     // The text a box will show once the solution is written.
     std::string shownAfter(const Solution &solution, Box which) const;
 
-    TriangleState &m_state;
     QLineEdit *sideABox = nullptr;
     QLineEdit *sideBBox = nullptr;
     QLineEdit *sideCBox = nullptr;

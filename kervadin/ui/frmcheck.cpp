@@ -104,6 +104,15 @@ QString standingWords(const ReadingStanding &standing, Zone zone)
     return qs(standing.text + "; " + word);
 }
 
+// The decision rules, a line each, as the list of rules holds them.
+QString ruleNames()
+{
+    QStringList names;
+    for (const RuleName &rule : DecisionRules)
+        names << QLatin1String(rule.name);
+    return names.join(QLatin1Char('\n'));
+}
+
 // A pitch diameter's colour by its zone under the rule.
 QColor zoneColour(Zone zone)
 {
@@ -271,8 +280,8 @@ std::vector<rt::Control> controls()
 
         // The rule the verdict is stated under, and the uncertainty it takes.
         {K::Label, "lblCapRule", "Decision Rule", rt::twipsRect(360, 9600, 4800, 200), CaptionFont},
-        {K::List, "cboRule", {}, rt::twipsRect(360, 9840, 4800, 375), PlainFont, ruleTab, nullptr,
-         "Decision Rule"},
+        {K::List, "cboRule", ruleNames(), rt::twipsRect(360, 9840, 4800, 375), PlainFont, ruleTab,
+         nullptr, "Decision Rule"},
         {K::Button, "cmdUncertainty", "Uncertainty…", rt::twipsRect(5400, 9780, 1800, 495),
          PlainFont, uncertaintyTab, &ButtonLook},
         // Beside the verdict, the picture of the tolerance zone.
@@ -305,8 +314,6 @@ FrmCheck::FrmCheck(Kervadin &program, QWidget *parent)
         rt::MessageSource source(this);
         rt::guarded([this] { refresh(Refresh::Chosen); });
     });
-    for (const RuleName &rule : DecisionRules)
-        cboRule->addItem(QLatin1String(rule.name));
     connect(cboRule, &QComboBox::activated, this, [this] {
         rt::MessageSource source(this);
         rt::guarded([this] { chooseRule(); });

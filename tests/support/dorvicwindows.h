@@ -4,6 +4,7 @@
 // buttons pressed by real clicks and keys.
 
 #include "dorvic/ui/dorvic.h"
+#include "dorvic/ui/frmsinebar.h"
 #include "dorvic/ui/frmtriangleright.h"
 #include "windowtest.h"
 
