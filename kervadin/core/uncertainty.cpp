@@ -158,16 +158,16 @@ std::string list(const std::vector<std::string> &names)
 
 } // namespace
 
-CheckField uncertaintyField(UncertaintyInput input)
+const char *lengthSymbol(Unit unit)
 {
-    return Inputs[static_cast<int>(input)].field;
+    return unit == Unit::Millimetre ? "mm" : "in";
 }
 
 Budget workBudget(const BudgetGeometry &geometry, const UncertaintyEntry &entry,
                   const ReadingValues &readings)
 {
     Budget budget;
-    const std::string unit = geometry.unit == Unit::Millimetre ? "mm" : "in";
+    const std::string unit = lengthSymbol(geometry.unit);
     const EntryReading typed = readEntry(entry.expanded);
     if (typed.form == EntryForm::Number) {
         budget.given = true;

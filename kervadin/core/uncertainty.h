@@ -53,7 +53,7 @@ struct Budget {
 // window's order, the laboratory's U last.
 [[nodiscard]] CheckRefusal refuseUncertainty(const UncertaintyEntry &entry);
 
-// The field of each input's box, and of U.
-CheckField uncertaintyField(UncertaintyInput input);
+// The symbol of the unit the budget's lengths are typed in: "mm" or "in".
+const char *lengthSymbol(Unit unit);
 
 } // namespace kervadin

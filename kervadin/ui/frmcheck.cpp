@@ -19,8 +19,6 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 
-#include <cstring>
-
 namespace kervadin {
 namespace {
 
@@ -77,13 +75,6 @@ const std::vector<OptionClass> &optionClasses()
 QString optionName(const char *name)
 {
     return QStringLiteral("opt") + QLatin1String(name);
-}
-
-template <typename Visit>
-void forEachOption(Visit visit)
-{
-    for (const OptionClass &option : optionClasses())
-        visit(option.name);
 }
 
 QStringList qsList(const std::vector<std::string> &texts)
@@ -375,9 +366,8 @@ void FrmCheck::bindControls()
     chkLead = need<QCheckBox>(QStringLiteral("chkLead"));
     cboClass = need<QComboBox>(QStringLiteral("cboClass"));
     cboRule = need<QComboBox>(QStringLiteral("cboRule"));
-    forEachOption([this](const char *name) {
-        m_options.emplace_back(name, need<QRadioButton>(optionName(name)));
-    });
+    for (const OptionClass &option : optionClasses())
+        m_options.emplace_back(option.name, need<QRadioButton>(optionName(option.name)));
     picZone = new ZoneView(this);
     picZone->setGeometry(rt::px(Column), rt::px(5640), rt::px(2880), rt::px(4575));
 }
@@ -463,15 +453,6 @@ void FrmCheck::refuse(const CheckRefusal &refusal)
             control = m_program.showUncertaintyBox(*refusal.field);
     }
     rt::refuse(this, refusal, control);
-}
-
-QRadioButton *FrmCheck::classOption(const char *name) const
-{
-    for (const auto &[optionName, option] : m_options) {
-        if (std::strcmp(optionName, name) == 0)
-            return option;
-    }
-    return nullptr;
 }
 
 ToleranceClass FrmCheck::typedClass() const
@@ -615,17 +596,16 @@ void FrmCheck::chooseRule()
 
 void FrmCheck::chooseClass()
 {
-    forEachOption([this](const char *name) {
-        if (classOption(name)->isChecked())
+    for (const auto &[name, option] : m_options) {
+        if (option->isChecked())
             setClass(ToleranceClass(name));
-    });
+    }
     refresh(Refresh::Chosen);
 }
 
 void FrmCheck::showOption(const ToleranceClass &toleranceClass)
 {
-    forEachOption([&](const char *name) {
-        QRadioButton *option = classOption(name);
+    for (const auto &[name, option] : m_options) {
         if (toleranceClass.name() == name) {
             option->setChecked(true);
         } else if (option->isChecked()) {
@@ -634,7 +614,7 @@ void FrmCheck::showOption(const ToleranceClass &toleranceClass)
             option->setChecked(false);
             option->setAutoExclusive(true);
         }
-    });
+    }
 }
 
 void FrmCheck::setClass(const ToleranceClass &toleranceClass)
@@ -684,11 +664,10 @@ void FrmCheck::write(const CheckTexts &texts)
     display(lblBasic, texts.basic, texts.basicWorking);
     display(lblConstant, texts.constant, texts.constantWorking);
     const QStringList had = qsList(texts.classNames);
-    forEachOption([&](const char *name) {
-        QRadioButton *option = classOption(name);
+    for (const auto &[name, option] : m_options) {
         option->setHidden(!had.contains(QLatin1String(name)));
         option->setEnabled(texts.calculated);
-    });
+    }
     showOption(texts.toleranceClass);
     listClasses(texts);
     writeLimit(CheckField::Maximum, texts.maximum, texts.maximumWorking);

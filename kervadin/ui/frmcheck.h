@@ -96,8 +96,6 @@ private:
     void tickLeadForForm();
     // Shows a refusal's message, then puts the focus in its field.
     void refuse(const CheckRefusal &refusal);
-    // The option of a class, and each option with its class.
-    QRadioButton *classOption(const char *name) const;
     // The class in the list's box, as chosen or typed.
     ToleranceClass typedClass() const;
 
@@ -127,6 +125,7 @@ private:
     QPushButton *cmdEvaluate = nullptr, *cmdBackcheck = nullptr, *cmdSave = nullptr;
     QPushButton *cmdCopyRecord = nullptr, *cmdUncertainty = nullptr;
     ZoneView *picZone = nullptr;
+    // Each class option with its class.
     std::vector<std::pair<const char *, QRadioButton *>> m_options;
 };
 

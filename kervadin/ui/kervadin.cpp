@@ -1,5 +1,7 @@
 #include "kervadin/ui/kervadin.h"
 
+#include "kervadin/core/uncertainty.h"
+
 #include "kervadin/ui/frmcheck.h"
 #include "kervadin/ui/frmcustom.h"
 #include "kervadin/ui/frmkervadin3.h"
@@ -99,9 +101,7 @@ void Kervadin::showBudget(const std::string &budget)
 {
     if (!m_uncertainty)
         return;
-    const char *unit = !m_state.thread() ? ""
-        : m_state.thread()->unit() == Unit::Millimetre ? "mm"
-                                                        : "in";
+    const char *unit = m_state.thread() ? lengthSymbol(m_state.thread()->unit()) : "";
     m_uncertainty->showBudget(budget, unit);
 }
 
